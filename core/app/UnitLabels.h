@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace solvo {
+
+/// The eight concentration-unit labels that every unit list shows, by unit
+/// code 0 … 7, as read from the user-editable file units.txt.
+class UnitLabels {
+public:
+    static constexpr std::size_t kCount = 8;
+
+    /// Empty labels: what the program holds before the file is read.
+    UnitLabels() = default;
+
+    /// "M (mol/L)", "mM (mmol/L)", "m (mol/kg)", "% w/w", "ppm", "% w/v", "x", "d (g/mL)".
+    static UnitLabels Defaults();
+
+    /// Reads the labels from file, one per line (CR LF or LF). A file with
+    /// fewer than eight lines gives empty labels for the rest and is left
+    /// alone. A missing file gives the defaults and is created with them; a
+    /// file that exists but cannot be read gives the defaults and is not
+    /// touched. Never fails.
+    static UnitLabels Read(const std::filesystem::path& file);
+
+    /// The label of unit code 0 … 7; any other code gives an empty text.
+    const std::string& Label(std::int32_t code) const;
+
+    /// The code of the first unit whose label equals text exactly, −1 when none.
+    std::int32_t CodeOfLabel(std::string_view text) const;
+
+    /// The file form: each label followed by CR LF.
+    std::string FileText() const;
+
+    bool operator==(const UnitLabels&) const = default;
+
+private:
+    std::array<std::string, kCount> labels_;
+};
+
+} // namespace solvo

@@ -1,0 +1,228 @@
+#include "formula/ChemicalFormula.h"
+
+#include "formula/CompositionParser.h"
+#include "formula/ElementTable.h"
+#include "formula/FormulaMarkup.h"
+
+#include <algorithm>
+#include <array>
+
+namespace solvo {
+
+namespace {
+
+// Formulas are parsed on request, often many in a row; one parser per thread
+// keeps its buffers between them.
+CompositionParser& Parser()
+{
+    thread_local CompositionParser parser;
+    return parser;
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+double SumMasses(const ElementTable& table, const CompositionParser& parser)
+{
+    double total = 0.0;
+    if (parser.Base() == 0 && table.AllMassesFinite()) {
+        // Entries counted 0 add exactly 0.0, so only the counted ones are summed.
+        for (const auto& [index, count] : parser.Differences()) {
+            if (count != 0)
+                total += count * table.Entry(index).molarMass;
+        }
+        return total;
+    }
+    const auto differences = parser.Differences();
+    std::size_t next = 0;
+    for (std::int32_t index = 0; index < table.Count(); ++index) {
+        std::int32_t count = parser.Base();
+        if (next < differences.size() && differences[next].first == index)
+            count = static_cast<std::int32_t>(static_cast<std::uint32_t>(count) +
+                                              static_cast<std::uint32_t>(differences[next++].second));
+        total += count * table.Entry(index).molarMass;
+    }
+    return total;
+}
+
+} // namespace
+
+ChemicalFormula::ChemicalFormula(const ElementTable& table) : table_(&table) {}
+
+ChemicalFormula::ChemicalFormula(const ElementTable& table, std::string_view text) : table_(&table)
+{
+    SetText(text);
+}
+
+void ChemicalFormula::SetText(std::string_view text)
+{
+    const auto last = text.find_last_not_of(" \t\r\n");
+    source_.assign(last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1));
+    failed_ = false;
+    overflowed_ = false;
+    ComputeDisplay();
+}
+
+void ChemicalFormula::ComputeDisplay()
+{
+    display_.clear();
+    kinds_.clear();
+    display_.reserve(source_.size());
+    kinds_.reserve(source_.size());
+
+    if (source_.find_first_of("_^&,") == std::string::npos) {
+        // Plain text: digits after the leading coefficient are subscripts.
+        display_ = source_;
+        kinds_.assign(source_.size(), CharKind::Normal);
+        std::size_t i = !source_.empty() && source_.front() == '?' ? 1 : 0;
+        while (i < source_.size() && IsDigit(source_[i]))
+            ++i;
+        for (; i < source_.size(); ++i) {
+            if (IsDigit(source_[i]))
+                kinds_[i] = CharKind::Subscript;
+        }
+        return;
+    }
+
+    CharKind kind = CharKind::Normal;
+    bool inBraces = false;
+    // The character right after a removed markup character takes the kind
+    // that the markup set, without being examined itself.
+    bool afterMarkup = false;
+    for (const char c : source_) {
+        switch (c) {
+        case '{':
+            inBraces = true;
+            afterMarkup = true;
+            continue;
+        case '}':
+            inBraces = false;
+            kind = CharKind::Normal;
+            afterMarkup = true;
+            continue;
+        case '^':
+            kind = CharKind::Superscript;
+            afterMarkup = true;
+            continue;
+        case '_':
+            kind = CharKind::Subscript;
+            afterMarkup = true;
+            continue;
+        case '&':
+            kind = CharKind::HydrateDot;
+            display_ += '.';
+            kinds_.push_back(kind);
+            afterMarkup = false;
+            continue;
+        default:
+            if (!afterMarkup && !inBraces)
+                kind = CharKind::Normal;
+            display_ += c;
+            kinds_.push_back(kind);
+            afterMarkup = false;
+        }
+    }
+}
+
+CharKind ChemicalFormula::Kind(std::int32_t position) const
+{
+    if (position < 0 || position >= Length())
+        return CharKind::Normal;
+    return kinds_[static_cast<std::size_t>(position)];
+}
+
+Composition ChemicalFormula::FormulaComposition() const
+{
+    CompositionParser& parser = Parser();
+    failed_ = !parser.Parse(*table_, source_);
+    overflowed_ = parser.Overflowed();
+    Composition counts(static_cast<std::size_t>(table_->Count()), 0);
+    if (failed_)
+        return counts;
+    for (auto& count : counts)
+        count = parser.Base();
+    for (const auto& [index, difference] : parser.Differences())
+        counts[static_cast<std::size_t>(index)] += difference;
+    return counts;
+}
+
+double ChemicalFormula::MolarMass() const
+{
+    CompositionParser& parser = Parser();
+    failed_ = !parser.Parse(*table_, source_);
+    overflowed_ = parser.Overflowed();
+    return failed_ ? 0.0 : SumMasses(*table_, parser);
+}
+
+double ChemicalFormula::MixtureMolarMass() const
+{
+    double total = 0.0;
+    std::string_view rest = source_;
+    for (bool more = true; more;) {
+        const auto comma = rest.find(',');
+        std::string_view part = rest.substr(0, comma);
+        more = comma != std::string_view::npos;
+        rest = more ? rest.substr(comma + 1) : std::string_view{};
+        if (part.empty())
+            continue;
+        std::size_t digits = 0;
+        while (digits < part.size() && IsDigit(part[digits]))
+            ++digits;
+        const auto multiplier =
+            digits == 0 ? 0 : CompositionParser::ToCount(CompositionParser::ReadNumber(
+                                                             part.substr(0, digits)).first);
+        const ChemicalFormula single(*table_, part.substr(digits));
+        total += (multiplier == 0 ? 1 : multiplier) * single.MolarMass();
+    }
+    return total;
+}
+
+std::string ChemicalFormula::OrderedText() const
+{
+    const Composition counts = FormulaComposition();
+    if (failed_)
+        return {};
+    constexpr std::array<std::int32_t, 6> kFirst = {6, 1, 7, 8, 16, 15}; // C H N O S P
+    std::string text;
+    const auto append = [&](std::int32_t index) {
+        if (index >= table_->Count())
+            return;
+        const std::int32_t count = counts[static_cast<std::size_t>(index)];
+        if (count == 0)
+            return;
+        text += table_->Entry(index).symbol;
+        if (count >= 2)
+            text += std::to_string(count);
+    };
+    for (const std::int32_t index : kFirst)
+        append(index);
+    for (std::int32_t index = 1; index < table_->Count(); ++index) {
+        if (std::find(kFirst.begin(), kFirst.end(), index) == kFirst.end())
+            append(index);
+    }
+    return text;
+}
+
+std::string ChemicalFormula::HtmlText() const
+{
+    return FormulaMarkup::Write(FormulaMarkup::Format::Html, display_, kinds_);
+}
+
+std::string ChemicalFormula::RtfText() const
+{
+    return FormulaMarkup::Write(FormulaMarkup::Format::Rtf, display_, kinds_);
+}
+
+std::string ChemicalFormula::UbbcText() const
+{
+    return FormulaMarkup::Write(FormulaMarkup::Format::Ubbc, display_, kinds_);
+}
+
+std::string ChemicalFormula::LatexText() const
+{
+    return FormulaMarkup::Write(FormulaMarkup::Format::Latex, display_, kinds_);
+}
+
+} // namespace solvo

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "formula/CharKind.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace solvo {
+
+class ElementTable;
+
+/// A chemical formula typed as text with light markup: "_" before a
+/// subscript, "^" before a superscript or charge, braces to group, and "&"
+/// (or "," or the middle dot) before water of crystallisation.
+///
+/// The display text and character kinds follow from the markup alone; the
+/// composition and molar masses are computed on every request from the
+/// current content of the element table, which must outlive the formula.
+/// A symbol that is not in the table makes the formula failed: its
+/// composition is all zero and its molar mass 0. Any byte string gives a
+/// result; nothing is thrown.
+class ChemicalFormula {
+public:
+    explicit ChemicalFormula(const ElementTable& table);
+    ChemicalFormula(const ElementTable& table, std::string_view text);
+
+    /// Sets the text (trailing spaces, tabs, CR and LF removed) and clears failed.
+    void SetText(std::string_view text);
+
+    const std::string& SourceText() const { return source_; }
+    const std::string& DisplayText() const { return display_; }
+    const std::vector<CharKind>& Kinds() const { return kinds_; }
+    std::int32_t Length() const { return static_cast<std::int32_t>(display_.size()); }
+    /// Kind of display character position; Normal outside the text.
+    CharKind Kind(std::int32_t position) const;
+
+    /// Counts per table entry; all zero (and failed set) when a symbol is unknown.
+    Composition FormulaComposition() const;
+    /// g/mol of one substance: a leading number is ignored, commas act like "&".
+    double MolarMass() const;
+    /// g/mol of a comma-separated list whose parts may start with an integer multiplier.
+    double MixtureMolarMass() const;
+
+    /// Set by the last composition or molar mass request when a symbol was unknown.
+    bool Failed() const { return failed_; }
+    /// Set by the last request when the formula nested too deeply to be counted in full.
+    bool Overflowed() const { return overflowed_; }
+
+    /// The formula rewritten from its composition: C, H, N, O, S, P, then the
+    /// other entries by index; empty for a failed formula.
+    std::string OrderedText() const;
+    std::string HtmlText() const;
+    /// The inner part of a rich-text document.
+    std::string RtfText() const;
+    std::string UbbcText() const;
+    std::string LatexText() const;
+
+private:
+    void ComputeDisplay();
+
+    const ElementTable* table_;
+    std::string source_;
+    std::string display_;
+    std::vector<CharKind> kinds_;
+    // Results of the latest request, not derived data: they are reset by every request.
+    mutable bool failed_ = false;
+    mutable bool overflowed_ = false;
+};
+
+} // namespace solvo

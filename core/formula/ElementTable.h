@@ -1,0 +1,106 @@
+#pragma once
+
+#include "formula/Element.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace solvo {
+
+/// The longest symbol found at the start of a text.
+struct SymbolMatch {
+    std::int32_t index = -1; ///< entry index, −1 when no symbol matched
+    std::int32_t length = 1; ///< bytes of the matched symbol; 1 when none matched
+};
+
+/// The program's table of elements and moieties. An entry's index is its
+/// identity: composition vectors are indexed by it. Index 0 is "e", 1 … 103
+/// the elements by atomic number, moieties follow from 104.
+///
+/// Entries in use are 0 … Count() − 1. Deleting shifts later entries down and
+/// leaves a stale copy in the last slot; such leftover slots are ignored by
+/// everything but the database file writer (Slots()).
+class ElementTable {
+public:
+    static constexpr std::int32_t kBuiltInCount = 104;
+    static constexpr std::int32_t kElectron = 0;
+
+    ElementTable() = default;
+
+    /// Replaces the content with the 104 built-in entries; not modified afterwards.
+    void LoadDefaults();
+
+    /// Exact, case-sensitive lookup; −1 when no entry in use has the symbol.
+    std::int32_t FindSymbol(std::string_view symbol) const;
+
+    /// The entry whose symbol is the longest prefix of text (byte comparison).
+    SymbolMatch MatchLongestSymbol(std::string_view text) const;
+
+    /// Adds an entry at index Count(), reusing a leftover slot when there is
+    /// one. Returns the new index, or −1 and changes nothing when the symbol
+    /// is already in use.
+    std::int32_t AddEntry(std::string_view symbol, std::string_view composition,
+                          std::string_view comment, double molarMass, std::int32_t decimals);
+
+    /// Replaces all fields of the entry at index. Returns index, or −1 and
+    /// changes nothing when another entry in use has the symbol or index is
+    /// not in use.
+    std::int32_t ModifyEntry(std::int32_t index, std::string_view symbol,
+                             std::string_view composition, std::string_view comment,
+                             double molarMass, std::int32_t decimals);
+
+    /// Removes the entry at index and shifts the later ones down; an index
+    /// not in use changes nothing.
+    void DeleteEntry(std::int32_t index);
+
+    std::int32_t Count() const { return count_; }
+
+    /// The entry at index 0 … Count() − 1; throws std::out_of_range otherwise.
+    const Element& Entry(std::int32_t index) const;
+
+    /// Every slot, including leftovers of deletions past Count().
+    const std::vector<Element>& Slots() const { return entries_; }
+
+    /// Replaces the whole content as read from the database file: the first
+    /// count slots are in use, the rest are leftovers.
+    void Assign(std::vector<Element> slots, std::int32_t count);
+
+    bool IsModified() const { return modified_; }
+    void SetModified(bool modified) { modified_ = modified; }
+
+    /// Whether the table block read from the database file ended as expected.
+    bool IsComplete() const { return complete_; }
+    void SetComplete(bool complete) { complete_ = complete; }
+
+    /// True when every molar mass in use is finite; formulas may then skip
+    /// zero counts when summing masses without changing the result.
+    bool AllMassesFinite() const { return allMassesFinite_; }
+
+private:
+    void RebuildIndex();
+
+    std::vector<Element> entries_;
+    std::int32_t count_ = 0;
+    bool modified_ = false;
+    bool complete_ = false;
+    bool allMassesFinite_ = true;
+
+    // Transparent hashing lets lookups by string_view skip building a string.
+    struct SymbolHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const
+        {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+    std::unordered_map<std::string, std::int32_t, SymbolHash, std::equal_to<>> symbolIndex_;
+    // For each first byte, the entries whose symbol starts with it, longest
+    // symbol first, so the first prefix that matches is the longest one.
+    std::array<std::vector<std::int32_t>, 256> byFirstByte_;
+};
+
+} // namespace solvo

@@ -1,0 +1,15 @@
+#include "app/StandardDataFolder.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace solvo {
+
+DataFolder StandardDataFolder()
+{
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString folder = QDir(base).filePath(QStringLiteral("Flaskware/Solvo"));
+    return DataFolder(std::filesystem::path(QFile::encodeName(folder).toStdString()));
+}
+
+} // namespace solvo

@@ -1,0 +1,17 @@
+#include "app/TextConversion.h"
+
+#include "app/Windows1252.h"
+
+namespace solvo {
+
+QString ToQString(std::string_view programText)
+{
+    return QString::fromStdString(Windows1252::ToUtf8(programText));
+}
+
+std::optional<std::string> ToProgramText(const QString& text)
+{
+    return Windows1252::FromUtf8(text.toStdString());
+}
+
+} // namespace solvo

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace solvo {
+
+/// The program's 8-bit Windows-1252 text as a QString.
+QString ToQString(std::string_view programText);
+
+/// A QString as the program's 8-bit text; empty when it holds a character
+/// that Windows-1252 cannot hold.
+std::optional<std::string> ToProgramText(const QString& text);
+
+} // namespace solvo

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds Solvo with every test (warnings as errors) and runs them all.
+# Usage: scripts/test.sh [preset]   (debug by default; asan for the sanitizers)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+preset="${1:-debug}"
+bash scripts/setup.sh
+cmake --preset "$preset"
+cmake --build --preset "$preset"
+QT_QPA_PLATFORM=offscreen ctest --preset "$preset" --output-on-failure -j "$(nproc)"

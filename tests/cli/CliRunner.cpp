@@ -1,0 +1,73 @@
+#include "CliRunner.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace solvo::test {
+
+namespace {
+
+std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream stream(path, std::ios::binary);
+    std::ostringstream text;
+    text << stream.rdbuf();
+    return text.str();
+}
+
+// A folder for this test process, used as the home of the settings and data.
+const std::filesystem::path& Sandbox()
+{
+    static const std::filesystem::path path = [] {
+        auto dir = std::filesystem::temp_directory_path() /
+                   ("solvo-cli-test-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+        return dir;
+    }();
+    return path;
+}
+
+} // namespace
+
+CliResult RunCli(const std::vector<std::string>& arguments, const std::string& input)
+{
+    const auto dir = Sandbox();
+    const auto inPath = dir / "stdin";
+    const auto outPath = dir / "stdout";
+    const auto errPath = dir / "stderr";
+    std::ofstream(inPath, std::ios::binary) << input;
+
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+        ::setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
+        ::setenv("HOME", dir.c_str(), 1);
+        if (!std::freopen(inPath.c_str(), "rb", stdin) ||
+            !std::freopen(outPath.c_str(), "wb", stdout) ||
+            !std::freopen(errPath.c_str(), "wb", stderr))
+            ::_exit(127);
+        std::vector<char*> argv;
+        std::string program = SOLVO_CLI_PATH;
+        argv.push_back(program.data());
+        std::vector<std::string> copies(arguments);
+        for (auto& argument : copies)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        ::execv(program.c_str(), argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    CliResult result;
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.out = ReadFile(outPath);
+    result.err = ReadFile(errPath);
+    return result;
+}
+
+} // namespace solvo::test

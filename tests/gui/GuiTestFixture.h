@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QTemporaryDir>
+
+namespace solvo::test {
+
+/// Every GUI test runs with its own empty settings and data folder, so it
+/// never reads or changes the user's, and fails at once when a modal dialog
+/// that the test did not expect is left open.
+class GuiTestFixture : public QObject {
+    Q_OBJECT
+
+public:
+    /// Points the settings and data locations at a fresh temporary folder;
+    /// call before the QApplication is created.
+    GuiTestFixture();
+
+    /// Starts the watchdog: any modal dialog still open after a few seconds
+    /// fails the test and is closed, so a test never hangs on one.
+    void WatchForModalDialogs();
+
+private:
+    QTemporaryDir root_;
+};
+
+} // namespace solvo::test
+
+/// main() for a GUI test class: isolated folders, then QApplication, then the tests.
+#define SOLVO_GUI_TEST_MAIN(TestClass)                                                           \
+    int main(int argc, char* argv[])                                                             \
+    {                                                                                            \
+        solvo::test::GuiTestFixture fixture;                                                     \
+        QApplication application(argc, argv);                                                    \
+        QApplication::setOrganizationName(QStringLiteral("Flaskware"));                          \
+        QApplication::setApplicationName(QStringLiteral("Solvo"));                               \
+        fixture.WatchForModalDialogs();                                                          \
+        TestClass test;                                                                          \
+        return QTest::qExec(&test, argc, argv);                                                  \
+    }

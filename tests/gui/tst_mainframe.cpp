@@ -1,0 +1,48 @@
+#include "GuiTestFixture.h"
+
+#include "app/SolvoApplication.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QSettings>
+#include <QtTest>
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opens_with_title_and_closes_cleanly()
+    {
+        solvo::SolvoApplication solvo;
+        solvo.Start();
+        QVERIFY(solvo.MainFrame()->isVisible());
+        QCOMPARE(solvo.MainFrame()->windowTitle(), QStringLiteral("Flaskware - Solvo"));
+        solvo.MainFrame()->close();
+        solvo.Finish();
+    }
+
+    void first_start_writes_units_file_and_display_digits()
+    {
+        {
+            solvo::SolvoApplication solvo;
+            solvo.Start();
+            QCOMPARE(solvo.App().DisplayDigits(), 4);
+            QCOMPARE(solvo.App().Units().Label(3), std::string("% w/w"));
+            solvo.App().SetDisplayDigits(6);
+            solvo.Finish();
+        }
+        QFile units(QString::fromStdString(
+            solvo::SolvoApplication().App().Data().FilePath("units.txt").string()));
+        QVERIFY(units.open(QIODevice::ReadOnly));
+        QVERIFY(units.readAll().startsWith("M (mol/L)\r\nmM (mmol/L)\r\n"));
+        QCOMPARE(QSettings().value(QStringLiteral("Settings/DisplayDigits")).toInt(), 6);
+
+        solvo::SolvoApplication again;
+        again.Start();
+        QCOMPARE(again.App().DisplayDigits(), 6);
+        again.Finish();
+    }
+};
+
+SOLVO_GUI_TEST_MAIN(MainFrameTest)
+#include "tst_mainframe.moc"
