@@ -33,6 +33,17 @@ void SetError(std::string* error, std::string text)
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          std::string* error)
 {
+    return WriteFileAtomically(
+        path,
+        [bytes](std::FILE* file) {
+            return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+        },
+        error);
+}
+
+bool WriteFileAtomically(const std::filesystem::path& path,
+                         const std::function<bool(std::FILE*)>& write, std::string* error)
+{
     std::filesystem::path temporary;
     std::FILE* file = nullptr;
     for (unsigned attempt = 0; attempt < 16 && !file; ++attempt) {
@@ -43,7 +54,7 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
         SetError(error, "cannot create a file in " + path.parent_path().string());
         return false;
     }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const bool written = write(file);
     const bool closed = std::fclose(file) == 0;
     std::error_code renameError;
     if (written && closed)

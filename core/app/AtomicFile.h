@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +15,13 @@ namespace solvo {
 /// Returns false when anything fails; error (when given) then receives a
 /// description, and path is untouched.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                         std::string* error = nullptr);
+
+/// As above, with the content written by write into the fresh file as it
+/// is produced, so a large file never has to be held in memory. write
+/// returns false to abandon the save; it must not throw.
+bool WriteFileAtomically(const std::filesystem::path& path,
+                         const std::function<bool(std::FILE*)>& write,
                          std::string* error = nullptr);
 
 /// Reads the whole file as bytes; false when it cannot be opened or read.

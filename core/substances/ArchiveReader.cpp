@@ -1,0 +1,49 @@
+#include "substances/ArchiveReader.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace solvo {
+
+ArchiveReader::ArchiveReader(std::string_view bytes) : bytes_(bytes), size_(bytes.size())
+{
+}
+
+ArchiveReader::ArchiveReader(std::FILE* file, std::uint64_t size) : file_(file), size_(size)
+{
+}
+
+void ArchiveReader::ReadBytes(void* data, std::size_t size)
+{
+    // Checked first so that a short read assigns nothing.
+    Require(size);
+    if (size == 0)
+        return;
+    auto* to = static_cast<unsigned char*>(data);
+    if (!file_) {
+        std::memcpy(to, bytes_.data() + position_, size);
+        position_ += size;
+        return;
+    }
+    while (size > 0) {
+        if (bufferStart_ == bufferEnd_)
+            Fill();
+        const std::size_t part = std::min(size, bufferEnd_ - bufferStart_);
+        std::memcpy(to, buffer_.data() + bufferStart_, part);
+        bufferStart_ += part;
+        position_ += part;
+        to += part;
+        size -= part;
+    }
+}
+
+void ArchiveReader::Fill()
+{
+    bufferStart_ = 0;
+    bufferEnd_ = std::fread(buffer_.data(), 1, kBlockSize, file_);
+    // The file was shorter than its size said (it changed under us).
+    if (bufferEnd_ == 0)
+        throw ArchiveError(ArchiveError::Kind::EndOfFile, "unexpected end of file");
+}
+
+} // namespace solvo
