@@ -26,12 +26,13 @@ bool IsDigit(char c)
 
 double SumMasses(const ElementTable& table, const CompositionParser& parser)
 {
+    const std::vector<Element>& entries = table.Slots();
     double total = 0.0;
     if (parser.Base() == 0 && table.AllMassesFinite()) {
         // Entries counted 0 add exactly 0.0, so only the counted ones are summed.
         for (const auto& [index, count] : parser.Differences()) {
             if (count != 0)
-                total += count * table.Entry(index).molarMass;
+                total += count * entries[static_cast<std::size_t>(index)].molarMass;
         }
         return total;
     }
@@ -42,7 +43,7 @@ double SumMasses(const ElementTable& table, const CompositionParser& parser)
         if (next < differences.size() && differences[next].first == index)
             count = static_cast<std::int32_t>(static_cast<std::uint32_t>(count) +
                                               static_cast<std::uint32_t>(differences[next++].second));
-        total += count * table.Entry(index).molarMass;
+        total += count * entries[static_cast<std::size_t>(index)].molarMass;
     }
     return total;
 }
@@ -72,7 +73,10 @@ void ChemicalFormula::ComputeDisplay()
     display_.reserve(source_.size());
     kinds_.reserve(source_.size());
 
-    if (source_.find_first_of("_^&,") == std::string::npos) {
+    const bool markup = std::any_of(source_.begin(), source_.end(), [](char c) {
+        return c == '_' || c == '^' || c == '&' || c == ',';
+    });
+    if (!markup) {
         // Plain text: digits after the leading coefficient are subscripts.
         display_ = source_;
         kinds_.assign(source_.size(), CharKind::Normal);

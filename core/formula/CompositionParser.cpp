@@ -44,18 +44,18 @@ std::int32_t Sub(std::int32_t a, std::int32_t b)
 std::pair<double, std::size_t> CompositionParser::ReadNumber(std::string_view text)
 {
     std::size_t length = 0;
-    std::uint64_t integer = 0;
-    bool small = true;
-    while (length < text.size() && IsDigit(text[length])) {
-        if (integer > (std::uint64_t{1} << 52))
-            small = false;
-        integer = integer * 10 + static_cast<std::uint64_t>(text[length] - '0');
+    while (length < text.size() && IsDigit(text[length]))
         ++length;
-    }
     const char next = length < text.size() ? text[length] : '\0';
     const bool plain = next != '.' && next != 'e' && next != 'E' && next != 'x' && next != 'X';
-    if (plain && small)
+    if (plain && length <= 15) {
+        // Up to 15 digits are exact in a double: the common case needs no
+        // general conversion.
+        std::int64_t integer = 0;
+        for (std::size_t i = 0; i < length; ++i)
+            integer = integer * 10 + (text[i] - '0');
         return {static_cast<double>(integer), length};
+    }
 
     const char* begin = text.data();
     const char* end = text.data() + text.size();
@@ -94,115 +94,127 @@ std::int32_t CompositionParser::ToCount(double value)
     return static_cast<std::int32_t>(value);
 }
 
-void CompositionParser::Reset()
+void CompositionParser::Reset(std::size_t textLength)
 {
     pos_ = 0;
-    stack_.clear();
-    pool_.clear();
+    depth_ = 0;
+    used_ = 0;
+    // Each difference comes from a symbol or a charge of at least one byte.
+    if (pool_.size() < textLength + 1)
+        pool_.resize(textLength + 1);
     levels_.clear();
     failed_ = false;
     overflowed_ = false;
     resultBase_ = 0;
-    result_.clear();
+    result_ = {};
 }
 
 std::size_t CompositionParser::End(std::size_t vector) const
 {
-    return vector + 1 < stack_.size() ? stack_[vector + 1].first : pool_.size();
+    return vector + 1 < depth_ ? stack_[vector + 1].first : used_;
 }
 
 void CompositionParser::PushUnit(std::int32_t index, std::int32_t count)
 {
-    if (overflowed_ || stack_.size() == kStackLimit) {
+    if (overflowed_ || depth_ == kStackLimit) {
         overflowed_ = true;
         return;
     }
-    stack_.push_back({0, pool_.size()});
-    pool_.push_back({index, count});
+    stack_[depth_++] = {0, used_};
+    pool_[used_++] = {index, count};
 }
 
 void CompositionParser::PushFill(std::int32_t count)
 {
-    if (overflowed_ || stack_.size() == kStackLimit) {
+    if (overflowed_ || depth_ == kStackLimit) {
         overflowed_ = true;
         return;
     }
-    stack_.push_back({count, pool_.size()});
+    stack_[depth_++] = {count, used_};
 }
 
 void CompositionParser::Fold()
 {
-    if (overflowed_ || stack_.size() < 2)
+    if (overflowed_ || depth_ < 2)
         return;
-    const Vector top = stack_.back();
-    Vector& below = stack_[stack_.size() - 2];
+    const Vector top = stack_[depth_ - 1];
+    Vector& below = stack_[depth_ - 2];
     below.base = Add(below.base, top.base);
-    // The top's differences follow the one below in the pool, so merging them
-    // in place never overwrites one that is still to be read.
+    // The top's differences follow the ones below in the pool, so merging
+    // them in place never overwrites one that is still to be read.
+    Count* const pool = pool_.data();
     std::size_t end = top.first;
-    for (std::size_t k = top.first; k < pool_.size(); ++k) {
-        const Count entry = pool_[k];
-        auto it = std::find_if(pool_.begin() + static_cast<std::ptrdiff_t>(below.first),
-                               pool_.begin() + static_cast<std::ptrdiff_t>(end),
-                               [&](const Count& c) { return c.first == entry.first; });
-        if (it != pool_.begin() + static_cast<std::ptrdiff_t>(end))
-            it->second = Add(it->second, entry.second);
+    for (std::size_t k = top.first; k < used_; ++k) {
+        const Count entry = pool[k];
+        std::size_t j = below.first;
+        while (j < end && pool[j].first != entry.first)
+            ++j;
+        if (j < end)
+            pool[j].second = Add(pool[j].second, entry.second);
         else
-            pool_[end++] = entry;
+            pool[end++] = entry;
     }
-    pool_.resize(end);
-    stack_.pop_back();
+    used_ = end;
+    --depth_;
 }
 
 void CompositionParser::Multiply()
 {
     if (overflowed_)
         return;
-    if (stack_.size() < 2) {
+    if (depth_ < 2) {
         // A count with nothing before it multiplies nothing.
-        if (!stack_.empty()) {
-            pool_.resize(stack_.back().first);
-            stack_.pop_back();
-        }
+        if (depth_ == 1)
+            used_ = stack_[--depth_].first;
         return;
     }
-    const Vector top = stack_.back();
-    Vector& below = stack_[stack_.size() - 2];
+    const Vector top = stack_[depth_ - 1];
+    Vector& below = stack_[depth_ - 2];
+    Count* const pool = pool_.data();
     const std::int32_t b1 = below.base;
     const std::int32_t b2 = top.base;
     const std::int32_t base = Mul(b1, b2);
-    const auto topBegin = pool_.begin() + static_cast<std::ptrdiff_t>(top.first);
-    const auto findInTop = [&](std::int32_t index) {
-        return std::find_if(topBegin, pool_.end(),
-                            [&](const Count& c) { return c.first == index; });
-    };
-    // Entry i is (b1 + d1) × (b2 + d2); its difference from the new base is
-    // what is stored.
-    for (std::size_t k = below.first; k < top.first; ++k) {
-        const auto match = findInTop(pool_[k].first);
-        const std::int32_t d2 = match == pool_.end() ? 0 : match->second;
-        pool_[k].second = Sub(Mul(Add(b1, pool_[k].second), Add(b2, d2)), base);
+    if (top.first == used_) {
+        // A plain count: every entry is scaled, and so is every difference.
+        for (std::size_t k = below.first; k < top.first; ++k)
+            pool[k].second = Mul(pool[k].second, b2);
+    } else {
+        // Entry i is (b1 + d1) × (b2 + d2); its difference from the new base
+        // is what is stored.
+        const auto differenceIn = [&](std::size_t from, std::size_t to, std::int32_t index,
+                                      bool& found) {
+            for (std::size_t k = from; k < to; ++k) {
+                if (pool[k].first == index) {
+                    found = true;
+                    return pool[k].second;
+                }
+            }
+            found = false;
+            return 0;
+        };
+        bool found = false;
+        for (std::size_t k = below.first; k < top.first; ++k) {
+            const std::int32_t d2 = differenceIn(top.first, used_, pool[k].first, found);
+            pool[k].second = Sub(Mul(Add(b1, pool[k].second), Add(b2, d2)), base);
+        }
+        std::size_t end = top.first;
+        for (std::size_t k = top.first; k < used_; ++k) {
+            const Count entry = pool[k];
+            differenceIn(below.first, top.first, entry.first, found);
+            if (!found)
+                pool[end++] = {entry.first, Mul(b1, entry.second)};
+        }
+        used_ = end;
     }
-    std::size_t end = top.first;
-    for (std::size_t k = top.first; k < pool_.size(); ++k) {
-        const Count entry = pool_[k];
-        const bool inBelow = std::any_of(
-            pool_.begin() + static_cast<std::ptrdiff_t>(below.first),
-            pool_.begin() + static_cast<std::ptrdiff_t>(top.first),
-            [&](const Count& c) { return c.first == entry.first; });
-        if (!inBelow)
-            pool_[end++] = {entry.first, Mul(b1, entry.second)};
-    }
-    pool_.resize(end);
     below.base = base;
-    stack_.pop_back();
+    --depth_;
 }
 
 void CompositionParser::FoldDownTo(std::size_t base)
 {
     if (overflowed_)
         return;
-    while (stack_.size() > base)
+    while (depth_ > base)
         Fold();
 }
 
@@ -214,7 +226,7 @@ void CompositionParser::EnterLevel(bool multiplyOnReturn)
             Multiply();
         return;
     }
-    levels_.push_back({stack_.size() + 1, multiplyOnReturn});
+    levels_.push_back({depth_ + 1, multiplyOnReturn});
 }
 
 void CompositionParser::ReturnFromLevel()
@@ -225,12 +237,61 @@ void CompositionParser::ReturnFromLevel()
         Multiply();
 }
 
+std::int32_t CompositionParser::ReadCount()
+{
+    const auto [value, length] = ReadNumber(text_.substr(pos_));
+    pos_ += length;
+    return ToCount(value);
+}
+
+void CompositionParser::ReadCharge(const ElementTable& table)
+{
+    ++pos_;
+    if (pos_ >= text_.size())
+        return;
+    if (text_[pos_] == '{' && ++pos_ >= text_.size())
+        return;
+    std::int32_t charge = 0;
+    const char first = text_[pos_];
+    if (IsDigit(first)) {
+        charge = ReadCount();
+    } else if (first == '+' || first == '-') {
+        charge = first == '+' ? 1 : -1;
+        ++pos_;
+    } else {
+        // A symbol where the charge should be is passed over and counts 0.
+        const SymbolMatch match = table.MatchLongestSymbol(text_.substr(pos_));
+        if (match.index < 0) {
+            failed_ = true;
+            return;
+        }
+        pos_ += static_cast<std::size_t>(match.length);
+    }
+    if (pos_ < text_.size() && text_[pos_] == '+') {
+        ++pos_;
+    } else if (pos_ < text_.size() && text_[pos_] == '-') {
+        charge = Sub(0, charge);
+        ++pos_;
+    } else if (pos_ < text_.size() && text_[pos_] == '^') {
+        ++pos_;
+    }
+    PushUnit(ElementTable::kElectron, charge);
+    if (pos_ < text_.size() && text_[pos_] == '}')
+        ++pos_;
+}
+
 bool CompositionParser::Parse(const ElementTable& table, std::string_view source)
 {
-    Reset();
-    text_.clear();
-    std::copy_if(source.begin(), source.end(), std::back_inserter(text_),
-                 [](char c) { return c != '_'; });
+    Reset(source.size());
+    // Subscript marks only shape the display; counting ignores them.
+    if (source.find('_') == std::string_view::npos) {
+        text_ = source;
+    } else {
+        stripped_.clear();
+        std::copy_if(source.begin(), source.end(), std::back_inserter(stripped_),
+                     [](char c) { return c != '_'; });
+        text_ = stripped_;
+    }
     const std::string_view text = text_;
     if (!text.empty() && IsDigit(text.front()))
         pos_ = ReadNumber(text).second;
@@ -244,76 +305,54 @@ bool CompositionParser::Parse(const ElementTable& table, std::string_view source
             continue;
         }
         const char c = text[pos_];
-        const std::string_view rest = text.substr(pos_);
-        if (c == ')' || c == ']') {
+        switch (c) {
+        case ')':
+        case ']':
             FoldDownTo(base);
             ++pos_;
             ReturnFromLevel();
-        } else if (c == '(' || c == '[') {
-            if (rest.size() >= 3 && (rest.substr(1, 2) == "g)" || rest.substr(1, 2) == "s)")) {
-                pos_ += 3;
+            break;
+        case '(':
+        case '[':
+            if (pos_ + 2 < text.size() && (text[pos_ + 1] == 'g' || text[pos_ + 1] == 's') &&
+                text[pos_ + 2] == ')') {
+                pos_ += 3; // a state mark such as "(s)" counts nothing
             } else {
                 FoldDownTo(base);
                 ++pos_;
                 EnterLevel(false);
             }
-        } else if (IsDigit(c)) {
-            const auto [value, length] = ReadNumber(rest);
-            PushFill(ToCount(value));
-            pos_ += length;
+            break;
+        case '0': case '1': case '2': case '3': case '4':
+        case '5': case '6': case '7': case '8': case '9': {
+            PushFill(ReadCount());
             Multiply();
-        } else if (c == '&' || c == ',' || static_cast<unsigned char>(c) == kMiddleDot) {
+            break;
+        }
+        case '&':
+        case ',':
+        case static_cast<char>(kMiddleDot):
             ++pos_;
             if (pos_ >= text.size())
-                continue;
+                break;
             if (!IsDigit(text[pos_])) {
                 EnterLevel(false);
             } else {
-                const auto [value, length] = ReadNumber(text.substr(pos_));
-                PushFill(ToCount(value));
-                pos_ += length;
+                PushFill(ReadCount());
                 EnterLevel(true);
             }
-        } else if (c == '^') {
+            break;
+        case '^':
+            ReadCharge(table);
+            break;
+        case '{':
+        case '}':
             ++pos_;
-            if (pos_ >= text.size())
-                continue;
-            if (text[pos_] == '{' && ++pos_ >= text.size())
-                continue;
-            std::int32_t charge = 0;
-            const char first = text[pos_];
-            if (IsDigit(first)) {
-                const auto [value, length] = ReadNumber(text.substr(pos_));
-                charge = ToCount(value);
-                pos_ += length;
-            } else if (first == '+' || first == '-') {
-                charge = first == '+' ? 1 : -1;
-                ++pos_;
-            } else {
-                const SymbolMatch match = table.MatchLongestSymbol(text.substr(pos_));
-                if (match.index < 0) {
-                    failed_ = true;
-                    break;
-                }
-                pos_ += static_cast<std::size_t>(match.length);
-            }
-            if (pos_ < text.size() && text[pos_] == '+') {
-                ++pos_;
-            } else if (pos_ < text.size() && text[pos_] == '-') {
-                charge = Sub(0, charge);
-                ++pos_;
-            } else if (pos_ < text.size() && text[pos_] == '^') {
-                ++pos_;
-            }
-            PushUnit(ElementTable::kElectron, charge);
-            if (pos_ < text.size() && text[pos_] == '}')
-                ++pos_;
-        } else if (c == '{' || c == '}') {
-            ++pos_;
-        } else {
-            if (stack_.size() > base)
+            break;
+        default:
+            if (depth_ > base)
                 Fold();
-            const SymbolMatch match = table.MatchLongestSymbol(rest);
+            const SymbolMatch match = table.MatchLongestSymbol(text.substr(pos_));
             if (match.index < 0) {
                 failed_ = true;
                 break;
@@ -329,12 +368,20 @@ bool CompositionParser::Parse(const ElementTable& table, std::string_view source
 
 void CompositionParser::TakeResult()
 {
-    if (failed_ || stack_.empty())
+    if (failed_ || depth_ == 0)
         return;
-    resultBase_ = stack_.front().base;
-    result_.assign(pool_.begin() + static_cast<std::ptrdiff_t>(stack_.front().first),
-                   pool_.begin() + static_cast<std::ptrdiff_t>(End(0)));
-    std::sort(result_.begin(), result_.end());
+    resultBase_ = stack_[0].base;
+    Count* begin = pool_.data() + stack_[0].first;
+    Count* end = pool_.data() + End(0);
+    // Few entries, mostly in order already: insertion sort suits them.
+    for (Count* k = begin + (begin != end); k < end; ++k) {
+        const Count entry = *k;
+        Count* j = k;
+        for (; j > begin && (j - 1)->first > entry.first; --j)
+            *j = *(j - 1);
+        *j = entry;
+    }
+    result_ = std::span<const Count>(begin, end);
 }
 
 } // namespace solvo

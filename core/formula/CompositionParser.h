@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -56,7 +57,7 @@ private:
         bool multiplyOnReturn;  // a hydrate part with a number before it
     };
 
-    void Reset();
+    void Reset(std::size_t textLength);
     void PushUnit(std::int32_t index, std::int32_t count);
     void PushFill(std::int32_t count);
     void Fold();
@@ -66,16 +67,21 @@ private:
     void ReturnFromLevel();
     std::size_t End(std::size_t vector) const;
     void TakeResult();
+    std::int32_t ReadCount();
+    void ReadCharge(const ElementTable& table);
 
-    std::string text_;
+    std::string stripped_; // the text without "_", when it had any
+    std::string_view text_;
     std::size_t pos_ = 0;
-    std::vector<Vector> stack_;
-    std::vector<Count> pool_;
+    std::array<Vector, kStackLimit> stack_{};
+    std::size_t depth_ = 0;
+    std::vector<Count> pool_; // differences of all vectors, bottom vector first
+    std::size_t used_ = 0;
     std::vector<Level> levels_;
     bool failed_ = false;
     bool overflowed_ = false;
     std::int32_t resultBase_ = 0;
-    std::vector<Count> result_;
+    std::span<const Count> result_; // the bottom vector's differences, inside pool_
 };
 
 } // namespace solvo

@@ -60,6 +60,11 @@ std::int32_t DecimalsOfText(std::string_view text)
 
 } // namespace
 
+ElementTable::ElementTable()
+{
+    RebuildIndex();
+}
+
 void ElementTable::LoadDefaults()
 {
     entries_.clear();
@@ -80,11 +85,19 @@ SymbolMatch ElementTable::MatchLongestSymbol(std::string_view text) const
 {
     if (text.empty())
         return {};
-    for (const std::int32_t index : byFirstByte_[static_cast<unsigned char>(text.front())]) {
+    const auto first = static_cast<unsigned char>(text[0]);
+    for (const std::int32_t index : longer_[first]) {
         const std::string& symbol = entries_[static_cast<std::size_t>(index)].symbol;
         if (text.starts_with(symbol))
             return {index, static_cast<std::int32_t>(symbol.size())};
     }
+    if (text.size() >= 2) {
+        const auto second = static_cast<unsigned char>(text[1]);
+        if (const std::int32_t index = twoBytes_[first + 256u * second]; index >= 0)
+            return {index, 2};
+    }
+    if (const std::int32_t index = oneByte_[first]; index >= 0)
+        return {index, 1};
     return {};
 }
 
@@ -103,7 +116,7 @@ std::int32_t ElementTable::AddEntry(std::string_view symbol, std::string_view co
         entries_.push_back(std::move(entry));
     ++count_;
     modified_ = true;
-    RebuildIndex();
+    IndexEntry(count_ - 1);
     return count_ - 1;
 }
 
@@ -152,21 +165,39 @@ void ElementTable::Assign(std::vector<Element> slots, std::int32_t count)
 void ElementTable::RebuildIndex()
 {
     symbolIndex_.clear();
-    for (auto& bucket : byFirstByte_)
+    oneByte_.fill(-1);
+    twoBytes_.assign(256 * 256, -1);
+    for (auto& bucket : longer_)
         bucket.clear();
     allMassesFinite_ = true;
-    for (std::int32_t i = 0; i < count_; ++i) {
-        const Element& entry = entries_[static_cast<std::size_t>(i)];
-        symbolIndex_[entry.symbol] = i;
-        if (!entry.symbol.empty())
-            byFirstByte_[static_cast<unsigned char>(entry.symbol.front())].push_back(i);
-        allMassesFinite_ = allMassesFinite_ && std::isfinite(entry.molarMass);
-    }
-    for (auto& bucket : byFirstByte_) {
-        std::stable_sort(bucket.begin(), bucket.end(), [this](std::int32_t a, std::int32_t b) {
-            return entries_[static_cast<std::size_t>(a)].symbol.size() >
-                   entries_[static_cast<std::size_t>(b)].symbol.size();
+    for (std::int32_t i = 0; i < count_; ++i)
+        IndexEntry(i);
+}
+
+void ElementTable::IndexEntry(std::int32_t index)
+{
+    // Where two entries in use share a symbol (only a damaged file can do
+    // that), a scan in index order finds the first, so the first one stays.
+    const Element& entry = entries_[static_cast<std::size_t>(index)];
+    const std::string& symbol = entry.symbol;
+    symbolIndex_.try_emplace(symbol, index);
+    allMassesFinite_ = allMassesFinite_ && std::isfinite(entry.molarMass);
+    if (symbol.empty())
+        return;
+    const auto first = static_cast<unsigned char>(symbol[0]);
+    if (symbol.size() == 1) {
+        if (oneByte_[first] < 0)
+            oneByte_[first] = index;
+    } else if (symbol.size() == 2) {
+        std::int32_t& slot = twoBytes_[first + 256u * static_cast<unsigned char>(symbol[1])];
+        if (slot < 0)
+            slot = index;
+    } else {
+        auto& bucket = longer_[first];
+        const auto position = std::find_if(bucket.begin(), bucket.end(), [&](std::int32_t other) {
+            return entries_[static_cast<std::size_t>(other)].symbol.size() < symbol.size();
         });
+        bucket.insert(position, index);
     }
 }
 

@@ -29,7 +29,8 @@ public:
     static constexpr std::int32_t kBuiltInCount = 104;
     static constexpr std::int32_t kElectron = 0;
 
-    ElementTable() = default;
+    /// An empty table; LoadDefaults() fills it with the built-in entries.
+    ElementTable();
 
     /// Replaces the content with the 104 built-in entries; not modified afterwards.
     void LoadDefaults();
@@ -82,6 +83,7 @@ public:
 
 private:
     void RebuildIndex();
+    void IndexEntry(std::int32_t index);
 
     std::vector<Element> entries_;
     std::int32_t count_ = 0;
@@ -98,9 +100,13 @@ private:
         }
     };
     std::unordered_map<std::string, std::int32_t, SymbolHash, std::equal_to<>> symbolIndex_;
-    // For each first byte, the entries whose symbol starts with it, longest
-    // symbol first, so the first prefix that matches is the longest one.
-    std::array<std::vector<std::int32_t>, 256> byFirstByte_;
+    // Symbols of one and two bytes, which are nearly all of them, are found
+    // by direct lookup; longer ones are tried first, longest first, among
+    // those that share the first byte. Every result equals that of a scan of
+    // the whole table.
+    std::array<std::int32_t, 256> oneByte_{};
+    std::vector<std::int32_t> twoBytes_; // 65536 slots, by first byte + 256 × second
+    std::array<std::vector<std::int32_t>, 256> longer_;
 };
 
 } // namespace solvo

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -67,6 +68,206 @@ TEST_F(ChemicalFormulaTest, WorkedExamplesGiveCountsAndMolarMasses)
         EXPECT_NEAR(formula.MixtureMolarMass(), c.mixtureMolarMass, 1e-9);
         EXPECT_FALSE(formula.Failed());
     }
+}
+
+TEST_F(ChemicalFormulaTest, EdgeCasesOfCounting)
+{
+    const struct {
+        const char* text;
+        std::map<std::string, int> counts;
+    } cases[] = {
+        {"", {}},
+        {"e", {}},
+        {"CaSO_4&0.5H_2O", {{"Ca", 1}, {"S", 1}, {"O", 4}}},
+        {"Cu(NH_3)_4SO_4&H_2O", {{"Cu", 1}, {"N", 4}, {"H", 14}, {"S", 1}, {"O", 5}}},
+        {"CuSO_4&5H_2O&2NH_3", {{"Cu", 1}, {"S", 1}, {"O", 9}, {"H", 40}, {"N", 10}}},
+        {"H_2O&", {{"H", 2}, {"O", 1}}},
+        {"NaCl)KCl", {{"Na", 1}, {"Cl", 1}}},
+        {"Ca(OH", {{"Ca", 1}, {"O", 1}, {"H", 1}}},
+        {"CO", {{"C", 1}, {"O", 1}}},
+        {"Co", {{"Co", 1}}},
+        {"NaCl  \t\r\n", {{"Na", 1}, {"Cl", 1}}},
+        {"H\xb7H_2O", {{"H", 3}, {"O", 1}}},
+        {"Fe^{3+}", {{"Fe", 1}}},
+        {"CuSO_4(g)", {{"Cu", 1}, {"S", 1}, {"O", 4}}},
+        {"N_aCl", {{"Na", 1}, {"Cl", 1}}},
+        {"(2)", {}},
+        // Counts are read as atof reads them, exponent included; "e" is the electron.
+        {"C2e3", {{"C", 6000}}},
+        {"Na(", {{"Na", 1}}},
+        {"CuSO_4&5", {{"Cu", 1}, {"S", 1}, {"O", 4}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(Counts(c.text), c.counts);
+        ChemicalFormula formula(table, c.text);
+        formula.MolarMass();
+        EXPECT_FALSE(formula.Failed());
+    }
+    EXPECT_NEAR(ChemicalFormula(table, "CaSO_4&0.5H_2O").MolarMass(), 136.1406, 1e-9);
+    EXPECT_NEAR(ChemicalFormula(table, "CO").MolarMass(), 28.0101, 1e-9);
+    EXPECT_NEAR(ChemicalFormula(table, "Co").MolarMass(), 58.933195, 1e-9);
+    EXPECT_EQ(ChemicalFormula(table, "").MolarMass(), 0.0);
+}
+
+TEST_F(ChemicalFormulaTest, ChargesGoToTheElectronEntry)
+{
+    const struct {
+        const char* text;
+        int charge;
+    } cases[] = {
+        {"SO_4^{2-}", -2}, {"Fe^3+", 3},      {"Na^+", 1},  {"Cl^-", -1},
+        {"NH_4^{+}", 1},   {"PO_4^{3-}", -3}, {"H^+2", 2},  {"O^{--}", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(ChemicalFormula(table, c.text).FormulaComposition()[0], c.charge);
+    }
+}
+
+TEST_F(ChemicalFormulaTest, UnknownSymbolsFailWithZeroMassAndComposition)
+{
+    for (const char* text : {"NaCl(aq)", "Na Cl", " NaCl", "NaCl, KCl", "Xx", "h2o", "Na^q"}) {
+        SCOPED_TRACE(text);
+        const ChemicalFormula formula(table, text);
+        EXPECT_EQ(formula.MolarMass(), 0.0);
+        EXPECT_TRUE(formula.Failed());
+        const Composition composition = formula.FormulaComposition();
+        EXPECT_EQ(std::count(composition.begin(), composition.end(), 0), table.Count());
+        EXPECT_EQ(formula.OrderedText(), "");
+    }
+    // Only the part before the failing space counts in a mixture.
+    EXPECT_NEAR(ChemicalFormula(table, "NaCl, KCl").MixtureMolarMass(), 58.44276928, 1e-9);
+    EXPECT_NEAR(ChemicalFormula(table, "0NaCl").MixtureMolarMass(), 58.44276928, 1e-9);
+}
+
+TEST_F(ChemicalFormulaTest, MoietiesCountAsOneAtomWithTheirOwnMass)
+{
+    ASSERT_EQ(table.AddEntry("Cit", "C_6H_5O_7", "citrate", 189.1, 1), 104);
+    const ChemicalFormula formula(table, "Na_3Cit");
+    EXPECT_EQ(Counts("Na_3Cit"), (std::map<std::string, int>{{"Na", 3}, {"Cit", 1}}));
+    EXPECT_NEAR(formula.MolarMass(), 3 * 22.98976928 + 189.1, 1e-9);
+
+    // A deleted moiety's symbol fails like any unknown text.
+    table.DeleteEntry(104);
+    EXPECT_EQ(ChemicalFormula(table, "Na_3Cit").MolarMass(), 0.0);
+}
+
+TEST_F(ChemicalFormulaTest, DisplayTextAndKinds)
+{
+    const struct {
+        const char* text;
+        const char* display;
+        const char* kinds;
+    } cases[] = {
+        {"CuSO_4&5H_2O", "CuSO4.5H2O", "NNNNSDNNSN"},
+        {"C_6H_{12}O_6", "C6H12O6", "NSNSSNS"},
+        {"C_6H_12O_6", "C6H12O6", "NSNSNNS"},
+        {"SO_4^{2-}", "SO42-", "NNSPP"},
+        {"Fe^3+", "Fe3+", "NNPN"},
+        {"^{14}CO_2", "14CO2", "PPNNS"},
+        {"H2O", "H2O", "NSN"},
+        {"2H2O", "2H2O", "NNSN"},
+        {"?2H2O", "?2H2O", "NNNSN"},
+        {"NaCl,KCl", "NaCl,KCl", "NNNNNNNN"},
+        {"{Fe}2", "{Fe}2", "NNNNS"},
+        {"H_", "H", "N"},
+        {"CuSO_4&", "CuSO4.", "NNNNSD"},
+        {"NaCl \t", "NaCl", "NNNN"},
+        {"", "", ""},
+    };
+    constexpr char kLetters[] = "NSPD";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const ChemicalFormula formula(table, c.text);
+        EXPECT_EQ(formula.DisplayText(), c.display);
+        std::string kinds;
+        for (std::int32_t i = 0; i < formula.Length(); ++i)
+            kinds += kLetters[static_cast<int>(formula.Kind(i))];
+        EXPECT_EQ(kinds, c.kinds);
+    }
+}
+
+TEST_F(ChemicalFormulaTest, OrderedText)
+{
+    const struct {
+        const char* text;
+        const char* ordered;
+    } cases[] = {
+        {"CuSO_4&5H_2O", "H10O9SCu"},     {"Na_2B_4O_7&10H_2O", "H20O17B4Na2"},
+        {"MgCl_2&6H_2O", "H12O6MgCl2"},   {"Fe_2(SO_4)_3", "O12S3Fe2"},
+        {"CH_3COONa&3H_2O", "C2H9O5Na"}, {"SO_4^{2-}", "O4S"},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ChemicalFormula(table, c.text).OrderedText(), c.ordered) << c.text;
+}
+
+TEST_F(ChemicalFormulaTest, MarkupForms)
+{
+    const struct {
+        const char* text;
+        const char* html;
+        const char* rtf;
+        const char* ubbc;
+        const char* latex;
+    } cases[] = {
+        {"CuSO_4&5H_2O", "CuSO<sub>4</sub>&middot;5H<sub>2</sub>O",
+         "CuSO{\\sub 4}{\\super .}5H{\\sub 2}O", "CuSO[sub]4[/sub][sup].[/sup]5H[sub]2[/sub]O",
+         "\\textrm{CuSO}_{4}\\cdot\\textrm{5H}_{2}\\textrm{O}"},
+        {"SO_4^{2-}", "SO<sub>4</sub><sup>2-</sup>", "SO{\\sub 4}{\\super 2-}",
+         "SO[sub]4[/sub][sup]2-[/sup]", "\\textrm{SO}_{4}^{2-}"},
+        {"^{14}CO_2", "<sup>14</sup>CO<sub>2</sub>", "{\\super 14}CO{\\sub 2}",
+         "[sup]14[/sup]CO[sub]2[/sub]", "\\textrm{}^{14}\\textrm{CO}_{2}"},
+        {"H2O", "H<sub>2</sub>O", "H{\\sub 2}O", "H[sub]2[/sub]O",
+         "\\textrm{H}_{2}\\textrm{O}"},
+        {"CuSO_4&", "CuSO<sub>4</sub>&middot;", "CuSO{\\sub 4}{\\super .}",
+         "CuSO[sub]4[/sub][sup].[/sup]", "\\textrm{CuSO}_{4}\\cdot"},
+        {"A&&B", "A&middot;B", "A{\\super ..}B", "A[sup]..[/sup]B",
+         "\\textrm{A}\\cdot\\textrm{B}"},
+        {"<b>{x}", "<b>{x}", "<b>{x}", "<b>{x}", "\\textrm{<b>{x}}"},
+        {"", "", "", "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const ChemicalFormula formula(table, c.text);
+        EXPECT_EQ(formula.HtmlText(), c.html);
+        EXPECT_EQ(formula.RtfText(), c.rtf);
+        EXPECT_EQ(formula.UbbcText(), c.ubbc);
+        EXPECT_EQ(formula.LatexText(), c.latex);
+    }
+}
+
+TEST_F(ChemicalFormulaTest, HostileInputGivesAResultInBoundedTimeAndDepth)
+{
+    const std::string big(64 * 1024, '(');
+    const std::string cases[] = {
+        big,
+        std::string(64 * 1024, '&'),
+        std::string(64 * 1024, ')'),
+        std::string(64 * 1024, '^'),
+        std::string("Na\0Cl", 6),
+        std::string(1000, '\xff'),
+        big + "H" + std::string(64 * 1024, ')'),
+        "H99999999999999999999",
+        "H1e999",
+        "H0x1F",
+    };
+    for (const auto& text : cases) {
+        const ChemicalFormula formula(table, text);
+        (void)formula.MolarMass();
+        (void)formula.MixtureMolarMass();
+        (void)formula.OrderedText();
+        (void)formula.LatexText();
+    }
+    // Nesting deeper than the count stack stops counting but keeps what it has.
+    std::string deepText = "Na";
+    for (int level = 0; level < 40; ++level)
+        deepText += "(H";
+    ChemicalFormula deep(table, deepText + "Cl");
+    EXPECT_NEAR(deep.MolarMass(), 22.98976928, 1e-9);
+    EXPECT_TRUE(deep.Overflowed());
+    EXPECT_EQ(Counts("H99999999999999999999")["H"], 2147483647);
 }
 
 } // namespace

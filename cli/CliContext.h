@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/CSolvoApp.h"
+#include "app/QtSettingsStore.h"
+
+#include <CLI/CLI.hpp>
+
+#include <optional>
+#include <string>
+
+namespace solvo {
+
+/// What every command shares: the application object with the stored
+/// settings and the program database, set up once the options are known.
+/// solvo-cli reads the stored settings but never writes them.
+class CliContext {
+public:
+    CliContext();
+
+    /// Adds the options that every command accepts (--digits).
+    void AddCommonOptions(CLI::App& app);
+
+    /// The application object, prepared on first use: DisplayDigits from the
+    /// settings unless --digits was given, and the element table.
+    CSolvoApp& App();
+
+private:
+    QtSettingsStore store_;
+    CSolvoApp app_;
+    std::optional<int> digits_;
+    bool prepared_ = false;
+};
+
+} // namespace solvo

@@ -1,0 +1,41 @@
+#include "CliOutput.h"
+
+#include "app/Windows1252.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace solvo {
+
+std::string CliOutput::ProgramText(std::string_view utf8)
+{
+    auto text = Windows1252::FromUtf8(utf8);
+    if (!text)
+        throw BadInput("\"" + std::string(utf8) +
+                       "\": holds a character that Solvo's text (Windows-1252) cannot hold.");
+    return *text;
+}
+
+std::string CliOutput::Utf8(std::string_view programText)
+{
+    return Windows1252::ToUtf8(programText);
+}
+
+nlohmann::ordered_json CliOutput::Number(double value)
+{
+    if (std::isnan(value))
+        return "nan";
+    if (std::isinf(value))
+        return value > 0 ? "inf" : "-inf";
+    return value;
+}
+
+std::string CliOutput::Text(double value)
+{
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 10);
+    return std::string(buffer, result.ptr);
+}
+
+} // namespace solvo
