@@ -1,0 +1,203 @@
+#include "quantities/ConcentrationSet.h"
+
+#include <array>
+
+namespace solvo {
+
+void ConcentrationSet::SetConcentration(double value, ConcentrationUnit unit)
+{
+    switch (unit) {
+    case ConcentrationUnit::Molar:
+        molar_ = value;
+        SetMolar();
+        break;
+    case ConcentrationUnit::Millimolar:
+        millimolar_ = value;
+        molar_ = millimolar_ / 1000.0;
+        SetMolar();
+        break;
+    case ConcentrationUnit::Molal:
+        molal_ = value;
+        SetMolal();
+        break;
+    case ConcentrationUnit::PercentWW:
+        percentWW_ = value;
+        SetPercentWW();
+        break;
+    case ConcentrationUnit::Ppm:
+        ppm_ = value;
+        percentWW_ = ppm_ / 10000.0;
+        SetPercentWW();
+        break;
+    case ConcentrationUnit::PercentWV:
+        percentWV_ = value;
+        SetPercentWV();
+        break;
+    case ConcentrationUnit::MoleFraction:
+        moleFraction_ = value;
+        SetMoleFraction();
+        break;
+    case ConcentrationUnit::Density:
+        density_ = value;
+        SetDensity();
+        break;
+    default:
+        break;
+    }
+}
+
+double ConcentrationSet::GetConcentration(ConcentrationUnit unit) const
+{
+    switch (unit) {
+    case ConcentrationUnit::Molar:
+        return molar_;
+    case ConcentrationUnit::Millimolar:
+        return millimolar_;
+    case ConcentrationUnit::Molal:
+        return molal_;
+    case ConcentrationUnit::PercentWW:
+        return percentWW_;
+    case ConcentrationUnit::Ppm:
+        return ppm_;
+    case ConcentrationUnit::PercentWV:
+        return percentWV_;
+    case ConcentrationUnit::MoleFraction:
+        return moleFraction_;
+    case ConcentrationUnit::Density:
+        return density_;
+    case ConcentrationUnit::OwnUnit:
+        // A unit read from a file may be anything, OwnUnit included.
+        return IsConcentrationUnit(unit_) ? GetConcentration(unit_) : -1.0;
+    default:
+        return -1.0;
+    }
+}
+
+double ConcentrationSet::ConvertConcentration(double value, ConcentrationUnit fromUnit,
+                                              ConcentrationUnit toUnit)
+{
+    const std::array<double, kConcentrationUnitCount> kept = {
+        molar_, millimolar_, molal_, percentWW_, ppm_, percentWV_, moleFraction_, density_};
+    SetConcentration(value, fromUnit);
+    const double result = GetConcentration(toUnit);
+    molar_ = kept[0];
+    millimolar_ = kept[1];
+    molal_ = kept[2];
+    percentWW_ = kept[3];
+    ppm_ = kept[4];
+    percentWV_ = kept[5];
+    moleFraction_ = kept[6];
+    density_ = kept[7];
+    return result;
+}
+
+void ConcentrationSet::SetDensity()
+{
+    if (const std::optional<DensityRoot> root = table_.RootAtDensity(density_))
+        SetFromMolarityAtDensity(root->M, root->d);
+    CheckAmbiguity();
+}
+
+void ConcentrationSet::SelectOtherRoot()
+{
+    if (const std::optional<double> other = table_.OtherRootMolarity(density_, molar_))
+        SetFromMolarityAtDensity(*other, density_);
+}
+
+void ConcentrationSet::LookUpDensity(ConcentrationUnit column, double value)
+{
+    density_ = table_.DensityLookup(column, value, density_);
+    CheckAmbiguity();
+}
+
+void ConcentrationSet::SetMolar()
+{
+    LookUpDensity(ConcentrationUnit::Molar, molar_);
+    const double MW = molarMass_;
+    const double Ms = kSolventMolarMass;
+    if (MW != 0.0) {
+        percentWV_ = MW * molar_ / 10.0;
+        molal_ = 1000.0 * molar_ / (1000.0 * density_ - MW * molar_);
+        percentWW_ = MW * molar_ / (10.0 * density_);
+        ppm_ = 10000.0 * percentWW_;
+        moleFraction_ = molal_ * Ms / (molal_ * Ms + 1000.0);
+    }
+    millimolar_ = 1000.0 * molar_;
+}
+
+void ConcentrationSet::SetMolal()
+{
+    LookUpDensity(ConcentrationUnit::Molal, molal_);
+    const double MW = molarMass_;
+    const double Ms = kSolventMolarMass;
+    if (MW == 0.0)
+        return;
+    molar_ = 1000.0 * molal_ * density_ / (MW * molal_ + 1000.0);
+    millimolar_ = 1000.0 * molar_;
+    percentWW_ = 100.0 * molal_ * MW / (MW * molal_ + 1000.0);
+    ppm_ = 10000.0 * percentWW_;
+    percentWV_ = 100.0 * density_ * molal_ * MW / (MW * molal_ + 1000.0);
+    moleFraction_ = Ms * molal_ / (1000.0 + Ms * molal_);
+}
+
+void ConcentrationSet::SetPercentWW()
+{
+    LookUpDensity(ConcentrationUnit::PercentWW, percentWW_);
+    const double MW = molarMass_;
+    const double Ms = kSolventMolarMass;
+    ppm_ = 10000.0 * percentWW_;
+    if (MW != 0.0) {
+        molar_ = 10.0 * density_ * percentWW_ / MW;
+        millimolar_ = 1000.0 * molar_;
+        molal_ = 1000.0 * percentWW_ / ((100.0 - percentWW_) * MW);
+        moleFraction_ = Ms * percentWW_ / (100.0 * MW - (MW - Ms) * percentWW_);
+    }
+    percentWV_ = density_ * percentWW_;
+}
+
+void ConcentrationSet::SetPercentWV()
+{
+    LookUpDensity(ConcentrationUnit::PercentWV, percentWV_);
+    const double MW = molarMass_;
+    const double Ms = kSolventMolarMass;
+    if (MW != 0.0) {
+        molar_ = 10.0 * percentWV_ / MW;
+        millimolar_ = 1000.0 * molar_;
+        molal_ = 1000.0 * percentWV_ / ((100.0 * density_ - percentWV_) * MW);
+        moleFraction_ = Ms * percentWV_ / (100.0 * density_ * MW - (MW - Ms) * percentWV_);
+    }
+    percentWW_ = percentWV_ / density_;
+    ppm_ = 10000.0 * percentWW_;
+}
+
+void ConcentrationSet::SetMoleFraction()
+{
+    LookUpDensity(ConcentrationUnit::MoleFraction, moleFraction_);
+    const double MW = molarMass_;
+    const double Ms = kSolventMolarMass;
+    const double x = moleFraction_;
+    if (MW == 0.0)
+        return;
+    molar_ = 1000.0 * density_ / (((1.0 - x) / x) * Ms + MW);
+    millimolar_ = 1000.0 * molar_;
+    molal_ = 1000.0 * x / ((1.0 - x) * Ms);
+    percentWW_ = 100.0 * MW * x / ((MW - Ms) * x + Ms);
+    ppm_ = 10000.0 * percentWW_;
+    percentWV_ = 100.0 * density_ * MW * x / ((MW - Ms) * x + Ms);
+}
+
+// The concentrations that belong to a molarity at a density of the table.
+void ConcentrationSet::SetFromMolarityAtDensity(double molarity, double density)
+{
+    const double MW = molarMass_;
+    const double Ms = kSolventMolarMass;
+    molar_ = molarity;
+    millimolar_ = 1000.0 * molar_;
+    molal_ = 1000.0 * molar_ / (1000.0 * density - MW * molar_);
+    moleFraction_ = molal_ * Ms / (molal_ * Ms + 1000.0);
+    percentWW_ = 100.0 * MW * moleFraction_ / ((MW - Ms) * moleFraction_ + Ms);
+    ppm_ = 10000.0 * percentWW_;
+    percentWV_ = density * percentWW_;
+}
+
+} // namespace solvo

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "quantities/ConcentrationUnit.h"
+#include "quantities/DensityTable.h"
+
+namespace solvo {
+
+/// A component's concentration held in all eight units at once, kept
+/// consistent through the substance's molar mass, the solvent's (water) and
+/// the solution's density, which comes from the density table when the
+/// substance has one.
+///
+/// Units: M and mM per litre of solution, m per kg of solvent, w and v in
+/// percent, ppm, x as a fraction, d in g/mL; molar masses in g/mol.
+///
+/// Every conversion is evaluated as written, without guarding divisions:
+/// impossible input (w = 100, x = 0, a density of 0, infinities or NaN)
+/// gives infinities or NaN in the fields, which are shown as "???". Nothing
+/// is thrown.
+class ConcentrationSet {
+public:
+    /// Water, the only solvent.
+    static constexpr double kSolventMolarMass = 18.0153;
+
+    /// g/mol of the substance; 0 means the substance has none, in which case
+    /// a change of concentration updates only the fields that need no molar
+    /// mass. Changing it recomputes nothing until the next SetConcentration.
+    double MolarMass() const { return molarMass_; }
+    void SetMolarMass(double molarMass) { molarMass_ = molarMass; }
+    double SolventMolarMass() const { return kSolventMolarMass; }
+
+    /// The unit the component is given and read in; what OwnUnit stands for.
+    ConcentrationUnit Unit() const { return unit_; }
+    void SetUnit(ConcentrationUnit unit) { unit_ = unit; }
+
+    DensityTable& Table() { return table_; }
+    const DensityTable& Table() const { return table_; }
+
+    /// Stores value in the field of unit (codes 0 … 7) and recomputes the
+    /// others from it. For units other than density the density is first
+    /// looked up in the table by the unit's own column, and the ambiguity of
+    /// the density is checked again. Any other code does nothing.
+    void SetConcentration(double value, ConcentrationUnit unit);
+
+    /// The field of unit (codes 0 … 7), or of Unit() for OwnUnit; −1 for any
+    /// other code, and for OwnUnit when Unit() is not one of 0 … 7.
+    double GetConcentration(ConcentrationUnit unit) const;
+
+    /// value in fromUnit expressed in toUnit, leaving the eight fields as they
+    /// were. The table's ambiguity flag keeps the state found for value.
+    double ConvertConcentration(double value, ConcentrationUnit fromUnit, ConcentrationUnit toUnit);
+
+    /// Parses the table's text with the molar masses; see DensityTable.
+    void ParseDensityTable() { table_.ParseDensityTable(molarMass_, kSolventMolarMass); }
+
+    /// Re-evaluates the table's ambiguity flag for the current density.
+    void CheckAmbiguity() { table_.CheckAmbiguity(density_); }
+
+    /// After a density has been stored: the concentration that belongs to it
+    /// in the table. Outside the table's densities the concentration of the
+    /// end row it lies beyond is taken, while the stored density stays (and
+    /// is out of range). Without a table only the density changes.
+    void SetDensity();
+
+    /// Switches to the other concentration at which the table reaches the
+    /// current density (a curve with a maximum has two), or back. Does
+    /// nothing without a table of at least two rows.
+    void SelectOtherRoot();
+
+private:
+    void SetMolar();
+    void SetMolal();
+    void SetPercentWW();
+    void SetPercentWV();
+    void SetMoleFraction();
+    void LookUpDensity(ConcentrationUnit column, double value);
+    void SetFromMolarityAtDensity(double molarity, double density);
+
+    double molar_ = 0.0;
+    double millimolar_ = 0.0;
+    double molal_ = 0.0;
+    double percentWW_ = 0.0;
+    double ppm_ = 0.0;
+    double percentWV_ = 0.0;
+    double density_ = 1.0;
+    double moleFraction_ = 0.0;
+    double molarMass_ = 0.0;
+    ConcentrationUnit unit_ = ConcentrationUnit::Molar;
+    DensityTable table_;
+};
+
+} // namespace solvo

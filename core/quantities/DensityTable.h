@@ -1,0 +1,134 @@
+#pragma once
+
+#include "quantities/ConcentrationUnit.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace solvo {
+
+/// What the first number of each pair of a density table is.
+enum class DensityTableKind : std::int32_t {
+    PercentWW = 0, ///< % w/w, shown as "% w/w vs d"
+    Molarity = 1,  ///< mol/L, shown as "molarity vs d"
+    Molality = 2,  ///< mol/kg, shown as "molality vs d"
+};
+
+/// One parsed row: a density and the concentration it belongs to, in every unit.
+struct DensityRow {
+    double d = 0.0; ///< density, g/mL
+    double w = 0.0; ///< % w/w
+    double v = 0.0; ///< % w/v
+    double M = 0.0; ///< mol/L
+    double m = 0.0; ///< mol/kg
+    double x = 0.0; ///< mole fraction
+};
+
+/// A molarity found for a density, and the density it belongs to in the table.
+struct DensityRoot {
+    double M = 0.0;
+    double d = 0.0;
+};
+
+/// A substance's table of solution density against concentration, as typed
+/// (pairs of numbers, concentration first) and as parsed into rows.
+///
+/// The table is in use only while the no-table flag is clear and at least one
+/// row exists; otherwise lookups leave the density as it is, nothing is
+/// ambiguous and only negative values are out of range. The rows are
+/// expected to rise in concentration and are not sorted. A segment is a pair
+/// of neighbouring rows; a density lies in a segment when it lies between the
+/// two rows' densities, ends included.
+///
+/// A table of one row stands for a solution of constant density: every
+/// concentration looks up that row's density, every density finds that row's
+/// concentration, nothing is ambiguous, and only the row's own concentration
+/// and density are in range.
+class DensityTable {
+public:
+    /// Divisions by a difference this small or smaller give this molality
+    /// instead (a pure substance has no solvent).
+    static constexpr double kSolventlessLimit = 1e-8;
+    static constexpr double kSolventlessMolality = 1e33;
+
+    const std::string& Text() const { return text_; }
+    void SetText(std::string_view text) { text_ = text; }
+
+    DensityTableKind Kind() const { return kind_; }
+    void SetKind(DensityTableKind kind) { kind_ = kind; }
+
+    /// Set: the substance has no table; the text and rows are kept but not used.
+    bool NoTable() const { return noTable_; }
+    void SetNoTable(bool noTable) { noTable_ = noTable; }
+
+    const std::vector<DensityRow>& Rows() const { return rows_; }
+    /// Smallest and largest density of the rows, g/mL; 1.0 while there are none.
+    double MinDensity() const { return dMin_; }
+    double MaxDensity() const { return dMax_; }
+
+    /// Set when the current density occurs in more than one segment.
+    bool IsAmbiguous() const { return ambiguous_; }
+
+    /// Whether the no-table flag is clear and at least one row exists.
+    bool InUse() const { return !noTable_ && !rows_.empty(); }
+
+    /// Parses the text into rows with the substance's molar mass and the
+    /// solvent's, g/mol. Does nothing while the no-table flag is set.
+    /// Commas count as points; numbers pair up in sequence across line
+    /// breaks; a last number without a partner is dropped; a token that is
+    /// not a number counts as 0; pairs with a number that is not finite are
+    /// skipped. A kind outside 0 … 2 gives no rows. A molar mass of 0 leaves
+    /// infinities or NaN in the derived columns. Linear in the text's length.
+    void ParseDensityTable(double molarMass, double solventMolarMass);
+
+    /// The density, g/mL, at value in unit (codes 0 … 6; millimolar and ppm
+    /// values are scaled to the M and w columns): interpolated between the
+    /// two rows around it, the last row's density at or beyond the last row,
+    /// extrapolated along the first segment below the first row. Returns
+    /// density unchanged when the table is not in use or for any other unit.
+    double DensityLookup(ConcentrationUnit unit, double value, double density) const;
+
+    /// Sets the ambiguous flag when density lies in a later segment than the
+    /// first one that holds it (a row shared by two segments counts once);
+    /// clears it otherwise.
+    void CheckAmbiguity(double density);
+
+    /// The molarity at density, interpolated in the first segment that holds
+    /// it, with density itself; when no segment holds it, the molarity and
+    /// density of the end row that density lies beyond. None when the table
+    /// is not in use.
+    std::optional<DensityRoot> RootAtDensity(double density) const;
+
+    /// Of the molarities at density in the first segment that holds it and in
+    /// the next one that holds it, the one farther from molarity (the later
+    /// on a tie). None unless the table is in use with at least two rows.
+    std::optional<double> OtherRootMolarity(double density, double molarity) const;
+
+    /// True for a negative value. Otherwise, with the table in use: for units
+    /// 0 … 6 whether the value (millimolar and ppm scaled) lies outside the
+    /// concentrations of the first and last rows, for the density unit
+    /// whether it lies outside MinDensity() … MaxDensity(); false for any
+    /// other unit and without a table.
+    bool IsOutsideDensityRange(double value, ConcentrationUnit unit) const;
+
+private:
+    std::optional<std::size_t> FirstSegmentHolding(double density, std::size_t first,
+                                                   std::size_t end) const;
+    std::size_t FirstRootSegment(double density) const;
+    std::size_t SecondRootSearchStart(std::size_t firstRoot, double density) const;
+    double MolarityInSegment(std::size_t segment, double density) const;
+
+    std::string text_;
+    DensityTableKind kind_ = DensityTableKind::PercentWW;
+    bool noTable_ = true;
+    std::vector<DensityRow> rows_;
+    double dMin_ = 1.0;
+    double dMax_ = 1.0;
+    bool ambiguous_ = false;
+};
+
+} // namespace solvo
