@@ -1,5 +1,13 @@
 #include "app/CFlaskwareApp.h"
 
+#include "app/DatabasePrompts.h"
+#include "substances/ArchiveFile.h"
+#include "substances/CFlaskwareDatabase.h"
+#include "substances/DatabaseFile.h"
+#include "substances/FileMessages.h"
+
+#include <system_error>
+
 namespace solvo {
 
 CFlaskwareApp::CFlaskwareApp(SettingsStore& store, DataFolder dataFolder)
@@ -23,6 +31,112 @@ std::filesystem::path CFlaskwareApp::DatabaseFilePath() const
     if (path.empty())
         return dataFolder_.FilePath(DataFolder::kDefaultDatabaseFile);
     return std::filesystem::path(path);
+}
+
+namespace {
+
+constexpr std::string_view kIncorrectPasswordQuestion =
+    "Incorrect password, do you wan't to retry?";
+
+std::filesystem::path BackupPath(const std::filesystem::path& path)
+{
+    std::filesystem::path backup = path;
+    backup += ".bak";
+    return backup;
+}
+
+} // namespace
+
+bool CFlaskwareApp::LoadDatabaseFile(const std::filesystem::path& path, DatabasePrompts& prompts)
+{
+    bool complete = false;
+    std::vector<std::string> notices;
+    const bool opened = ReadArchiveFile(path, [&](ArchiveReader& reader) {
+        elements_ = ElementTable();
+        Database().Clear();
+        try {
+            complete = DatabaseFile::Read(reader, elements_, Database(), passwordDigest_);
+        } catch (const ArchiveError&) {
+            // Truncated or malformed: the same outcome as an incomplete file.
+            complete = false;
+        }
+        notices = reader.Notices();
+    });
+    for (const std::string& notice : notices)
+        prompts.ShowMessage(notice, PromptIcon::Exclamation);
+    // A block of an unknown version loads as empty; saving over it would
+    // lose what it holds, so it is backed up like a file that failed.
+    const bool readInFull = complete && !Database().BlockVersionUnknown();
+    unloadedFile_ = opened && !readInFull ? path : std::filesystem::path();
+    if (!complete) {
+        prompts.ShowMessage(kDatabaseLoadFailedMessage, PromptIcon::Exclamation);
+        InstallDefaults();
+    }
+    return complete;
+}
+
+bool CFlaskwareApp::SaveDatabaseFile(const std::filesystem::path& path, bool checkPassword,
+                                     DatabasePrompts& prompts)
+{
+    if (checkPassword && !CheckPassword(path, prompts))
+        return false;
+    if (!BackUpUnloadedFile(path))
+        return false;
+    const bool elementsModified = elements_.IsModified();
+    const bool substancesModified = Database().IsModified();
+    const bool saved = WriteArchiveFile(path, [&](ArchiveWriter& writer) {
+        DatabaseFile::Write(writer, passwordDigest_, elements_, Database());
+    });
+    if (!saved) {
+        // Writing clears the flags as it goes; nothing was saved after all.
+        elements_.SetModified(elementsModified);
+        Database().SetModified(substancesModified);
+    }
+    return saved;
+}
+
+std::string CFlaskwareApp::ReadStoredDigest(const std::filesystem::path& path)
+{
+    return DatabaseFile::ReadStoredDigest(path);
+}
+
+bool CFlaskwareApp::CheckPassword(const std::filesystem::path& path,
+                                  DatabasePrompts& prompts) const
+{
+    // A file that does not exist yet has nothing to protect: without this a
+    // first database could never be saved, since a missing file reads as
+    // the digest that no password matches.
+    std::error_code error;
+    if (!std::filesystem::exists(path, error))
+        return true;
+    const std::string stored = ReadStoredDigest(path);
+    if (stored.empty())
+        return true;
+    for (;;) {
+        const auto entered =
+            prompts.RunPasswordDialog(PasswordDialogMode::EnterPassword, std::string_view());
+        if (entered.value_or(std::string()) == stored)
+            return true;
+        if (prompts.Ask(kIncorrectPasswordQuestion, PromptButtons::YesNo,
+                        PromptIcon::Exclamation) != PromptAnswer::Yes)
+            return false;
+    }
+}
+
+bool CFlaskwareApp::BackUpUnloadedFile(const std::filesystem::path& path)
+{
+    std::error_code error;
+    if (unloadedFile_.empty() || !std::filesystem::equivalent(unloadedFile_, path, error))
+        return true;
+    if (std::filesystem::exists(path, error)) {
+        std::filesystem::copy_file(path, BackupPath(path),
+                                   std::filesystem::copy_options::overwrite_existing, error);
+        // Better no save than a damaged library replaced with no copy left.
+        if (error)
+            return false;
+    }
+    unloadedFile_.clear();
+    return true;
 }
 
 } // namespace solvo

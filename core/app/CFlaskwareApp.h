@@ -9,6 +9,9 @@
 
 namespace solvo {
 
+class CFlaskwareDatabase;
+class DatabasePrompts;
+
 /// What every program of the family shares in its application object: the
 /// settings, the data folder, the display precision, the element and moiety
 /// table and the program database password. One instance lives for the whole
@@ -48,13 +51,43 @@ public:
     virtual void InstallDefaults() = 0;
     /// Whether the element table or the substance database has been changed.
     virtual bool IsDatabaseModified() const = 0;
+    /// The substance database, whose block the database file holds.
+    virtual CFlaskwareDatabase& Database() = 0;
+
+    /// Replaces the element table, the substance database and (when the file
+    /// holds one) the password digest with the content of the database file
+    /// at path. When the file cannot be opened, is of an unknown version,
+    /// malformed, truncated or incomplete, the user is told "Can't open
+    /// program database file.\nProgram will start with a limited database."
+    /// (after any message of the reading itself), the built-in defaults are
+    /// installed, and false is returned. A file that existed but was not
+    /// read in full is copied to <path>.bak before it is first overwritten.
+    bool LoadDatabaseFile(const std::filesystem::path& path, DatabasePrompts& prompts);
+
+    /// Writes the database file at path, atomically. With checkPassword, and
+    /// when the file exists and stores a digest, the user must first enter
+    /// the password (asked again while wrong and the user wants to retry).
+    /// Returns false, with the old file and the modified flags untouched,
+    /// when the password is refused or the file cannot be written.
+    bool SaveDatabaseFile(const std::filesystem::path& path, bool checkPassword,
+                          DatabasePrompts& prompts);
+
+    /// The digest stored in the database file at path; "pqmvzr", which no
+    /// password matches, when the file cannot be read.
+    static std::string ReadStoredDigest(const std::filesystem::path& path);
 
 private:
+    bool CheckPassword(const std::filesystem::path& path, DatabasePrompts& prompts) const;
+    bool BackUpUnloadedFile(const std::filesystem::path& path);
+
     ProgramSettings settings_;
     DataFolder dataFolder_;
     std::int32_t displayDigits_ = ProgramSettings::kDefaultDisplayDigits;
     ElementTable elements_;
     std::string passwordDigest_;
+    // A database file that existed but could not be read in full; it is
+    // kept as <name>.bak before anything overwrites it.
+    std::filesystem::path unloadedFile_;
 };
 
 } // namespace solvo

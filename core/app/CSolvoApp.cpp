@@ -11,11 +11,13 @@ void CSolvoApp::InstallDefaults()
 {
     Elements() = ElementTable();
     Elements().LoadDefaults();
+    substances_.Clear();
+    substances_.LoadDefaultSubstances(Elements());
 }
 
 bool CSolvoApp::IsDatabaseModified() const
 {
-    return Elements().IsModified();
+    return Elements().IsModified() || substances_.IsModified();
 }
 
 } // namespace solvo

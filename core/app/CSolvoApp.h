@@ -2,6 +2,7 @@
 
 #include "app/CFlaskwareApp.h"
 #include "app/UnitLabels.h"
+#include "substances/SolvoSubstanceDatabase.h"
 
 namespace solvo {
 
@@ -16,11 +17,16 @@ public:
     void ReadUnitLabels();
     const UnitLabels& Units() const { return units_; }
 
+    SolvoSubstanceDatabase& Substances() { return substances_; }
+    const SolvoSubstanceDatabase& Substances() const { return substances_; }
+
     void InstallDefaults() override;
     bool IsDatabaseModified() const override;
+    CFlaskwareDatabase& Database() override { return substances_; }
 
 private:
     UnitLabels units_;
+    SolvoSubstanceDatabase substances_;
 };
 
 } // namespace solvo

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace solvo {
 
@@ -58,6 +59,12 @@ public:
     /// anything by it.
     void Require(std::uint64_t size) const;
 
+    /// A record reader that meets something the user must be told about but
+    /// that does not stop the read leaves the text here; the file reader
+    /// shows the notices in order.
+    void AddNotice(std::string text) { notices_.push_back(std::move(text)); }
+    const std::vector<std::string>& Notices() const { return notices_; }
+
     void Transfer(std::uint32_t& value);
     void Transfer(std::int32_t& value);
     void Transfer(double& value);
@@ -65,6 +72,9 @@ public:
 
 protected:
     Archive() = default;
+
+private:
+    std::vector<std::string> notices_;
 };
 
 } // namespace solvo

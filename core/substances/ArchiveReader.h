@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace solvo {
 
@@ -14,10 +13,6 @@ namespace solvo {
 /// A file is read through a 4096-byte buffer; its size is taken when the
 /// reader is made, so every length and count can be checked against the
 /// bytes that remain before anything is sized by it.
-///
-/// A record reader that meets something the user must be told about but
-/// that does not stop the read (an unknown record version) leaves the text
-/// in Notices(); the file reader shows them in order.
 class ArchiveReader final : public Archive {
 public:
     /// Reads from bytes, which must outlive the reader.
@@ -29,9 +24,6 @@ public:
     bool IsLoading() const override { return true; }
     void ReadBytes(void* data, std::size_t size) override;
     std::uint64_t Remaining() const override { return size_ - position_; }
-
-    void AddNotice(std::string text) { notices_.push_back(std::move(text)); }
-    const std::vector<std::string>& Notices() const { return notices_; }
 
 private:
     static constexpr std::size_t kBlockSize = 4096;
@@ -45,7 +37,6 @@ private:
     std::array<unsigned char, kBlockSize> buffer_{};
     std::size_t bufferStart_ = 0;
     std::size_t bufferEnd_ = 0;
-    std::vector<std::string> notices_;
 };
 
 } // namespace solvo

@@ -1,0 +1,129 @@
+#include "app/DatabaseCommands.h"
+
+#include "app/CFlaskwareApp.h"
+#include "app/DatabasePrompts.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace solvo {
+
+namespace {
+
+constexpr std::string_view kSaveQuestion = "Save changes to the program database?";
+constexpr std::string_view kNotSavedMessage = "Error: database was NOT saved.";
+constexpr std::string_view kChangePasswordQuestion =
+    "After changing password changes you did to the database will be saved.\r\n"
+    "Is that what you want?";
+constexpr std::string_view kOverwriteQuestion =
+    "Do you want to overwrite existing database?\n\n(Selecting No will READ the new database)";
+constexpr std::string_view kProtectQuestion =
+    "Do you want to use a password to protect the database from overwriting?";
+constexpr std::string_view kCannotSaveThereMessage =
+    "Can't save the database at specified location.";
+constexpr std::string_view kPathNotChangedMessage = "Database path not changed.";
+
+// Whether to go on with a database file that is about to be created or
+// replaced; Yes sets a new password first.
+bool AskToProtect(CFlaskwareApp& app, DatabasePrompts& prompts)
+{
+    switch (prompts.Ask(kProtectQuestion, PromptButtons::YesNoCancel, PromptIcon::Question)) {
+    case PromptAnswer::Yes: {
+        auto digest = prompts.RunPasswordDialog(PasswordDialogMode::NewPassword, {});
+        if (!digest)
+            return false;
+        app.SetPasswordDigest(std::move(*digest));
+        return true;
+    }
+    case PromptAnswer::No:
+        return true;
+    case PromptAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+PathDialogOutcome SaveAt(CFlaskwareApp& app, std::string_view path, DatabasePrompts& prompts)
+{
+    if (!app.SaveDatabaseFile(std::filesystem::path(path), false, prompts)) {
+        prompts.ShowMessage(kCannotSaveThereMessage, PromptIcon::Exclamation);
+        return PathDialogOutcome::KeepOpen;
+    }
+    app.Settings().SetDatabasePath(path);
+    return PathDialogOutcome::ClosedWithOk;
+}
+
+PathDialogOutcome OverwriteExisting(CFlaskwareApp& app, std::string_view path,
+                                    DatabasePrompts& prompts)
+{
+    const std::string stored = CFlaskwareApp::ReadStoredDigest(std::filesystem::path(path));
+    if (stored.empty()) {
+        if (!AskToProtect(app, prompts))
+            return PathDialogOutcome::KeepOpen;
+        return SaveAt(app, path, prompts);
+    }
+    auto digest = prompts.RunPasswordDialog(PasswordDialogMode::ChangePassword, stored);
+    if (!digest)
+        return PathDialogOutcome::KeepOpen;
+    app.SetPasswordDigest(std::move(*digest));
+    return SaveAt(app, path, prompts);
+}
+
+} // namespace
+
+bool SaveDatabaseCommand(CFlaskwareApp& app, DatabasePrompts& prompts)
+{
+    if (!app.IsDatabaseModified())
+        return false;
+    if (prompts.Ask(kSaveQuestion, PromptButtons::YesNo, PromptIcon::Question) !=
+        PromptAnswer::Yes)
+        return false;
+    if (app.SaveDatabaseFile(app.DatabaseFilePath(), true, prompts))
+        return true;
+    prompts.ShowMessage(kNotSavedMessage, PromptIcon::Exclamation);
+    return false;
+}
+
+void ChangePasswordCommand(CFlaskwareApp& app, DatabasePrompts& prompts)
+{
+    if (app.IsDatabaseModified() &&
+        prompts.Ask(kChangePasswordQuestion, PromptButtons::YesNo, PromptIcon::Question) !=
+            PromptAnswer::Yes)
+        return;
+    const bool hasPassword = !app.PasswordDigest().empty();
+    auto digest = hasPassword
+                      ? prompts.RunPasswordDialog(PasswordDialogMode::ChangePassword,
+                                                  app.PasswordDigest())
+                      : prompts.RunPasswordDialog(PasswordDialogMode::NewPassword, {});
+    if (!digest)
+        return;
+    app.SetPasswordDigest(std::move(*digest));
+    app.SaveDatabaseFile(app.DatabaseFilePath(), false, prompts);
+}
+
+PathDialogOutcome AcceptDatabasePath(CFlaskwareApp& app, std::string_view path,
+                                     DatabasePrompts& prompts)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) {
+        if (!AskToProtect(app, prompts))
+            return PathDialogOutcome::KeepOpen;
+        return SaveAt(app, path, prompts);
+    }
+    switch (prompts.Ask(kOverwriteQuestion, PromptButtons::YesNoCancel, PromptIcon::Error)) {
+    case PromptAnswer::Yes:
+        return OverwriteExisting(app, path, prompts);
+    case PromptAnswer::No:
+        if (app.LoadDatabaseFile(std::filesystem::path(path), prompts)) {
+            app.Settings().SetDatabasePath(path);
+            return PathDialogOutcome::ClosedWithOk;
+        }
+        prompts.ShowMessage(kPathNotChangedMessage, PromptIcon::Exclamation);
+        return PathDialogOutcome::Closed;
+    case PromptAnswer::Cancel:
+        break;
+    }
+    return PathDialogOutcome::KeepOpen;
+}
+
+} // namespace solvo

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string_view>
+
+namespace solvo {
+
+class CFlaskwareApp;
+class DatabasePrompts;
+
+/// How the database path dialog ends after its OK button.
+enum class PathDialogOutcome {
+    KeepOpen,     ///< nothing changed, or a failure was reported; the user goes on editing
+    ClosedWithOk, ///< the database now lives at the new path, which is stored
+    Closed,       ///< the new file could not be read: the defaults are in use, the path is not changed
+};
+
+/// The save-database command, also run at exit: when the element table or
+/// the substances are modified, asks "Save changes to the program
+/// database?" and saves to the database path with the password check,
+/// reporting "Error: database was NOT saved." on failure. Returns whether
+/// the database was saved.
+bool SaveDatabaseCommand(CFlaskwareApp& app, DatabasePrompts& prompts);
+
+/// The change-password command: after confirming that pending changes will
+/// be saved, runs the password dialog (new password when none is set, else
+/// change) and on OK stores the new digest (empty: no password) and saves
+/// the database without asking for the old password again. A failed save is
+/// not reported.
+void ChangePasswordCommand(CFlaskwareApp& app, DatabasePrompts& prompts);
+
+/// The database path dialog's OK with path, the text of its field: over an
+/// existing file, the user chooses between overwriting it (with its
+/// password, when it has one) and reading it; at a new path the database is
+/// written there, optionally protected by a new password. DatabasePath
+/// changes only after the database was written to or read from path.
+PathDialogOutcome AcceptDatabasePath(CFlaskwareApp& app, std::string_view path,
+                                     DatabasePrompts& prompts);
+
+} // namespace solvo

@@ -1,0 +1,305 @@
+#include "substances/SolvoSubstance.h"
+
+#include "formula/ChemicalFormula.h"
+#include "substances/Archive.h"
+#include "substances/FileMessages.h"
+
+namespace solvo {
+
+namespace {
+
+constexpr std::uint32_t kVersion1 = 0x10000;
+constexpr std::uint32_t kVersion2 = 0x20000;
+constexpr std::uint32_t kVersion3 = 0x30000;
+
+// Flags are int32 in the files: any value but 0 reads as set, 1 is written.
+void TransferFlag(Archive& ar, bool& flag)
+{
+    std::int32_t value = flag ? 1 : 0;
+    ar.Transfer(value);
+    flag = value != 0;
+}
+
+// Codes are stored as they are, also those outside the known range.
+template <typename Code> void TransferCode(Archive& ar, Code& code)
+{
+    auto value = static_cast<std::int32_t>(code);
+    ar.Transfer(value);
+    code = static_cast<Code>(value);
+}
+
+} // namespace
+
+void SolvoSubstance::Assign(const SolvoSubstance& other)
+{
+    CSubstance::operator=(other);
+    alternatives_ = other.alternatives_;
+    sourceFormula_ = other.sourceFormula_;
+    sourceMolarMass_ = other.sourceMolarMass_;
+    concentration_.SetUnit(other.concentration_.Unit());
+    concentration_.Table() = other.concentration_.Table();
+    concentrationDigits_ = other.concentrationDigits_;
+    sourceKind_ = other.sourceKind_;
+    stockConcentration_ = other.stockConcentration_;
+    stockUnit_ = other.stockUnit_;
+    otherUnit_ = other.otherUnit_;
+    noSolid_ = other.noSolid_;
+    useStockSolution_ = other.useStockSolution_;
+    standardSubstance_ = other.standardSubstance_;
+    prepareStandardSolution_ = other.prepareStandardSolution_;
+    exactWeightEntered_ = other.exactWeightEntered_;
+}
+
+SolvoSubstance SolvoSubstance::CopyOf(const SolvoSubstance& other)
+{
+    SolvoSubstance copy;
+    copy.Assign(other);
+    return copy;
+}
+
+void SolvoSubstance::SetExactWeight(CEditableDouble weight)
+{
+    exactWeight_ = weight;
+    exactWeightEntered_ = !(weight == 0.0);
+}
+
+void SolvoSubstance::SyncMolarMass()
+{
+    // The set converts with the substance's molar mass as it is now.
+    concentration_.SetMolarMass(MolarMass());
+}
+
+void SolvoSubstance::SetConcentration(double value, ConcentrationUnit unit)
+{
+    SyncMolarMass();
+    concentration_.SetConcentration(value, unit);
+}
+
+double SolvoSubstance::GetConcentration(ConcentrationUnit unit) const
+{
+    return concentration_.GetConcentration(unit);
+}
+
+double SolvoSubstance::ConvertConcentration(double value, ConcentrationUnit fromUnit,
+                                            ConcentrationUnit toUnit)
+{
+    SyncMolarMass();
+    return concentration_.ConvertConcentration(value, fromUnit, toUnit);
+}
+
+void SolvoSubstance::ParseDensityTable()
+{
+    SyncMolarMass();
+    concentration_.ParseDensityTable();
+}
+
+bool SolvoSubstance::IsOutsideDensityRange(double value, ConcentrationUnit unit) const
+{
+    return concentration_.Table().IsOutsideDensityRange(value, unit);
+}
+
+void SolvoSubstance::SelectOtherRoot()
+{
+    SyncMolarMass();
+    concentration_.SelectOtherRoot();
+}
+
+void SolvoSubstance::UpdateSourceMolarMass(const ElementTable& elements)
+{
+    if (sourceFormula_.empty()) {
+        sourceMolarMass_ = 0.0;
+        return;
+    }
+    const double molarMass = ChemicalFormula(elements, sourceFormula_).MolarMass();
+    if (molarMass != 0.0)
+        sourceMolarMass_ = molarMass;
+}
+
+void SolvoSubstance::SelectDefaultSource()
+{
+    if (useStockSolution_) {
+        sourceKind_ = SourceKind::StockSolution;
+    } else if (noSolid_) {
+        sourceKind_ = SourceKind::OtherSolution;
+    } else if (!alternatives_.empty()) {
+        sourceKind_ = SourceKind::FirstAlternative;
+        sourceFormula_ = alternatives_.front();
+    } else {
+        sourceKind_ = SourceKind::AboveSubstance;
+        sourceFormula_ = Formula();
+    }
+}
+
+std::string SolvoSubstance::ScrambleTableText(std::string_view text)
+{
+    std::string result(text);
+    auto state = static_cast<std::uint8_t>(text.size());
+    for (char& c : result) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 32 && byte <= 127)
+            c = static_cast<char>(byte ^ (state & 31));
+        state = static_cast<std::uint8_t>(163 * state + 163);
+    }
+    return result;
+}
+
+void SolvoSubstance::Serialize(Archive& ar, const ElementTable& elements)
+{
+    if (!ar.IsLoading()) {
+        Write(ar, elements);
+        return;
+    }
+    // Into a fresh component, so that a failed read changes nothing and
+    // fields an older version lacks keep their initial values.
+    SolvoSubstance read;
+    read.Read(ar, elements);
+    *this = std::move(read);
+}
+
+void SolvoSubstance::Write(Archive& ar, const ElementTable& elements)
+{
+    double molarity = GetConcentration(ConcentrationUnit::Molar);
+    ar.WriteUInt32(kRecordVersion);
+    CSubstance::Serialize(ar, elements);
+    ar.Transfer(sourceFormula_);
+    TransferAlternatives(ar);
+    TransferTableText(ar);
+    TransferSubstanceFlags(ar);
+    TransferSettings(ar, molarity);
+}
+
+void SolvoSubstance::Read(Archive& ar, const ElementTable& elements)
+{
+    const std::uint32_t version = ar.ReadUInt32();
+    double molarity = 0.0;
+    std::string name;
+    std::string formula;
+    switch (version) {
+    case kRecordVersion:
+        CSubstance::Serialize(ar, elements);
+        ar.Transfer(sourceFormula_);
+        TransferAlternatives(ar);
+        TransferTableText(ar);
+        TransferSubstanceFlags(ar);
+        TransferSettings(ar, molarity);
+        break;
+    case kVersion3:
+    case kVersion2:
+        if (version == kVersion3) {
+            CSubstance::Serialize(ar, elements);
+        } else {
+            SetName(ar.ReadString());
+            SetFormula(ar.ReadString());
+        }
+        TransferAlternatives(ar);
+        TransferTableText(ar);
+        TransferSubstanceFlags(ar);
+        TransferSettings(ar, molarity);
+        SetMolarMass(ar.ReadDouble());
+        break;
+    case kVersion1: {
+        SetName(ar.ReadString());
+        SetFormula(ar.ReadString());
+        std::string alternative = ar.ReadString();
+        TransferTableText(ar);
+        TransferSubstanceFlags(ar);
+        if (ar.ReadInt32() != 0)
+            alternatives_.push_back(std::move(alternative));
+        TransferSettings(ar, molarity);
+        SetMolarMass(ar.ReadDouble());
+        break;
+    }
+    default:
+        ar.AddNotice(std::string(kUnknownVersionMessage));
+        throw ArchiveError(ArchiveError::Kind::Generic, "unknown component record version");
+    }
+    DeriveAfterReading(elements, version, molarity);
+}
+
+void SolvoSubstance::TransferAlternatives(Archive& ar)
+{
+    if (!ar.IsLoading()) {
+        ar.WriteCount(alternatives_.size());
+        for (const std::string& alternative : alternatives_)
+            ar.WriteString(alternative);
+        return;
+    }
+    const std::uint32_t count = ar.ReadCount();
+    // Each is at least its one-byte length.
+    ar.Require(count);
+    alternatives_.clear();
+    for (std::uint32_t i = 0; i < count; ++i)
+        alternatives_.push_back(ar.ReadString());
+}
+
+void SolvoSubstance::TransferTableText(Archive& ar)
+{
+    // Scrambled on the way out and back; the text in memory is never changed by writing.
+    if (ar.IsLoading())
+        Table().SetText(ScrambleTableText(ar.ReadString()));
+    else
+        ar.WriteString(ScrambleTableText(Table().Text()));
+}
+
+void SolvoSubstance::TransferSubstanceFlags(Archive& ar)
+{
+    TransferFlag(ar, noSolid_);
+    TransferFlag(ar, standardSubstance_);
+    bool noTable = Table().NoTable();
+    TransferFlag(ar, noTable);
+    Table().SetNoTable(noTable);
+}
+
+void SolvoSubstance::TransferSettings(Archive& ar, double& molarity)
+{
+    DensityTableKind kind = Table().Kind();
+    TransferCode(ar, kind);
+    Table().SetKind(kind);
+    ar.Transfer(stockConcentration_);
+    TransferCode(ar, stockUnit_);
+    TransferFlag(ar, useStockSolution_);
+    ar.Transfer(otherConcentration_);
+    ConcentrationUnit unit = Unit();
+    TransferCode(ar, unit);
+    SetUnit(unit);
+    TransferCode(ar, sourceKind_);
+    ar.Transfer(molarity);
+    TransferCode(ar, otherUnit_);
+    ar.Transfer(concentrationDigits_);
+    TransferFlag(ar, prepareStandardSolution_);
+}
+
+void SolvoSubstance::DeriveAfterReading(const ElementTable& elements, std::uint32_t version,
+                                        double molarity)
+{
+    if (!Formula().empty())
+        UpdateMolarMass(elements);
+    if (version == kVersion3) {
+        // These records had no source formula: it follows from the kind, and
+        // "other substance" did not exist yet.
+        if (sourceKind_ == SourceKind::OtherSubstance)
+            sourceKind_ = alternatives_.empty() ? SourceKind::AboveSubstance
+                                                : SourceKind::FirstAlternative;
+        const auto kind = static_cast<std::int64_t>(sourceKind_);
+        const auto first = static_cast<std::int64_t>(SourceKind::FirstAlternative);
+        const bool validAlternative =
+            kind >= first && kind - first < static_cast<std::int64_t>(alternatives_.size());
+        if (validAlternative) {
+            sourceFormula_ = alternatives_[static_cast<std::size_t>(kind - first)];
+        } else {
+            // A kind with no alternative behind it (or a negative one) is
+            // read as the substance itself rather than pointing nowhere.
+            if (kind < 0 || kind >= first)
+                sourceKind_ = SourceKind::AboveSubstance;
+            sourceFormula_ = Formula();
+        }
+    }
+    if (!sourceFormula_.empty())
+        UpdateSourceMolarMass(elements);
+    ParseDensityTable();
+    if (!Table().NoTable())
+        concentration_.CheckAmbiguity();
+    SetConcentration(molarity, ConcentrationUnit::Molar);
+}
+
+} // namespace solvo

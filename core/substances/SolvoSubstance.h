@@ -1,0 +1,174 @@
+#pragma once
+
+#include "quantities/CEditableDouble.h"
+#include "quantities/ConcentrationSet.h"
+#include "substances/CSubstance.h"
+#include "substances/SourceKind.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace solvo {
+
+/// One component of a solution, and also one record of the program
+/// database: a substance with its alternative solid forms, its density
+/// table, its stock solution and flags, the concentration it must have in
+/// the final solution (held in all eight units), and where its amount comes
+/// from.
+///
+/// Copies: the C++ copy constructor and assignment copy every field. The
+/// program's own notion of copying a component, which the document and the
+/// database use whenever they take one in, is Assign(): it takes the
+/// substance's description but keeps the target's concentration, so
+/// replacing the substance of a component keeps the concentration typed.
+class SolvoSubstance : public CSubstance {
+public:
+    static constexpr std::uint32_t kRecordVersion = 0x40000;
+
+    SolvoSubstance() = default;
+
+    /// Takes the CSubstance part, the alternatives, source formula and
+    /// source molar mass, the concentration unit and digits, the source
+    /// kind, the stock solution, the other solution's unit, the four flags,
+    /// whether an exact weight was entered, and the whole density table.
+    /// Keeps the eight concentration values, the other solution's
+    /// concentration, the exact weight, amount and mass.
+    void Assign(const SolvoSubstance& other);
+
+    /// A component in its initial state with other assigned to it.
+    static SolvoSubstance CopyOf(const SolvoSubstance& other);
+
+    /// Formulas of other solid forms that may be weighed instead (hydrates).
+    const std::vector<std::string>& Alternatives() const { return alternatives_; }
+    void SetAlternatives(std::vector<std::string> alternatives) { alternatives_ = std::move(alternatives); }
+
+    /// The formula of what is actually weighed or dosed.
+    const std::string& SourceFormula() const { return sourceFormula_; }
+    void SetSourceFormula(std::string formula) { sourceFormula_ = std::move(formula); }
+    /// g/mol of the source formula; derived, not stored in files.
+    double SourceMolarMass() const { return sourceMolarMass_; }
+    void SetSourceMolarMass(double molarMass) { sourceMolarMass_ = molarMass; }
+
+    /// The target concentration in every unit, with the unit the component is
+    /// given in and the density table.
+    const ConcentrationSet& Concentration() const { return concentration_; }
+    ConcentrationUnit Unit() const { return concentration_.Unit(); }
+    void SetUnit(ConcentrationUnit unit) { concentration_.SetUnit(unit); }
+    const DensityTable& Table() const { return concentration_.Table(); }
+    /// The table's text, kind and no-table flag are edited here; call
+    /// ParseDensityTable() afterwards.
+    DensityTable& Table() { return concentration_.Table(); }
+
+    /// Significant digits of the concentration as typed; 0 means by DisplayDigits.
+    std::int32_t ConcentrationDigits() const { return concentrationDigits_; }
+    void SetConcentrationDigits(std::int32_t digits) { concentrationDigits_ = digits; }
+
+    SourceKind Source() const { return sourceKind_; }
+    void SetSource(SourceKind kind) { sourceKind_ = kind; }
+
+    /// Concentration of the substance's stock solution, in StockUnit().
+    double StockConcentration() const { return stockConcentration_; }
+    void SetStockConcentration(double value) { stockConcentration_ = value; }
+    ConcentrationUnit StockUnit() const { return stockUnit_; }
+    void SetStockUnit(ConcentrationUnit unit) { stockUnit_ = unit; }
+
+    /// Concentration of the other solution used as source, in OtherUnit().
+    double OtherConcentration() const { return otherConcentration_; }
+    void SetOtherConcentration(double value) { otherConcentration_ = value; }
+    ConcentrationUnit OtherUnit() const { return otherUnit_; }
+    void SetOtherUnit(ConcentrationUnit unit) { otherUnit_ = unit; }
+
+    /// The substance exists only as solutions and cannot be weighed.
+    bool NoSolid() const { return noSolid_; }
+    void SetNoSolid(bool value) { noSolid_ = value; }
+    /// The substance has a stock solution of StockConcentration().
+    bool UseStockSolution() const { return useStockSolution_; }
+    void SetUseStockSolution(bool value) { useStockSolution_ = value; }
+    /// The substance can be weighed exactly to prepare a standard solution.
+    bool StandardSubstance() const { return standardSubstance_; }
+    void SetStandardSubstance(bool value) { standardSubstance_ = value; }
+    /// This component is weighed approximately and its exact weight entered afterwards.
+    bool PrepareStandardSolution() const { return prepareStandardSolution_; }
+    void SetPrepareStandardSolution(bool value) { prepareStandardSolution_ = value; }
+
+    /// The mass actually weighed, g; never stored in files.
+    const CEditableDouble& ExactWeight() const { return exactWeight_; }
+    /// Also sets ExactWeightEntered() to whether the weight is not 0.
+    void SetExactWeight(CEditableDouble weight);
+    bool ExactWeightEntered() const { return exactWeightEntered_; }
+
+    /// mol and g of the substance in the final solution, kept by the document.
+    double Amount() const { return amount_; }
+    double Mass() const { return mass_; }
+    void SetAmountAndMass(double amount, double mass)
+    {
+        amount_ = amount;
+        mass_ = mass;
+    }
+
+    /// Stores value in unit and recomputes the other units with the molar
+    /// mass and the density table; codes outside 0 … 7 do nothing.
+    void SetConcentration(double value, ConcentrationUnit unit);
+    /// The value in unit, OwnUnit meaning Unit(); −1 for any other code.
+    double GetConcentration(ConcentrationUnit unit) const;
+    /// value in fromUnit expressed in toUnit; the stored values stay.
+    double ConvertConcentration(double value, ConcentrationUnit fromUnit, ConcentrationUnit toUnit);
+    /// Parses the table's text with the current molar mass.
+    void ParseDensityTable();
+    bool IsOutsideDensityRange(double value, ConcentrationUnit unit) const;
+    /// The other concentration at which the table reaches the current density.
+    void SelectOtherRoot();
+
+    /// The source molar mass from the source formula: 0 for an empty one; a
+    /// formula that gives none keeps the molar mass there was.
+    void UpdateSourceMolarMass(const ElementTable& elements);
+
+    /// Stock solution when the substance has one, else another solution
+    /// when it has no solid, else its first alternative, else itself.
+    void SelectDefaultSource();
+
+    /// Writes the record of version 0x40000, or reads a record of version
+    /// 0x10000 to 0x40000 into a component in its initial state and then
+    /// derives the molar masses, the density table and every concentration
+    /// unit with elements. On reading, a record of another version leaves
+    /// the notice "Unknown version of the data file..." in the archive and
+    /// throws ArchiveError (Generic), since what follows cannot be read as
+    /// data. A read that throws leaves the component as it was.
+    void Serialize(Archive& ar, const ElementTable& elements) override;
+
+    /// The density table text as stored in files, and back: bytes 32 … 127
+    /// are XORed with a key stream seeded by the length; others stay.
+    static std::string ScrambleTableText(std::string_view text);
+
+private:
+    void Write(Archive& ar, const ElementTable& elements);
+    void Read(Archive& ar, const ElementTable& elements);
+    void TransferAlternatives(Archive& ar);
+    void TransferTableText(Archive& ar);
+    void TransferSubstanceFlags(Archive& ar);
+    void TransferSettings(Archive& ar, double& molarity);
+    void DeriveAfterReading(const ElementTable& elements, std::uint32_t version, double molarity);
+    void SyncMolarMass();
+
+    std::vector<std::string> alternatives_;
+    std::string sourceFormula_;
+    double sourceMolarMass_ = 0.0;
+    ConcentrationSet concentration_;
+    std::int32_t concentrationDigits_ = 0;
+    SourceKind sourceKind_ = SourceKind::AboveSubstance;
+    double stockConcentration_ = 0.0;
+    ConcentrationUnit stockUnit_ = ConcentrationUnit::Molar;
+    double otherConcentration_ = 0.0;
+    ConcentrationUnit otherUnit_ = ConcentrationUnit::Molar;
+    bool noSolid_ = false;
+    bool useStockSolution_ = false;
+    bool standardSubstance_ = false;
+    bool prepareStandardSolution_ = false;
+    CEditableDouble exactWeight_;
+    bool exactWeightEntered_ = false;
+    double amount_ = 0.0;
+    double mass_ = 0.0;
+};
+
+} // namespace solvo
