@@ -1,5 +1,6 @@
 #include "CliContext.h"
 #include "CliOutput.h"
+#include "ConvertCommand.h"
 #include "FormulaCommand.h"
 
 #include <CLI/CLI.hpp>
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
 
     solvo::CliContext context;
     solvo::AddFormulaCommand(cli, context);
+    solvo::AddConvertCommand(cli, context);
 
     try {
         cli.parse(argc, argv);

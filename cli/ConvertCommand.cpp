@@ -1,0 +1,179 @@
+#include "ConvertCommand.h"
+
+#include "CliContext.h"
+#include "CliOutput.h"
+#include "app/UnitLabels.h"
+#include "formula/ChemicalFormula.h"
+#include "quantities/ConcentrationSet.h"
+#include "quantities/NumberFormat.h"
+#include "quantities/ParseNumber.h"
+
+#include <array>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <sstream>
+
+namespace solvo {
+
+namespace {
+
+struct ConvertOptions {
+    bool json = false;
+    std::optional<std::string> formula;
+    std::optional<std::string> molarMass;
+    std::optional<std::string> tableFile;
+    std::string tableKind = "w";
+    std::string from;
+    std::string value;
+};
+
+constexpr std::array<ConcentrationUnit, kConcentrationUnitCount> kUnits = {
+    ConcentrationUnit::Molar,     ConcentrationUnit::Millimolar, ConcentrationUnit::Molal,
+    ConcentrationUnit::PercentWW, ConcentrationUnit::Ppm,        ConcentrationUnit::PercentWV,
+    ConcentrationUnit::MoleFraction, ConcentrationUnit::Density};
+
+// Numbers are read as the program reads a typed field, decimal comma included.
+double NumberArgument(const std::string& argument)
+{
+    const ParsedNumber parsed = ParseNumber(CliOutput::ProgramText(argument));
+    if (!parsed.valid)
+        throw BadInput("\"" + argument + "\": Enter a number.");
+    return parsed.value;
+}
+
+DensityTableKind TableKindArgument(const std::string& argument)
+{
+    if (argument == "w")
+        return DensityTableKind::PercentWW;
+    if (argument == "M")
+        return DensityTableKind::Molarity;
+    if (argument == "m")
+        return DensityTableKind::Molality;
+    throw BadInput("\"" + argument + "\": not a density table kind; use w, M or m.");
+}
+
+std::string ReadTableFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        throw BadInput(path + ": cannot be opened.");
+    try {
+        std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        if (!file.bad())
+            return text;
+    } catch (const std::ios_base::failure&) {
+        // A folder opens but cannot be read.
+    }
+    throw BadInput(path + ": cannot be read.");
+}
+
+double MolarMassOf(const ConvertOptions& options, CliContext& context)
+{
+    if (options.molarMass)
+        return NumberArgument(*options.molarMass);
+    const ChemicalFormula formula(context.App().Elements(), CliOutput::ProgramText(*options.formula));
+    const double molarMass = formula.MolarMass();
+    if (formula.Failed())
+        throw BadInput("\"" + *options.formula +
+                       "\": has a symbol that is not in the element and moiety table.");
+    return molarMass;
+}
+
+nlohmann::ordered_json Describe(const ConcentrationSet& set)
+{
+    nlohmann::ordered_json json;
+    nlohmann::ordered_json outside = nlohmann::ordered_json::object();
+    for (const ConcentrationUnit unit : kUnits) {
+        const std::string symbol(ConcentrationUnitSymbol(unit));
+        const double value = set.GetConcentration(unit);
+        json[symbol] = CliOutput::Number(value);
+        outside[symbol] = set.Table().IsOutsideDensityRange(value, unit);
+    }
+    json["ambiguous"] = set.Table().IsAmbiguous();
+    json["outside"] = outside;
+    return json;
+}
+
+std::string PlainText(const ConcentrationSet& set, std::int32_t displayDigits)
+{
+    const UnitLabels labels = UnitLabels::Defaults();
+    std::ostringstream out;
+    out << "molar mass" << std::string(8, ' ') << FormatDefault(set.MolarMass(), displayDigits)
+        << " g/mol\n";
+    for (const ConcentrationUnit unit : kUnits) {
+        const std::string& label = labels.Label(static_cast<std::int32_t>(unit));
+        const double value = set.GetConcentration(unit);
+        out << label << std::string(label.size() < 18 ? 18 - label.size() : 1, ' ')
+            << FormatDefault(value, displayDigits);
+        if (set.Table().IsOutsideDensityRange(value, unit))
+            out << "  (outside the density table)";
+        out << '\n';
+    }
+    if (set.Table().IsAmbiguous())
+        out << "The density table reaches this density at two concentrations.\n";
+    return out.str();
+}
+
+} // namespace
+
+ConcentrationUnit ConcentrationUnitArgument(std::string_view argument)
+{
+    if (const auto unit = ConcentrationUnitFromSymbol(argument))
+        return *unit;
+    if (argument.size() == 1 && argument[0] >= '0' && argument[0] < '0' + kConcentrationUnitCount)
+        return static_cast<ConcentrationUnit>(argument[0] - '0');
+    throw BadInput("\"" + std::string(argument) +
+                   "\": not a concentration unit; use M, mM, m, w, ppm, v, x, d or 0 to 7.");
+}
+
+void AddConvertCommand(CLI::App& cli, CliContext& context)
+{
+    auto options = std::make_shared<ConvertOptions>();
+    CLI::App* command = cli.add_subcommand(
+        "convert", "Set a concentration on a component and show it in all eight units");
+    command->add_flag("--json", options->json, "Print one JSON object");
+    CLI::Option_group* substance =
+        command->add_option_group("substance", "Where the molar mass comes from");
+    substance->add_option("--formula", options->formula,
+                          "Molar mass of this formula (with markup, as in the formula command)");
+    substance->add_option("--mw", options->molarMass, "Molar mass, g/mol");
+    substance->require_option(1);
+    CLI::Option* tableFile = command->add_option(
+        "--table-file", options->tableFile,
+        "Density table text: pairs of numbers, concentration then density (g/mL)");
+    command
+        ->add_option("--table-kind", options->tableKind,
+                     "What the table's first numbers are: w (% w/w, default), M or m")
+        ->needs(tableFile);
+    command
+        ->add_option("--from", options->from,
+                     "Unit of the value: M, mM, m, w, ppm, v, x, d, or the code 0 to 7")
+        ->required();
+    command->add_option("--value", options->value, "The concentration")->required();
+    context.AddCommonOptions(*command);
+
+    command->callback([options, &context] {
+        const ConcentrationUnit unit = ConcentrationUnitArgument(options->from);
+        const double value = NumberArgument(options->value);
+        ConcentrationSet set;
+        set.SetMolarMass(MolarMassOf(*options, context));
+        if (options->tableFile) {
+            const DensityTableKind kind = TableKindArgument(options->tableKind);
+            set.Table().SetText(ReadTableFile(*options->tableFile));
+            set.Table().SetKind(kind);
+            set.Table().SetNoTable(false);
+            set.ParseDensityTable();
+        }
+        set.SetConcentration(value, unit);
+
+        if (options->json)
+            std::cout << Describe(set).dump(2) << '\n';
+        else
+            std::cout << PlainText(set, context.App().DisplayDigits());
+    });
+}
+
+} // namespace solvo

@@ -1,0 +1,190 @@
+#include "CliRunner.h"
+
+#include "../core/quantities/GermanLocale.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+namespace solvo::test {
+namespace {
+
+std::string WriteTable(const std::string& name, const std::string& text)
+{
+    const std::filesystem::path path = std::filesystem::path(::testing::TempDir()) / name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path.string();
+}
+
+nlohmann::json Convert(std::vector<std::string> arguments)
+{
+    arguments.insert(arguments.begin(), {"convert", "--json"});
+    const CliResult result = RunCli(arguments);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(result.err.empty()) << result.err;
+    return nlohmann::json::parse(result.out);
+}
+
+double Number(const nlohmann::json& json, const char* key)
+{
+    return json.at(key).get<double>();
+}
+
+TEST(ConvertCommand, SetsOneUnitAndGivesAllEight)
+{
+    const auto json = Convert({"--mw", "58.44", "--from", "w", "--value", "10"});
+    EXPECT_NEAR(Number(json, "M"), 1.7111567, 1e-7);
+    EXPECT_NEAR(Number(json, "mM"), 1711.1567, 1e-4);
+    EXPECT_NEAR(Number(json, "m"), 1.9012853, 1e-7);
+    EXPECT_EQ(Number(json, "w"), 10.0);
+    EXPECT_EQ(Number(json, "ppm"), 100000.0);
+    EXPECT_EQ(Number(json, "v"), 10.0);
+    EXPECT_NEAR(Number(json, "x"), 0.0331179, 1e-7);
+    EXPECT_EQ(Number(json, "d"), 1.0);
+    EXPECT_EQ(json.at("ambiguous"), false);
+    for (const char* unit : {"M", "mM", "m", "w", "ppm", "v", "x", "d"})
+        EXPECT_EQ(json.at("outside").at(unit), false) << unit;
+
+    // The code of a unit does what its symbol does; a comma is a decimal point.
+    EXPECT_EQ(Convert({"--mw", "58,44", "--from", "3", "--value", "10,0"}), json);
+}
+
+TEST(ConvertCommand, MolarMassFromAFormula)
+{
+    const auto json = Convert({"--formula", "NaCl", "--from", "M", "--value", "1"});
+    EXPECT_NEAR(Number(json, "w"), 5.844276928, 1e-9);
+}
+
+TEST(ConvertCommand, NonFiniteResultsAreStrings)
+{
+    const auto json = Convert({"--mw", "58.44", "--from", "w", "--value", "100"});
+    EXPECT_EQ(json.at("m"), "inf");
+    EXPECT_DOUBLE_EQ(Number(json, "x"), 1.0);
+}
+
+TEST(ConvertCommand, DensityTableInterpolatesAndReportsTheRange)
+{
+    const std::string table = WriteTable("rising.txt", "0 1.000\r\n10 1.100\r\n20 1.200\r\n");
+    const auto inside = Convert({"--mw", "60", "--table-file", table, "--from", "w", "--value", "5"});
+    EXPECT_NEAR(Number(inside, "d"), 1.05, 1e-12);
+
+    const auto beyond = Convert({"--mw", "60", "--table-file", table, "--from", "w", "--value", "30"});
+    EXPECT_NEAR(Number(beyond, "d"), 1.2, 1e-12);
+    EXPECT_EQ(beyond.at("outside").at("w"), true);
+    EXPECT_EQ(beyond.at("outside").at("d"), false);
+
+    const auto below = Convert({"--mw", "60", "--table-file", table, "--from", "w", "--value", "-10"});
+    EXPECT_NEAR(Number(below, "d"), 0.9, 1e-12);
+    EXPECT_EQ(below.at("outside").at("w"), true);
+
+    const auto density = Convert({"--mw", "60", "--table-file", table, "--from", "d", "--value", "1.15"});
+    EXPECT_NEAR(Number(density, "M"), 2.916667, 1e-6);
+    EXPECT_NEAR(Number(density, "w"), 15.217391, 1e-6);
+
+    const auto tooDense = Convert({"--mw", "60", "--table-file", table, "--from", "d", "--value", "1.3"});
+    EXPECT_NEAR(Number(tooDense, "w"), 20.0, 1e-9);
+    EXPECT_EQ(Number(tooDense, "d"), 1.3);
+    EXPECT_EQ(tooDense.at("outside").at("d"), true);
+}
+
+TEST(ConvertCommand, TableWithAMaximumIsAmbiguous)
+{
+    const std::string table = WriteTable("maximum.txt", "0 1.00\r\n50 1.10\r\n100 1.00\r\n");
+    const auto json = Convert({"--mw", "60", "--table-file", table, "--from", "d", "--value", "1.05"});
+    EXPECT_NEAR(Number(json, "M"), 4.583333, 1e-6);
+    EXPECT_NEAR(Number(json, "w"), 26.190476, 1e-6);
+    EXPECT_EQ(json.at("ambiguous"), true);
+}
+
+TEST(ConvertCommand, TableKindsMolarityAndMolality)
+{
+    const std::string table = WriteTable("kinds.txt", "0 1.0\n2 1.1\n");
+    const auto molar = Convert(
+        {"--mw", "60", "--table-file", table, "--table-kind", "M", "--from", "M", "--value", "1"});
+    EXPECT_NEAR(Number(molar, "d"), 1.05, 1e-12);
+    const auto molal = Convert(
+        {"--mw", "60", "--table-file", table, "--table-kind", "m", "--from", "m", "--value", "1"});
+    EXPECT_NEAR(Number(molal, "d"), 1.05, 1e-12);
+}
+
+TEST(ConvertCommand, PlainTextShowsNumbersAsTheProgramDoes)
+{
+    const CliResult result =
+        RunCli({"convert", "--mw", "58.44", "--from", "w", "--value", "10", "--digits", "4"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.out.find("1.7112"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("1e+05"), std::string::npos) << result.out;
+}
+
+TEST(ConvertCommand, GermanLocaleChangesNoOutput)
+{
+    if (!ProvideGermanLocale())
+        GTEST_SKIP() << "no German locale on this machine and none could be generated";
+    const std::string table = WriteTable("locale.txt", "0 1,000\r\n10 1,100\r\n20 1,200\r\n");
+    const std::vector<std::vector<std::string>> runs = {
+        {"convert", "--json", "--mw", "58.44", "--from", "w", "--value", "10"},
+        {"convert", "--mw", "60", "--table-file", table, "--from", "d", "--value", "1,15"},
+    };
+    std::vector<CliResult> english;
+    for (const auto& arguments : runs)
+        english.push_back(RunCli(arguments));
+
+    const char* previous = std::getenv("LC_ALL");
+    const std::optional<std::string> kept = previous ? std::optional<std::string>(previous) : std::nullopt;
+    ::setenv("LC_ALL", kGermanLocale, 1);
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const CliResult german = RunCli(runs[i]);
+        EXPECT_EQ(german.exitCode, 0) << german.err;
+        EXPECT_EQ(german.out, english[i].out);
+    }
+    if (kept)
+        ::setenv("LC_ALL", kept->c_str(), 1);
+    else
+        ::unsetenv("LC_ALL");
+}
+
+struct FailureCase {
+    std::vector<std::string> arguments;
+    int exitCode;
+    const char* message; // expected in standard error
+};
+
+TEST(ConvertCommand, BadInputAndWrongUsageWriteNothing)
+{
+    const std::string table = WriteTable("ok.txt", "0 1.0 10 1.1");
+    const std::string missing = (std::filesystem::path(::testing::TempDir()) / "no-such-table.txt").string();
+    const FailureCase cases[] = {
+        {{"--mw", "60", "--from", "q", "--value", "1"}, 2, "\"q\": not a concentration unit"},
+        {{"--mw", "60", "--from", "8", "--value", "1"}, 2, "\"8\": not a concentration unit"},
+        {{"--mw", "60", "--from", "w", "--value", "1x"}, 2, "\"1x\": Enter a number."},
+        {{"--mw", "sixty", "--from", "w", "--value", "1"}, 2, "\"sixty\": Enter a number."},
+        {{"--mw", "60", "--from", "w", "--value", "1\xE2\x82\xAC\xE2\x80\x8B"}, 2, "Windows-1252"},
+        {{"--formula", "Xq_2", "--from", "w", "--value", "1"}, 2, "\"Xq_2\": has a symbol"},
+        {{"--mw", "60", "--table-file", missing, "--from", "w", "--value", "1"}, 2, "cannot be opened"},
+        {{"--mw", "60", "--table-file", ::testing::TempDir(), "--from", "w", "--value", "1"}, 2,
+         "cannot be read"},
+        {{"--mw", "60", "--table-file", table, "--table-kind", "x", "--from", "w", "--value", "1"}, 2,
+         "\"x\": not a density table kind"},
+        {{"--mw", "60", "--formula", "NaCl", "--from", "w", "--value", "1"}, 1, "--formula"},
+        {{"--from", "w", "--value", "1"}, 1, "--mw"},
+        {{"--mw", "60", "--table-kind", "M", "--from", "w", "--value", "1"}, 1, "--table-file"},
+        {{"--mw", "60", "--value", "1"}, 1, "--from"},
+    };
+    for (const FailureCase& c : cases) {
+        std::vector<std::string> arguments = c.arguments;
+        arguments.insert(arguments.begin(), {"convert", "--json"});
+        const CliResult result = RunCli(arguments);
+        SCOPED_TRACE(result.err);
+        EXPECT_EQ(result.exitCode, c.exitCode);
+        EXPECT_TRUE(result.out.empty()) << result.out;
+        EXPECT_NE(result.err.find(c.message), std::string::npos);
+    }
+}
+
+} // namespace
+} // namespace solvo::test
