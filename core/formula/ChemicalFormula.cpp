@@ -2,6 +2,7 @@
 
 #include "formula/CompositionParser.h"
 #include "formula/ElementTable.h"
+#include "formula/FormulaLayout.h"
 #include "formula/FormulaMarkup.h"
 
 #include <algorithm>
@@ -64,6 +65,26 @@ void ChemicalFormula::SetText(std::string_view text)
     failed_ = false;
     overflowed_ = false;
     ComputeDisplay();
+    colours_.assign(display_.size(), Colour{});
+}
+
+void ChemicalFormula::SetFormulaColour(Colour colour)
+{
+    std::fill(colours_.begin(), colours_.end(), colour);
+}
+
+std::int32_t ChemicalFormula::MeasureFormula(FormulaCanvas& canvas, const FontSpec& large,
+                                             const FontSpec& small) const
+{
+    FormulaLayout layout;
+    return layout.Measure(*this, canvas, large, small);
+}
+
+void ChemicalFormula::DrawFormula(FormulaCanvas& canvas, const FontSpec& large, const FontSpec& small,
+                                  std::int32_t x, std::int32_t y, TextAlign align, std::int32_t fitWidth,
+                                  std::int32_t fitHeight) const
+{
+    FormulaLayout::Draw(*this, canvas, large, small, x, y, align, fitWidth, fitHeight);
 }
 
 void ChemicalFormula::ComputeDisplay()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formula/CanvasTypes.h"
 #include "formula/CharKind.h"
 
 #include <string>
@@ -9,6 +10,7 @@
 namespace solvo {
 
 class ElementTable;
+class FormulaCanvas;
 
 /// A chemical formula typed as text with light markup: "_" before a
 /// subscript, "^" before a superscript or charge, braces to group, and "&"
@@ -56,6 +58,23 @@ public:
     std::string UbbcText() const;
     std::string LatexText() const;
 
+    /// Colour of each display character; all black when the text is set.
+    const std::vector<Colour>& Colours() const { return colours_; }
+    /// Gives every display character this colour.
+    void SetFormulaColour(Colour colour);
+
+    /// Width in canvas units of the formula typeset with the large font for
+    /// normal characters and the hydrate dot and the small font for
+    /// subscripts and superscripts; 0 for an empty display text and for one
+    /// longer than 127 characters.
+    std::int32_t MeasureFormula(FormulaCanvas& canvas, const FontSpec& large, const FontSpec& small) const;
+    /// Draws the formula at (x, y), aligned by its left edge, centre or right
+    /// edge, shrunk to a fit width above 0 and centred in a fit height other
+    /// than 0 (see FormulaLayout::Draw). Nothing is drawn for an empty display
+    /// text or one longer than 127 characters.
+    void DrawFormula(FormulaCanvas& canvas, const FontSpec& large, const FontSpec& small, std::int32_t x,
+                     std::int32_t y, TextAlign align, std::int32_t fitWidth, std::int32_t fitHeight) const;
+
 private:
     void ComputeDisplay();
 
@@ -63,6 +82,7 @@ private:
     std::string source_;
     std::string display_;
     std::vector<CharKind> kinds_;
+    std::vector<Colour> colours_;
     // Results of the latest request, not derived data: they are reset by every request.
     mutable bool failed_ = false;
     mutable bool overflowed_ = false;
