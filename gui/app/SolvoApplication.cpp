@@ -11,10 +11,11 @@ SolvoApplication::~SolvoApplication() = default;
 void SolvoApplication::Start()
 {
     app_.Initialise();
+    recentFiles_.Read(store_);
     app_.Data().EnsureExists();
     app_.InstallDefaults();
     app_.ReadUnitLabels();
-    mainFrame_ = std::make_unique<CMainFrame>();
+    mainFrame_ = std::make_unique<CMainFrame>(app_, recentFiles_);
     mainFrame_->show();
 }
 

@@ -3,6 +3,7 @@
 #include "app/CMainFrame.h"
 #include "app/CSolvoApp.h"
 #include "app/QtSettingsStore.h"
+#include "app/RecentFileList.h"
 
 #include <memory>
 
@@ -26,6 +27,7 @@ public:
 private:
     QtSettingsStore store_;
     CSolvoApp app_;
+    RecentFileList recentFiles_;
     std::unique_ptr<CMainFrame> mainFrame_;
 };
 
