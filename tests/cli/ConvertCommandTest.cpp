@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <utility>
 
 namespace solvo::test {
 namespace {
@@ -52,6 +54,28 @@ TEST(ConvertCommand, SetsOneUnitAndGivesAllEight)
 
     // The code of a unit does what its symbol does; a comma is a decimal point.
     EXPECT_EQ(Convert({"--mw", "58,44", "--from", "3", "--value", "10,0"}), json);
+}
+
+TEST(ConvertCommand, WorkedExamplesOfSodiumChloride)
+{
+    struct Case {
+        const char* from;
+        const char* value;
+        std::vector<std::pair<const char*, double>> expected; // printed to seven decimals
+    };
+    const Case cases[] = {
+        {"M", "1", {{"mM", 1000}, {"v", 5.844}, {"w", 5.844}, {"ppm", 58440}, {"m", 1.0620672},
+                    {"x", 0.0187742}}},
+        {"m", "1", {{"M", 0.9447867}, {"w", 5.5213333}, {"v", 5.5213333}, {"x", 0.0176965}}},
+        {"x", "0.01", {{"M", 0.5429015}, {"m", 0.5606906}, {"w", 3.1727165}}},
+        {"v", "5", {{"M", 0.8555784}, {"m", 0.9006088}, {"x", 0.0159657}, {"w", 5}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.from) + " = " + c.value);
+        const auto json = Convert({"--mw", "58.44", "--from", c.from, "--value", c.value});
+        for (const auto& [unit, value] : c.expected)
+            EXPECT_NEAR(Number(json, unit), value, 1e-7 * std::max(1.0, value)) << unit;
+    }
 }
 
 TEST(ConvertCommand, MolarMassFromAFormula)
