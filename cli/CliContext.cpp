@@ -1,5 +1,7 @@
 #include "CliContext.h"
 
+#include "CliOutput.h"
+#include "CliPrompts.h"
 #include "app/StandardDataFolder.h"
 
 namespace solvo {
@@ -12,6 +14,9 @@ void CliContext::AddCommonOptions(CLI::App& app)
                    "Significant digits for numbers shown without their own precision "
                    "(default: the stored setting, else 4)")
         ->check(CLI::Range(1, 15));
+    app.add_option("--db", databasePath_,
+                   "The program database file (default: the stored database path, else "
+                   "Solvodatabase.dat in the data folder)");
 }
 
 CSolvoApp& CliContext::App()
@@ -20,7 +25,11 @@ CSolvoApp& CliContext::App()
         app_.Initialise();
         if (digits_)
             app_.SetDisplayDigits(*digits_);
-        app_.InstallDefaults();
+        const std::filesystem::path path =
+            databasePath_.empty() ? app_.DatabaseFilePath()
+                                  : std::filesystem::path(CliOutput::ProgramText(databasePath_));
+        CliPrompts prompts;
+        app_.LoadDatabaseFile(path, prompts);
         prepared_ = true;
     }
     return app_;

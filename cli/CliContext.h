@@ -17,17 +17,20 @@ class CliContext {
 public:
     CliContext();
 
-    /// Adds the options that every command accepts (--digits).
+    /// Adds the options that every command accepts (--digits, --db).
     void AddCommonOptions(CLI::App& app);
 
     /// The application object, prepared on first use: DisplayDigits from the
-    /// settings unless --digits was given, and the element table.
+    /// settings unless --digits was given, and the program database from
+    /// --db, else from its stored path; the built-in database with a warning
+    /// on standard error when that cannot be loaded.
     CSolvoApp& App();
 
 private:
     QtSettingsStore store_;
     CSolvoApp app_;
     std::optional<int> digits_;
+    std::string databasePath_;
     bool prepared_ = false;
 };
 

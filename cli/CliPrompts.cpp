@@ -1,0 +1,29 @@
+#include "CliPrompts.h"
+
+#include "CliOutput.h"
+
+#include <iostream>
+
+namespace solvo {
+
+void CliPrompts::ShowMessage(std::string_view text, PromptIcon)
+{
+    std::string line = CliOutput::Utf8(text);
+    for (char& c : line) {
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    }
+    std::cerr << "solvo-cli: warning: " << line << '\n';
+}
+
+PromptAnswer CliPrompts::Ask(std::string_view, PromptButtons, PromptIcon)
+{
+    return PromptAnswer::No;
+}
+
+std::optional<std::string> CliPrompts::RunPasswordDialog(PasswordDialogMode, std::string_view)
+{
+    return std::nullopt;
+}
+
+} // namespace solvo
