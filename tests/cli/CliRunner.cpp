@@ -1,5 +1,9 @@
 #include "CliRunner.h"
 
+#include "app/CSolvoApp.h"
+#include "app/DatabasePrompts.h"
+#include "app/MemorySettingsStore.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -20,13 +24,35 @@ std::string ReadFile(const std::filesystem::path& path)
     return text.str();
 }
 
-// A folder for this test process, used as the home of the settings and data.
+class SilentPrompts final : public solvo::DatabasePrompts {
+public:
+    void ShowMessage(std::string_view, solvo::PromptIcon) override {}
+    solvo::PromptAnswer Ask(std::string_view, solvo::PromptButtons, solvo::PromptIcon) override
+    {
+        return solvo::PromptAnswer::No;
+    }
+    std::optional<std::string> RunPasswordDialog(solvo::PasswordDialogMode,
+                                                 std::string_view) override
+    {
+        return std::nullopt;
+    }
+};
+
+// A folder for this test process, used as the home of the settings and data,
+// with the built-in program database in its usual place, as after a first
+// run of the windowed program.
 const std::filesystem::path& Sandbox()
 {
     static const std::filesystem::path path = [] {
         auto dir = std::filesystem::temp_directory_path() /
                    ("solvo-cli-test-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
+        const auto dataFolder = dir / "data" / "Flaskware" / "Solvo";
+        std::filesystem::create_directories(dataFolder);
+        solvo::MemorySettingsStore store;
+        solvo::CSolvoApp app(store, solvo::DataFolder(dataFolder));
+        app.InstallDefaults();
+        SilentPrompts prompts;
+        app.SaveDatabaseFile(app.DatabaseFilePath(), false, prompts);
         return dir;
     }();
     return path;

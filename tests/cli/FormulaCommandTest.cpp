@@ -28,5 +28,28 @@ TEST(FormulaCommand, JsonDescribesCopperSulfatePentahydrate)
     EXPECT_EQ(f["latex"], "\\textrm{CuSO}_{4}\\cdot\\textrm{5H}_{2}\\textrm{O}");
 }
 
+TEST(FormulaCommand, ExitStatusesAndWarnings)
+{
+    const CliResult missingDatabase = RunCli({"formula", "--db", "/nonexistent/x.dat", "H2O"});
+    EXPECT_EQ(missingDatabase.exitCode, 0);
+    EXPECT_EQ(missingDatabase.err, "solvo-cli: warning: Can't open program database file. "
+                                   "Program will start with a limited database.\n");
+    EXPECT_NE(missingDatabase.out.find("18.01528 g/mol"), std::string::npos);
+
+    const CliResult noFormula = RunCli({"formula"});
+    EXPECT_EQ(noFormula.exitCode, 1);
+    EXPECT_TRUE(noFormula.out.empty());
+
+    const CliResult notWindows1252 = RunCli({"formula", "H2O", "\u4e00"});
+    EXPECT_EQ(notWindows1252.exitCode, 2);
+    EXPECT_TRUE(notWindows1252.out.empty());
+
+    const CliResult middleDot = RunCli({"formula", "--json", "CuSO4\u00b75H2O"});
+    ASSERT_EQ(middleDot.exitCode, 0);
+    const auto json = nlohmann::json::parse(middleDot.out);
+    EXPECT_EQ(json[0]["display"], "CuSO4\u00b75H2O");
+    EXPECT_NEAR(json[0]["molar_mass"].get<double>(), 249.685, 1e-9);
+}
+
 } // namespace
 } // namespace solvo::test
