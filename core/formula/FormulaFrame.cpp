@@ -4,6 +4,7 @@
 #include "formula/FormulaLayout.h"
 #include "quantities/NumberFormat.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -52,6 +53,25 @@ std::string FormulaFrame::DrawnCaption() const
     return ' ' + caption_ + ' ';
 }
 
+std::int32_t FormulaFrame::MinimumHeight(std::int32_t captionHeight) const
+{
+    // Both the formula's top, (height − 36) ÷ 2 + 4, and the room below it
+    // grow with the height, so each bound gives its own least height.
+    constexpr std::int32_t kMostCaption = 1 << 20;
+    const std::int32_t above = showCaption_ ? std::clamp(captionHeight, 0, kMostCaption) : 0;
+    const std::int32_t below = drawEdge_ ? kEdgeThickness : 0;
+    // The lowest text is a subscript; its bottom is this far below the top.
+    const std::int32_t textHeight = FormulaLayout::SubscriptOffset(kLargeHeight) + kSmallHeight;
+    const std::int32_t belowCaption = kLargeHeight + 2 * std::max(above - 4, 0);
+    const std::int32_t aboveEdge = kLargeHeight + std::max(2 * (textHeight + below + 4 - kLargeHeight) - 1, 0);
+    return std::max(belowCaption, aboveEdge);
+}
+
+std::int32_t FormulaFrame::FormulaTop(std::int32_t height)
+{
+    return (height - kLargeHeight) / 2 + 4;
+}
+
 FontSpec FormulaFrame::LargeFont()
 {
     return {std::string(kFormulaFontFace), kLargeHeight, kFormulaFontWeight};
@@ -70,7 +90,7 @@ void FormulaFrame::Paint(FormulaCanvas& canvas, std::int32_t width, std::int32_t
     canvas.SetBackgroundColour(face);
     canvas.SetBackgroundMode(BackgroundMode::Opaque);
 
-    formula_.DrawFormula(canvas, LargeFont(), SmallFont(), width / 2, (height - kLargeHeight) / 2 + 4,
+    formula_.DrawFormula(canvas, LargeFont(), SmallFont(), width / 2, FormulaTop(height),
                          TextAlign::Centre, width, height);
 
     if (drawEdge_)

@@ -25,6 +25,8 @@ public:
     /// edge's distance from the frame's top.
     static constexpr std::int32_t kCaptionInset = 6;
     static constexpr std::int32_t kEdgeTop = 6;
+    /// The etched edge's two lines.
+    static constexpr std::int32_t kEdgeThickness = 2;
 
     /// The table must outlive the frame.
     explicit FormulaFrame(const ElementTable& table);
@@ -57,6 +59,11 @@ public:
     /// The caption's text as drawn: one space before and after it.
     std::string DrawnCaption() const;
 
+    /// The least frame height at which a full-size formula lies below a
+    /// caption captionHeight units high and above the edge's bottom line,
+    /// for the frame's current options.
+    std::int32_t MinimumHeight(std::int32_t captionHeight) const;
+
     static FontSpec LargeFont();
     static FontSpec SmallFont();
 
@@ -68,6 +75,8 @@ public:
                const FontSpec& captionFont) const;
 
 private:
+    static std::int32_t FormulaTop(std::int32_t height);
+
     ChemicalFormula formula_;
     std::string text_;
     std::string caption_;

@@ -78,6 +78,11 @@ std::int32_t FormulaLayout::Measure(const ChemicalFormula& formula, FormulaCanva
     return positions_[display.size()];
 }
 
+std::int32_t FormulaLayout::SubscriptOffset(std::int32_t largeHeight)
+{
+    return static_cast<std::int32_t>(std::llabs(std::int64_t{largeHeight}) * 23 / 40);
+}
+
 void FormulaLayout::Draw(const ChemicalFormula& formula, FormulaCanvas& canvas, const FontSpec& large,
                          const FontSpec& small, std::int32_t x, std::int32_t y, TextAlign align,
                          std::int32_t fitWidth, std::int32_t fitHeight)
@@ -118,7 +123,7 @@ void FormulaLayout::Draw(const ChemicalFormula& formula, FormulaCanvas& canvas, 
     else if (align == TextAlign::Centre)
         x -= width / 2;
 
-    std::int64_t offset = std::llabs(std::int64_t{largeInUse->height}) * 23 / 40;
+    std::int64_t offset = SubscriptOffset(largeInUse->height);
     if (canvas.YAxisUp())
         offset = -offset;
     const auto subscriptY = static_cast<std::int32_t>(y + offset);

@@ -42,6 +42,11 @@ public:
     /// its width.
     std::int32_t Position(std::size_t i) const { return positions_[i]; }
 
+    /// How far subscripts sit below the top of the normal characters, in
+    /// the direction of a y axis growing downwards: 23/40 of the large
+    /// font's height, whether a cell or an em height.
+    static std::int32_t SubscriptOffset(std::int32_t largeHeight);
+
     /// Draws formula with the top of its normal characters at y and its left
     /// edge, centre or right edge at x. A fit width above 0 shrinks both
     /// fonts, 2 % a pass, until the formula is at least 6 units narrower

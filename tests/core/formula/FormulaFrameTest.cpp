@@ -164,5 +164,30 @@ TEST_F(FormulaFrameTest, ANarrowFrameShrinksTheFormulaInsideItsSides)
     }
 }
 
+TEST_F(FormulaFrameTest, MinimumHeightIsTheLeastThatKeepsTheFormulaBetweenCaptionAndEdge)
+{
+    // Whether the formula's top clears the caption and its subscripts the
+    // edge's bottom line, painted at that height.
+    const auto fits = [this](const FormulaFrame& frame, std::int32_t captionHeight, std::int32_t height) {
+        const RecordingCanvas canvas = Paint(frame, 400, height);
+        const std::int32_t top = canvas.drawn[0].y;
+        const std::int32_t bottom = canvas.drawn[1].y + FormulaFrame::kSmallHeight;
+        const std::int32_t edge = frame.DrawsEdge() ? FormulaFrame::kEdgeThickness : 0;
+        return top >= (frame.ShowsCaption() ? captionHeight : 0) && bottom <= height - edge;
+    };
+    for (const bool showCaption : {true, false}) {
+        for (const bool drawEdge : {true, false}) {
+            for (const std::int32_t captionHeight : {0, 12, 17, 18, 30}) {
+                FormulaFrame frame(table);
+                frame.SetFrameOptions(showCaption, drawEdge);
+                frame.SetFormulaText("H_2O", true);
+                const std::int32_t least = frame.MinimumHeight(captionHeight);
+                EXPECT_TRUE(fits(frame, captionHeight, least)) << captionHeight << showCaption << drawEdge;
+                EXPECT_FALSE(fits(frame, captionHeight, least - 1)) << captionHeight << showCaption << drawEdge;
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace solvo
