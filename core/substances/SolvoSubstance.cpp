@@ -275,8 +275,8 @@ void SolvoSubstance::DeriveAfterReading(const ElementTable& elements, std::uint3
     if (!Formula().empty())
         UpdateMolarMass(elements);
     if (version == kVersion3) {
-        // These records had no source formula: it follows from the kind, and
-        // "other substance" did not exist yet.
+        // These records store no source formula: it follows from the kind,
+        // kind 1 standing for the first alternative when there is one.
         if (sourceKind_ == SourceKind::OtherSubstance)
             sourceKind_ = alternatives_.empty() ? SourceKind::AboveSubstance
                                                 : SourceKind::FirstAlternative;
