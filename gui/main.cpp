@@ -1,6 +1,9 @@
+#include "app/CMainFrame.h"
+#include "app/SingleInstance.h"
 #include "app/SolvoApplication.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 int main(int argc, char* argv[])
 {
@@ -9,8 +12,33 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Solvo"));
     QApplication::setApplicationVersion(QStringLiteral(SOLVO_VERSION_TEXT));
 
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QApplication::translate("main", "Solvo: prepare laboratory solutions"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QApplication::translate("main", "A solution file (.sln) to open"),
+                                 QStringLiteral("[file]"));
+    parser.process(application);
+    const QStringList files = parser.positionalArguments();
+    const QString fileToOpen = files.isEmpty() ? QString() : files.first();
+
+    solvo::SingleInstance instance;
+    if (!fileToOpen.isEmpty() && instance.HandOver({fileToOpen}))
+        return 0;
+
     solvo::SolvoApplication solvo;
-    solvo.Start();
+    if (!solvo.Start(fileToOpen))
+        return 1;
+    instance.Listen();
+    solvo::CMainFrame* frame = solvo.MainFrame();
+    QObject::connect(&instance, &solvo::SingleInstance::filesReceived, frame,
+                     &solvo::CMainFrame::filesToOpen);
+    QObject::connect(&instance, &solvo::SingleInstance::filesReceived, frame, [frame] {
+        frame->raise();
+        frame->activateWindow();
+    });
     const int status = QApplication::exec();
     solvo.Finish();
     return status;

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -108,6 +109,9 @@ CMainFrame::CMainFrame(CFlaskwareApp& app, RecentFileList& recentFiles, QWidget*
 CMainFrame::~CMainFrame()
 {
     qApp->removeEventFilter(this);
+    // Closing the child windows while the frame is taken down activates
+    // others; nothing may react to that any more.
+    mdiArea_->disconnect();
 }
 
 QString CMainFrame::IdleText()
@@ -248,6 +252,15 @@ void CMainFrame::SetDisplayDigits(int digits)
 {
     app_.SetDisplayDigits(digits);
     emit displayDigitsChanged();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (closeGuard && !closeGuard()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)

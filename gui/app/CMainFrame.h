@@ -3,6 +3,8 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <functional>
+
 class QMdiArea;
 class QMdiSubWindow;
 class QToolBar;
@@ -34,6 +36,9 @@ public:
     /// The idle text of the status bar's message pane.
     static QString IdleText();
 
+    /// Decides whether the window may close (shut-down asks its questions).
+    std::function<bool()> closeGuard;
+
 signals:
     /// .sln files dropped on the window, or named by a second start of the program.
     void filesToOpen(const QStringList& paths);
@@ -45,6 +50,7 @@ signals:
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

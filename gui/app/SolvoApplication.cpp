@@ -1,6 +1,12 @@
 #include "app/SolvoApplication.h"
 
+#include "app/DatabaseCommands.h"
+#include "app/MessagePrompts.h"
 #include "app/StandardDataFolder.h"
+#include "solution/DocumentManager.h"
+#include "solution/SolvoDocument.h"
+
+#include <QLabel>
 
 namespace solvo {
 
@@ -8,15 +14,39 @@ SolvoApplication::SolvoApplication() : app_(store_, StandardDataFolder()) {}
 
 SolvoApplication::~SolvoApplication() = default;
 
-void SolvoApplication::Start()
+bool SolvoApplication::Start(const QString& fileToOpen)
 {
     app_.Initialise();
     recentFiles_.Read(store_);
-    app_.Data().EnsureExists();
-    app_.InstallDefaults();
-    app_.ReadUnitLabels();
+
     mainFrame_ = std::make_unique<CMainFrame>(app_, recentFiles_);
+    documents_ = new DocumentManager(app_, *mainFrame_, recentFiles_, store_);
+    documents_->SetCompositionViewFactory([](SolvoDocument&) { return new QLabel; });
+    documents_->SetRecipeViewFactory([](SolvoDocument&) { return new QLabel; });
+    mainFrame_->closeGuard = [this] { return MayQuit(); };
+
+    app_.Data().EnsureExists();
+    MessagePrompts prompts(mainFrame_.get());
+    app_.LoadDatabaseFile(app_.DatabaseFilePath(), prompts);
+    app_.ReadUnitLabels();
+
+    if (fileToOpen.isEmpty())
+        documents_->NewDocument();
+    else if (!documents_->OpenDocument(fileToOpen))
+        return false;
     mainFrame_->show();
+    return true;
+}
+
+bool SolvoApplication::MayQuit()
+{
+    const bool documentsDone = documents_->QuerySaveAll();
+    MessagePrompts prompts(mainFrame_.get());
+    SaveDatabaseCommand(app_, prompts);
+    if (!documentsDone)
+        return false;
+    documents_->CloseAllWithoutAsking();
+    return true;
 }
 
 void SolvoApplication::Finish()

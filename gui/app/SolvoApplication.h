@@ -5,30 +5,46 @@
 #include "app/QtSettingsStore.h"
 #include "app/RecentFileList.h"
 
+#include <QString>
+
 #include <memory>
 
 namespace solvo {
 
+class DocumentManager;
+
 /// Runs Solvo's start-up and shut-down around the Qt event loop: it owns the
-/// settings store, the application object and the main window.
+/// settings store, the application object, the main window and the open
+/// solutions.
 class SolvoApplication {
 public:
     SolvoApplication();
     ~SolvoApplication();
 
-    /// Start-up: settings, data folder, database content, unit labels, main window.
-    void Start();
-    /// Shut-down: the last values are written back to the settings store.
+    /// Start-up, in order: settings, recent files, main window, program
+    /// database (the built-in one after a message when it cannot be
+    /// loaded), unit labels, then the solution file named on the command
+    /// line or a new solution, and the main window shown. False when the
+    /// named file cannot be opened: the program then ends.
+    bool Start(const QString& fileToOpen = {});
+    /// The end of the program: the last values go back to the settings store.
     void Finish();
 
     CSolvoApp& App() { return app_; }
     CMainFrame* MainFrame() { return mainFrame_.get(); }
+    DocumentManager* Documents() { return documents_; }
 
 private:
+    /// Shut-down's questions: every modified solution, then the program
+    /// database whatever the answers; false when a solution question was
+    /// cancelled.
+    bool MayQuit();
+
     QtSettingsStore store_;
     CSolvoApp app_;
     RecentFileList recentFiles_;
     std::unique_ptr<CMainFrame> mainFrame_;
+    DocumentManager* documents_ = nullptr;
 };
 
 } // namespace solvo

@@ -1,17 +1,51 @@
 #include "GuiTestFixture.h"
 
+#include "app/CSolvoApp.h"
+#include "app/DatabasePrompts.h"
+#include "app/MemorySettingsStore.h"
+
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QTimer>
 #include <QtTest>
 
 namespace solvo::test {
 
+namespace {
+
+class NoPrompts final : public DatabasePrompts {
+public:
+    void ShowMessage(std::string_view, PromptIcon) override {}
+    PromptAnswer Ask(std::string_view, PromptButtons, PromptIcon) override
+    {
+        return PromptAnswer::No;
+    }
+    std::optional<std::string> RunPasswordDialog(PasswordDialogMode, std::string_view) override
+    {
+        return std::nullopt;
+    }
+};
+
+} // namespace
+
 GuiTestFixture::GuiTestFixture()
 {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(root_.filePath(QStringLiteral("config"))));
     qputenv("XDG_DATA_HOME", QFile::encodeName(root_.filePath(QStringLiteral("data"))));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root_.filePath(QStringLiteral("runtime"))));
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    QDir().mkpath(root_.filePath(QStringLiteral("runtime")));
+    QFile::setPermissions(root_.filePath(QStringLiteral("runtime")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    const QString dataFolder = root_.filePath(QStringLiteral("data/Flaskware/Solvo"));
+    QDir().mkpath(dataFolder);
+    MemorySettingsStore store;
+    CSolvoApp app(store, DataFolder(std::filesystem::path(QFile::encodeName(dataFolder).toStdString())));
+    app.InstallDefaults();
+    NoPrompts prompts;
+    app.SaveDatabaseFile(app.DatabaseFilePath(), false, prompts);
 }
 
 void GuiTestFixture::WatchForModalDialogs()

@@ -12,8 +12,9 @@ class GuiTestFixture : public QObject {
     Q_OBJECT
 
 public:
-    /// Points the settings and data locations at a fresh temporary folder;
-    /// call before the QApplication is created.
+    /// Points the settings and data locations at a fresh temporary folder
+    /// that holds the built-in program database, as after a first run; call
+    /// before the QApplication is created.
     GuiTestFixture();
 
     /// Starts the watchdog: any modal dialog still open after a few seconds

@@ -16,7 +16,7 @@ private slots:
         solvo::SolvoApplication solvo;
         solvo.Start();
         QVERIFY(solvo.MainFrame()->isVisible());
-        QCOMPARE(solvo.MainFrame()->windowTitle(), QStringLiteral("Flaskware - Solvo"));
+        QCOMPARE(solvo.MainFrame()->windowTitle(), QStringLiteral("Flaskware - Solvo - Solvo1"));
         solvo.MainFrame()->close();
         solvo.Finish();
     }

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "solution/CSolvoDoc.h"
+
+#include <QObject>
+#include <QString>
+
+namespace solvo {
+
+class CSolvoApp;
+
+/// One open solution in the windowed program: the core document with its
+/// title, its file and its modified state. Every view edits the core
+/// document through Data() and then calls Edited(), which marks the
+/// document modified and makes every view of it redraw.
+class SolvoDocument : public QObject {
+    Q_OBJECT
+
+public:
+    /// A new solution titled title (Solvo1, Solvo2, …).
+    SolvoDocument(CSolvoApp& app, const QString& title, QObject* parent = nullptr);
+
+    CSolvoDoc& Data() { return data_; }
+    const CSolvoDoc& Data() const { return data_; }
+    CSolvoApp& App() { return app_; }
+
+    /// The file's name once read from or saved to a file, else the new title.
+    const QString& Title() const { return title_; }
+    /// The file's full path; empty for a solution never saved.
+    const QString& Path() const { return path_; }
+    bool IsModified() const { return data_.IsModified(); }
+
+    /// After every change a view made to Data().
+    void Edited();
+    /// Makes every view redraw without a change (display digits changed).
+    void Redraw();
+
+    /// Reads the file at path. On failure the messages come back in order
+    /// and the document is unchanged.
+    CSolvoDoc::ReadResult Read(const QString& path);
+    /// Saves at path atomically and takes its name; false when that failed.
+    bool Save(const QString& path);
+
+signals:
+    /// The content or the modified state changed, or the views must redraw.
+    void changed();
+    void titleChanged();
+
+private:
+    CSolvoApp& app_;
+    CSolvoDoc data_;
+    QString title_;
+    QString path_;
+};
+
+} // namespace solvo
