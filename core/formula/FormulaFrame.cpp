@@ -67,11 +67,6 @@ std::int32_t FormulaFrame::MinimumHeight(std::int32_t captionHeight) const
     return std::max(belowCaption, aboveEdge);
 }
 
-std::int32_t FormulaFrame::FormulaTop(std::int32_t height)
-{
-    return (height - kLargeHeight) / 2 + 4;
-}
-
 FontSpec FormulaFrame::LargeFont()
 {
     return {std::string(kFormulaFontFace), kLargeHeight, kFormulaFontWeight};
@@ -90,7 +85,8 @@ void FormulaFrame::Paint(FormulaCanvas& canvas, std::int32_t width, std::int32_t
     canvas.SetBackgroundColour(face);
     canvas.SetBackgroundMode(BackgroundMode::Opaque);
 
-    formula_.DrawFormula(canvas, LargeFont(), SmallFont(), width / 2, FormulaTop(height),
+    formula_.DrawFormula(canvas, LargeFont(), SmallFont(), width / 2,
+                         FormulaLayout::CentredTop(height, kLargeHeight),
                          TextAlign::Centre, width, height);
 
     if (drawEdge_)

@@ -75,8 +75,6 @@ public:
                const FontSpec& captionFont) const;
 
 private:
-    static std::int32_t FormulaTop(std::int32_t height);
-
     ChemicalFormula formula_;
     std::string text_;
     std::string caption_;

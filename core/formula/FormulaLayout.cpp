@@ -83,6 +83,11 @@ std::int32_t FormulaLayout::SubscriptOffset(std::int32_t largeHeight)
     return static_cast<std::int32_t>(std::llabs(std::int64_t{largeHeight}) * 23 / 40);
 }
 
+std::int32_t FormulaLayout::CentredTop(std::int32_t fitHeight, std::int32_t largeHeight)
+{
+    return (fitHeight - largeHeight) / 2 + 4;
+}
+
 void FormulaLayout::Draw(const ChemicalFormula& formula, FormulaCanvas& canvas, const FontSpec& large,
                          const FontSpec& small, std::int32_t x, std::int32_t y, TextAlign align,
                          std::int32_t fitWidth, std::int32_t fitHeight)
@@ -114,7 +119,7 @@ void FormulaLayout::Draw(const ChemicalFormula& formula, FormulaCanvas& canvas, 
         largeInUse = &fittedLarge;
         smallInUse = &fittedSmall;
         if (fitHeight != 0)
-            y = (fitHeight - fittedLarge.height) / 2 + 4;
+            y = CentredTop(fitHeight, fittedLarge.height);
         width = layout.Measure(formula, canvas, fittedLarge, fittedSmall);
     }
 

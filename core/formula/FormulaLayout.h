@@ -47,6 +47,11 @@ public:
     /// font's height, whether a cell or an em height.
     static std::int32_t SubscriptOffset(std::int32_t largeHeight);
 
+    /// The top of the normal characters that centres a formula set in a
+    /// large font of largeHeight in fitHeight, 4 units lower to clear the
+    /// caption of a formula frame.
+    static std::int32_t CentredTop(std::int32_t fitHeight, std::int32_t largeHeight);
+
     /// Draws formula with the top of its normal characters at y and its left
     /// edge, centre or right edge at x. A fit width above 0 shrinks both
     /// fonts, 2 % a pass, until the formula is at least 6 units narrower
