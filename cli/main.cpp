@@ -2,6 +2,7 @@
 #include "CliOutput.h"
 #include "ConvertCommand.h"
 #include "FormulaCommand.h"
+#include "RecipeCommand.h"
 
 #include <CLI/CLI.hpp>
 
@@ -19,6 +20,7 @@ int main(int argc, char* argv[])
     solvo::CliContext context;
     solvo::AddFormulaCommand(cli, context);
     solvo::AddConvertCommand(cli, context);
+    solvo::AddRecipeCommand(cli, context);
 
     try {
         cli.parse(argc, argv);
