@@ -1,0 +1,56 @@
+#pragma once
+
+#include "pattern/PatternError.h"
+#include "pattern/PatternProgram.h"
+
+#include <bitset>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace solvo {
+
+/// A compiled search pattern over 8-bit text.
+///
+/// Syntax: a byte matches itself; "." matches any byte; "[...]" matches one
+/// byte of a set with ranges such as "a-z", "^" first for the complement and
+/// "]" first as a member; "(" and ")" group; "|" separates alternatives;
+/// "*", "+" and "?" after a part repeat it zero or more times, once or more,
+/// or make it optional; "\i" after a part lets its uppercase letters also
+/// match their lowercase forms; "\" makes the next character ordinary, and
+/// \t, \n, \r, \a, \b, \v and \xHH stand for control codes, also inside
+/// sets; "$" followed by a letter names a predefined pattern, of which there
+/// are none. Matching is case-sensitive otherwise.
+///
+/// Searching takes time proportional to the text's length times the
+/// pattern's, whatever the pattern, and compiling takes time and memory
+/// proportional to the pattern's length, whatever its nesting.
+class Pattern {
+public:
+    /// Patterns longer than this many bytes are refused, which bounds the
+    /// memory of compiling and searching.
+    static constexpr std::size_t kMaxLength = std::size_t{1} << 20;
+
+    /// Compiles text. A pattern that cannot be compiled gives a Pattern whose
+    /// Error() says why and that matches nothing; nothing is thrown but
+    /// std::bad_alloc.
+    static Pattern Compile(std::string_view text);
+
+    /// Why the pattern could not be compiled; empty when it was.
+    const std::optional<PatternError>& Error() const { return error_; }
+
+    /// Whether the pattern matches some part of text, the empty part at
+    /// either end included (so the empty pattern matches every text).
+    /// Always false for a pattern that could not be compiled.
+    bool Search(std::string_view text) const;
+
+private:
+    Pattern() = default;
+
+    PatternProgram program_;
+    std::optional<PatternError> error_;
+    std::bitset<256> firstBytes_;
+    bool matchesEmpty_ = false;
+};
+
+} // namespace solvo
