@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
@@ -11,6 +12,8 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Flaskware"));
     QApplication::setApplicationName(QStringLiteral("Solvo"));
     QApplication::setApplicationVersion(QStringLiteral(SOLVO_VERSION_TEXT));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/solvo.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("solvo"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

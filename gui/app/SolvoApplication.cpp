@@ -1,6 +1,8 @@
 #include "app/SolvoApplication.h"
 
 #include "app/DatabaseCommands.h"
+#include "app/HelpCommands.h"
+#include "app/HelpWindow.h"
 #include "app/MessagePrompts.h"
 #include "app/StandardDataFolder.h"
 #include "solution/DocumentManager.h"
@@ -24,6 +26,7 @@ bool SolvoApplication::Start(const QString& fileToOpen)
     documents_->SetCompositionViewFactory([](SolvoDocument&) { return new QLabel; });
     documents_->SetRecipeViewFactory([](SolvoDocument&) { return new QLabel; });
     mainFrame_->closeGuard = [this] { return MayQuit(); };
+    help_ = new HelpCommands(*mainFrame_);
 
     app_.Data().EnsureExists();
     MessagePrompts prompts(mainFrame_.get());
@@ -35,6 +38,11 @@ bool SolvoApplication::Start(const QString& fileToOpen)
     else if (!documents_->OpenDocument(fileToOpen))
         return false;
     mainFrame_->show();
+
+    if (app_.Settings().FirstRun() != 0) {
+        app_.Settings().SetFirstRun(0);
+        help_->ShowTopic(QString::fromLatin1(HelpWindow::kFirstRunTutorial));
+    }
     return true;
 }
 

@@ -12,6 +12,7 @@
 namespace solvo {
 
 class DocumentManager;
+class HelpCommands;
 
 /// Runs Solvo's start-up and shut-down around the Qt event loop: it owns the
 /// settings store, the application object, the main window and the open
@@ -24,7 +25,8 @@ public:
     /// Start-up, in order: settings, recent files, main window, program
     /// database (the built-in one after a message when it cannot be
     /// loaded), unit labels, then the solution file named on the command
-    /// line or a new solution, and the main window shown. False when the
+    /// line or a new solution, the main window shown, and on the first run
+    /// after installation the tutorial. False when the
     /// named file cannot be opened: the program then ends.
     bool Start(const QString& fileToOpen = {});
     /// The end of the program: the last values go back to the settings store.
@@ -33,6 +35,7 @@ public:
     CSolvoApp& App() { return app_; }
     CMainFrame* MainFrame() { return mainFrame_.get(); }
     DocumentManager* Documents() { return documents_; }
+    HelpCommands* Help() { return help_; }
 
 private:
     /// Shut-down's questions: every modified solution, then the program
@@ -45,6 +48,7 @@ private:
     RecentFileList recentFiles_;
     std::unique_ptr<CMainFrame> mainFrame_;
     DocumentManager* documents_ = nullptr;
+    HelpCommands* help_ = nullptr;
 };
 
 } // namespace solvo

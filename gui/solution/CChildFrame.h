@@ -1,13 +1,13 @@
 #pragma once
 
+#include "solution/SolvoDocument.h"
+
 #include <QMdiSubWindow>
 #include <QPointer>
 
 #include <functional>
 
 namespace solvo {
-
-class SolvoDocument;
 
 /// A child window of the main window that shows one view of a solution.
 /// Closing the last window of a solution closes the solution, which may ask

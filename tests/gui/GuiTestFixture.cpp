@@ -5,6 +5,7 @@
 #include "app/MemorySettingsStore.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QDialog>
 #include <QDir>
 #include <QTimer>
@@ -46,6 +47,25 @@ GuiTestFixture::GuiTestFixture()
     app.InstallDefaults();
     NoPrompts prompts;
     app.SaveDatabaseFile(app.DatabaseFilePath(), false, prompts);
+}
+
+MessageBoxAnswers::MessageBoxAnswers(std::deque<QMessageBox::StandardButton> answers)
+    : answers_(std::move(answers))
+{
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, [this] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || answers_.empty())
+            return;
+        texts_ << box->text();
+        QAbstractButton* button = box->button(answers_.front());
+        answers_.pop_front();
+        if (button)
+            button->click();
+        else
+            box->reject();
+    });
+    timer->start(20);
 }
 
 void GuiTestFixture::WatchForModalDialogs()

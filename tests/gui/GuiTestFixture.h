@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QObject>
+#include <QStringList>
 #include <QTemporaryDir>
+
+#include <deque>
 
 namespace solvo::test {
 
@@ -23,6 +27,21 @@ public:
 
 private:
     QTemporaryDir root_;
+};
+
+/// Answers the program's message boxes in turn, as a user would click, and
+/// keeps their texts so that a test can check what was asked in which order.
+class MessageBoxAnswers : public QObject {
+    Q_OBJECT
+
+public:
+    explicit MessageBoxAnswers(std::deque<QMessageBox::StandardButton> answers);
+
+    const QStringList& Texts() const { return texts_; }
+
+private:
+    std::deque<QMessageBox::StandardButton> answers_;
+    QStringList texts_;
 };
 
 } // namespace solvo::test
