@@ -1,5 +1,7 @@
 #include "solution/RecipePlaceholders.h"
 
+#include "solution/RecipeLine.h"
+
 #include <array>
 #include <utility>
 
@@ -7,27 +9,98 @@ namespace solvo {
 
 namespace {
 
-std::string ReplaceAll(std::string_view text, std::string_view placeholder, std::string_view value)
+// Room for the values without growing the text during the passes.
+constexpr std::size_t kValueRoom = 96;
+
+// Replaces in place, searching on after each inserted value, so that a pass
+// never rescans what it inserted.
+void ReplaceAll(std::string& text, std::string_view placeholder, std::string_view value)
 {
-    std::string result;
-    std::size_t start = 0;
-    for (std::size_t found = text.find(placeholder); found != std::string_view::npos;
-         found = text.find(placeholder, start)) {
-        result.append(text.substr(start, found - start)).append(value);
-        start = found + placeholder.size();
-    }
-    result.append(text.substr(start));
-    return result;
+    for (std::size_t found = text.find(placeholder); found != std::string::npos;
+         found = text.find(placeholder, found + value.size()))
+        text.replace(found, placeholder.size(), value);
 }
 
 std::string CollapseDoubledPercent(std::string_view line)
 {
-    std::string result;
-    result.reserve(line.size());
+    std::string collapsed;
+    collapsed.reserve(line.size());
     for (std::size_t i = 0; i < line.size(); ++i) {
-        result.push_back(line[i]);
+        collapsed.push_back(line[i]);
         if (line[i] == '%' && i + 1 < line.size() && line[i + 1] == '%')
             ++i;
+    }
+    return collapsed;
+}
+
+struct Pass {
+    std::string_view placeholder;
+    std::string RecipePlaceholders::*value;
+};
+
+// The passes in their order; <TARGETVOLUME> has a second pass, which sees a
+// <TARGETVOLUME> that an earlier value brought in.
+constexpr std::array<Pass, 9> kPasses = {{
+    {"<LINENUMBER>", &RecipePlaceholders::lineNumber},
+    {"<TARGETVOLUME>", &RecipePlaceholders::targetVolume},
+    {"<STARTVOLUME>", &RecipePlaceholders::startVolume},
+    {"<SOLIDMASS>", &RecipePlaceholders::solidMass},
+    {"<SUBSTANCENAME>", &RecipePlaceholders::substanceName},
+    {"<SOLUTIONVOLUME>", &RecipePlaceholders::solutionVolume},
+    {"<CONCENTRATION>", &RecipePlaceholders::concentration},
+    {"<TARGETVOLUME>", &RecipePlaceholders::targetVolume},
+    {"<VOLUMEUNIT>", &RecipePlaceholders::volumeUnit},
+}};
+
+void ReplaceByPasses(const RecipePlaceholders& values, std::string& text)
+{
+    for (const Pass& pass : kPasses)
+        ReplaceAll(text, pass.placeholder, values.*pass.value);
+}
+
+// The pass whose placeholder starts at text[at] (a '<'), or none.
+const Pass* PassAt(std::string_view text, std::size_t at)
+{
+    for (const Pass& pass : kPasses) {
+        if (text.size() - at >= pass.placeholder.size() && text[at + 1] == pass.placeholder[1] &&
+            text.compare(at, pass.placeholder.size(), pass.placeholder) == 0)
+            return &pass;
+    }
+    return nullptr;
+}
+
+// The passes in one scan, into result. This gives what they give one
+// after another as long as no placeholder can appear that was not there at
+// the start: no value holds a '<', and every '<' of the text opens a
+// placeholder (so that no value can complete one). Returns false
+// otherwise.
+bool ReplaceInOneScan(const RecipePlaceholders& values, std::string_view text, std::string& result)
+{
+    for (const Pass& pass : kPasses) {
+        if ((values.*pass.value).find('<') != std::string::npos)
+            return false;
+    }
+    result.clear();
+    result.reserve(text.size() + kValueRoom);
+    std::size_t start = 0;
+    for (std::size_t at = text.find('<'); at != std::string_view::npos; at = text.find('<', start)) {
+        const Pass* pass = PassAt(text, at);
+        if (!pass && text.compare(at, kFormulaPlaceholder.size(), kFormulaPlaceholder) != 0)
+            return false;
+        result.append(text.substr(start, at - start));
+        result.append(pass ? std::string_view(values.*pass->value) : kFormulaPlaceholder);
+        start = at + (pass ? pass->placeholder.size() : kFormulaPlaceholder.size());
+    }
+    result.append(text.substr(start));
+    return true;
+}
+
+std::string Replace(const RecipePlaceholders& values, std::string_view text)
+{
+    std::string result;
+    if (!ReplaceInOneScan(values, text, result)) {
+        result.assign(text);
+        ReplaceByPasses(values, result);
     }
     return result;
 }
@@ -36,28 +109,14 @@ std::string CollapseDoubledPercent(std::string_view line)
 
 std::string RecipePlaceholders::ReplacePlaceholders(std::string_view text) const
 {
-    const std::array<std::pair<std::string_view, const std::string*>, 9> passes = {{
-        {"<LINENUMBER>", &lineNumber},
-        {"<TARGETVOLUME>", &targetVolume},
-        {"<STARTVOLUME>", &startVolume},
-        {"<SOLIDMASS>", &solidMass},
-        {"<SUBSTANCENAME>", &substanceName},
-        {"<SOLUTIONVOLUME>", &solutionVolume},
-        {"<CONCENTRATION>", &concentration},
-        {"<TARGETVOLUME>", &targetVolume},
-        {"<VOLUMEUNIT>", &volumeUnit},
-    }};
-    std::string result(text);
-    for (const auto& [placeholder, value] : passes) {
-        if (result.find(placeholder) != std::string::npos)
-            result = ReplaceAll(result, placeholder, *value);
-    }
-    return result;
+    return Replace(*this, text);
 }
 
 std::string RecipePlaceholders::Expand(std::string_view templateLine) const
 {
-    return ReplacePlaceholders(CollapseDoubledPercent(templateLine));
+    if (templateLine.find("%%") == std::string_view::npos)
+        return Replace(*this, templateLine);
+    return Replace(*this, CollapseDoubledPercent(templateLine));
 }
 
 } // namespace solvo

@@ -50,6 +50,12 @@ TEST(RecipePlaceholders, LaterPassesSeeWhatEarlierOnesInserted)
         values.substanceName = c.name;
         EXPECT_EQ(values.ReplacePlaceholders("<SUBSTANCENAME>"), c.shown) << c.name;
     }
+
+    // A value can also complete a placeholder that the text began.
+    values.solidMass = "";
+    values.substanceName = "VOLUME";
+    EXPECT_EQ(values.ReplacePlaceholders("<VOLUME<SOLIDMASS>UNIT> <<SUBSTANCENAME>UNIT>"), "mL mL");
+    EXPECT_EQ(values.ReplacePlaceholders("<<SUBSTANCENAME>UNIT> <LINENUMBER"), "mL <LINENUMBER");
 }
 
 TEST(RecipePlaceholders, PercentSignsAreNeverAFormat)
