@@ -122,6 +122,7 @@ void DensityTable::ParseDensityTable(double molarMass, double solventMolarMass)
     rows_.clear();
     dMin_ = 1.0;
     dMax_ = 1.0;
+    strictlyMonotonic_ = false;
     if (!IsKnownKind(kind_))
         return;
 
@@ -143,6 +144,15 @@ void DensityTable::ParseDensityTable(double molarMass, double solventMolarMass)
             [](const DensityRow& a, const DensityRow& b) { return a.d < b.d; });
         dMin_ = least->d;
         dMax_ = most->d;
+        const auto rising = [](const DensityRow& a, const DensityRow& b) { return a.d < b.d; };
+        const auto falling = [](const DensityRow& a, const DensityRow& b) { return a.d > b.d; };
+        const auto brokenBy = [this](auto order) {
+            return std::adjacent_find(rows_.begin(), rows_.end(),
+                                      [&](const DensityRow& a, const DensityRow& b) {
+                                          return !order(a, b);
+                                      }) != rows_.end();
+        };
+        strictlyMonotonic_ = !brokenBy(rising) || !brokenBy(falling);
     }
 }
 
@@ -175,7 +185,7 @@ double DensityTable::DensityLookup(ConcentrationUnit unit, double value, double 
 void DensityTable::CheckAmbiguity(double density)
 {
     ambiguous_ = false;
-    if (!InUse() || rows_.size() < 2)
+    if (!InUse() || rows_.size() < 2 || strictlyMonotonic_)
         return;
     const std::size_t first = FirstRootSegment(density);
     const std::size_t next = SecondRootSearchStart(first, density);

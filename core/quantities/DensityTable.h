@@ -128,6 +128,9 @@ private:
     std::vector<DensityRow> rows_;
     double dMin_ = 1.0;
     double dMax_ = 1.0;
+    // Densities that only rise or only fall row by row hold every density at
+    // most once, so such a table can never be ambiguous.
+    bool strictlyMonotonic_ = false;
     bool ambiguous_ = false;
 };
 

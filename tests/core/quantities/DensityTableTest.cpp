@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace solvo {
 namespace {
@@ -309,6 +311,69 @@ TEST_F(DensityTableTest, AnyBytesParseIntoFiniteRows)
             ASSERT_TRUE(std::isfinite(row.d));
         set.SetConcentration(1.05, Unit::Density);
         set.SelectOtherRoot();
+    }
+}
+
+} // namespace
+} // namespace solvo
+
+namespace solvo {
+namespace {
+
+// The ambiguity check skips its walk over the table when the densities only
+// rise or only fall; its answer must stay that of the full walk.
+TEST(DensityTableAmbiguity, ShortcutAgreesWithTheFullWalk)
+{
+    const auto fullWalk = [](const std::vector<DensityRow>& rows, double density) {
+        const auto holds = [&](std::size_t k) {
+            const double a = rows[k].d;
+            const double b = rows[k + 1].d;
+            return std::min(a, b) <= density && density <= std::max(a, b);
+        };
+        const std::size_t last = rows.size() - 2;
+        std::size_t first = last;
+        for (std::size_t k = 0; k < last; ++k) {
+            if (holds(k)) {
+                first = k;
+                break;
+            }
+        }
+        const std::size_t next = rows[first + 1].d == density ? first + 2 : first + 1;
+        for (std::size_t k = next; k + 1 < rows.size(); ++k) {
+            if (holds(k))
+                return true;
+        }
+        return false;
+    };
+
+    std::mt19937 random(11);
+    for (int round = 0; round < 400; ++round) {
+        const int rows = 2 + static_cast<int>(random() % 6);
+        const int shape = round % 4; // rising, falling, with a maximum, with flat parts
+        std::string text;
+        std::vector<double> densities;
+        for (int row = 0; row < rows; ++row) {
+            double d = 1.0 + 0.01 * row;
+            if (shape == 1)
+                d = 1.1 - 0.01 * row;
+            else if (shape == 2)
+                d = 1.0 + 0.01 * std::min(row, rows - 1 - row);
+            else if (shape == 3)
+                d = 1.0 + 0.01 * static_cast<int>(random() % 3);
+            densities.push_back(d);
+            text += std::to_string(row) + " " + std::to_string(d) + "\n";
+        }
+        DensityTable table;
+        table.SetNoTable(false);
+        table.SetText(text);
+        table.ParseDensityTable(60.0, 18.0153);
+        for (const double d : densities) {
+            for (const double probe : {d, d + 0.005, d - 0.005}) {
+                table.CheckAmbiguity(probe);
+                ASSERT_EQ(table.IsAmbiguous(), fullWalk(table.Rows(), probe))
+                    << "table:\n" << text << "density " << probe;
+            }
+        }
     }
 }
 
