@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-dev
   fonts-liberation2 fontconfig
+  locales
   xvfb xauth x11-apps
 )
 
