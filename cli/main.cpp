@@ -1,6 +1,7 @@
 #include "CliContext.h"
 #include "CliOutput.h"
 #include "ConvertCommand.h"
+#include "DbCommand.h"
 #include "FormulaCommand.h"
 #include "RecipeCommand.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char* argv[])
     solvo::AddFormulaCommand(cli, context);
     solvo::AddConvertCommand(cli, context);
     solvo::AddRecipeCommand(cli, context);
+    solvo::AddDbCommand(cli, context);
 
     try {
         cli.parse(argc, argv);
