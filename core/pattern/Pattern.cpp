@@ -130,8 +130,8 @@ Pattern Pattern::Compile(std::string_view text)
 {
     Pattern pattern;
     if (text.size() > kMaxLength) {
-        pattern.error_ = PatternError{
-            kMaxLength, "The pattern is longer than " + std::to_string(kMaxLength) + " characters."};
+        pattern.error_ = PatternError{kMaxLength, "The pattern is longer than " +
+                                                      std::to_string(kMaxLength) + " characters."};
         return pattern;
     }
     pattern.error_ = PatternCompiler(text).Compile(pattern.program_);

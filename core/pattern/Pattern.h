@@ -20,7 +20,8 @@ namespace solvo {
 /// match their lowercase forms; "\" makes the next character ordinary, and
 /// \t, \n, \r, \a, \b, \v and \xHH stand for control codes, also inside
 /// sets; "$" followed by a letter names a predefined pattern, of which there
-/// are none. Matching is case-sensitive otherwise.
+/// are none, so such a name does not compile ("$" before anything else is
+/// ordinary). Matching is case-sensitive otherwise.
 ///
 /// Searching takes time proportional to the text's length times the
 /// pattern's, whatever the pattern, and compiling takes time and memory

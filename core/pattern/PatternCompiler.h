@@ -15,7 +15,7 @@ namespace solvo {
 /// Turns the text of a pattern into the automaton that Pattern searches with.
 /// It reads the text once from left to right and keeps the open groups on a
 /// stack of its own, so no nesting can exhaust the call stack; every
-/// character adds at most three states.
+/// character adds at most two states, and the end three more.
 class PatternCompiler {
 public:
     explicit PatternCompiler(std::string_view text) : text_(text) {}

@@ -158,7 +158,8 @@ private:
             const bool complement = Pick(3) == 0;
             atom->text = complement ? "[^" : "[";
             for (int items = 1 + Pick(2); items > 0; --items) {
-                static const char* const kItems[] = {"a", "A", "b", "B", "-", "a-b", "A-B", "\\x41"};
+                static const char* const kItems[] = {"a",   "A",   "b",   "B",
+                                                     "-",   "a-b", "A-B", "\\x41"};
                 const std::string item = kItems[Pick(8)];
                 atom->text += item;
                 if (item.size() == 3)

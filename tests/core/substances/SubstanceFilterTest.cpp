@@ -62,7 +62,8 @@ TEST_F(SubstanceFilterTest, DotOrNothingListsAllSortedWithoutRegardToCase)
                                           "TRIS"};
     EXPECT_EQ(Listed(".", FilterField::Name), all);
     EXPECT_EQ(Listed("", FilterField::Name), all);
-    const std::vector<SubstanceListRow> rows = SubstanceFilter(".", FilterField::Name).List(defaults);
+    const std::vector<SubstanceListRow> rows =
+        SubstanceFilter(".", FilterField::Name).List(defaults);
     ASSERT_EQ(rows.size(), 10u);
     EXPECT_EQ(rows.front().index, 1);
     EXPECT_EQ(rows.back().index, 3);
@@ -76,7 +77,8 @@ TEST_F(SubstanceFilterTest, ListsEmptyTextsAndKeepsDatabaseOrderForEqualTexts)
         substance.SetName(name);
         database.AddSubstance(substance);
     }
-    const std::vector<SubstanceListRow> rows = SubstanceFilter("", FilterField::Name).List(database);
+    const std::vector<SubstanceListRow> rows =
+        SubstanceFilter("", FilterField::Name).List(database);
     std::vector<std::int32_t> indexes;
     for (const SubstanceListRow& row : rows)
         indexes.push_back(row.index);
