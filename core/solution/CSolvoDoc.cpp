@@ -83,7 +83,7 @@ std::vector<std::int32_t> CSolvoDoc::CountElementUses(const ElementTable& elemen
 void CSolvoDoc::Serialize(Archive& ar, const ElementTable& elements)
 {
     if (ar.IsLoading()) {
-        if (!ReadContent(ar, elements)) {
+        if (!ReadContent(ar, ar.ReadUInt32(), elements)) {
             ar.AddNotice(std::string(kUnknownVersionMessage));
             *this = CSolvoDoc();
         }
@@ -99,9 +99,8 @@ void CSolvoDoc::Serialize(Archive& ar, const ElementTable& elements)
     ar.WriteInt32(static_cast<std::int32_t>(volumeUnit_));
 }
 
-bool CSolvoDoc::ReadContent(Archive& ar, const ElementTable& elements)
+bool CSolvoDoc::ReadContent(Archive& ar, std::uint32_t version, const ElementTable& elements)
 {
-    const std::uint32_t version = ar.ReadUInt32();
     if (version != kFileVersion && version != kFileVersionMillilitres)
         return false;
     CSolvoDoc read;
@@ -143,7 +142,8 @@ CSolvoDoc::ReadResult CSolvoDoc::ReadArchive(Archive& ar, const ElementTable& el
         return result;
     }
     try {
-        if (!ReadContent(ar, elements)) {
+        result.version = ar.ReadUInt32();
+        if (!ReadContent(ar, *result.version, elements)) {
             *this = CSolvoDoc();
             result.status = ReadStatus::UnknownVersion;
             result.messages.emplace_back(kUnknownVersionMessage);

@@ -5,6 +5,7 @@
 #include "substances/SolvoSubstance.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,8 @@ public:
         ReadStatus status = ReadStatus::Read;
         /// What the user is told, in order.
         std::vector<std::string> messages;
+        /// The file's version word; none for a file too short to hold one.
+        std::optional<std::uint32_t> version;
 
         /// Whether the document opens (possibly as a new solution).
         bool Opened() const
@@ -121,7 +124,7 @@ public:
     bool WriteFile(const std::filesystem::path& path, const ElementTable& elements);
 
 private:
-    bool ReadContent(Archive& ar, const ElementTable& elements);
+    bool ReadContent(Archive& ar, std::uint32_t version, const ElementTable& elements);
     ReadResult ReadArchive(Archive& ar, const ElementTable& elements);
 
     std::vector<SolvoSubstance> components_;
