@@ -4,6 +4,8 @@
 #include "DbCommand.h"
 #include "FormulaCommand.h"
 #include "RecipeCommand.h"
+#include "ShowCommand.h"
+#include "WriteCommand.h"
 
 #include <CLI/CLI.hpp>
 
@@ -22,6 +24,8 @@ int main(int argc, char* argv[])
     solvo::AddFormulaCommand(cli, context);
     solvo::AddConvertCommand(cli, context);
     solvo::AddRecipeCommand(cli, context);
+    solvo::AddShowCommand(cli, context);
+    solvo::AddWriteCommand(cli, context);
     solvo::AddDbCommand(cli, context);
 
     try {

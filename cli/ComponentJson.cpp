@@ -1,0 +1,285 @@
+#include "ComponentJson.h"
+
+#include "app/Windows1252.h"
+#include "CliOutput.h"
+#include "substances/ArchiveReader.h"
+#include "substances/ArchiveWriter.h"
+#include "substances/SolvoSubstance.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace solvo {
+
+namespace {
+
+constexpr std::int32_t kSmallestInteger = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kLargestInteger = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kLastTableKind = static_cast<std::int32_t>(DensityTableKind::Molality);
+constexpr std::int32_t kLastUnit = kConcentrationUnitCount - 1;
+// The stock and other solution's units may also say "the component's own
+// unit": the built-in substances store that where they have no stock solution.
+constexpr std::int32_t kLastSolutionUnit = static_cast<std::int32_t>(ConcentrationUnit::OwnUnit);
+
+// A value as it appears in a message, cut short when long.
+std::string Shown(const nlohmann::json& value)
+{
+    constexpr std::size_t kLongest = 40;
+    std::string text = value.dump();
+    if (text.size() > kLongest)
+        text = text.substr(0, kLongest) + "...";
+    return text;
+}
+
+[[noreturn]] void Expected(const std::string& field, const char* what, const nlohmann::json& value)
+{
+    throw BadInput(field + ": expected " + what + ", found " + Shown(value) + ".");
+}
+
+const nlohmann::json* Field(const nlohmann::json& object, std::string_view name)
+{
+    const auto found = object.find(name);
+    return found == object.end() ? nullptr : &*found;
+}
+
+std::string Text(const nlohmann::json& value, const std::string& field)
+{
+    if (!value.is_string())
+        Expected(field, "a string", value);
+    auto text = Windows1252::FromUtf8(value.get_ref<const std::string&>());
+    if (!text)
+        throw BadInput(field + ": holds a character that Solvo's text (Windows-1252) cannot hold.");
+    return *text;
+}
+
+std::optional<std::string> TextField(const nlohmann::json& object, const std::string& path,
+                                     std::string_view name)
+{
+    const nlohmann::json* value = Field(object, name);
+    if (!value)
+        return std::nullopt;
+    return Text(*value, FieldPath(path, name));
+}
+
+std::optional<bool> FlagField(const nlohmann::json& object, const std::string& path,
+                              std::string_view name)
+{
+    const nlohmann::json* value = Field(object, name);
+    if (!value)
+        return std::nullopt;
+    if (!value->is_boolean())
+        Expected(FieldPath(path, name), "true or false", *value);
+    return value->get<bool>();
+}
+
+std::optional<std::vector<std::string>> TextsField(const nlohmann::json& object,
+                                                   const std::string& path, std::string_view name)
+{
+    const nlohmann::json* value = ArrayField(object, path, name);
+    if (!value)
+        return std::nullopt;
+    const std::string field = FieldPath(path, name);
+    std::vector<std::string> texts;
+    for (std::size_t i = 0; i < value->size(); ++i)
+        texts.push_back(Text((*value)[i], field + "[" + std::to_string(i) + "]"));
+    return texts;
+}
+
+// The names of the fields of the shape, in the order output gives them.
+const std::vector<std::string>& ComponentFields()
+{
+    static const std::vector<std::string> names = [] {
+        const nlohmann::ordered_json shape = ComponentToJson(SolvoSubstance());
+        std::vector<std::string> all;
+        for (const auto& item : shape.items())
+            all.push_back(item.key());
+        return all;
+    }();
+    return names;
+}
+
+// The derived values are rebuilt by the component's own reading of its
+// record, so that a component written from JSON shows afterwards exactly
+// as it is read from the file.
+void Rederive(SolvoSubstance& component, const ElementTable& elements)
+{
+    std::string record;
+    ArchiveWriter writer(record);
+    component.Serialize(writer, elements);
+    writer.Close();
+    ArchiveReader reader(record);
+    component.Serialize(reader, elements);
+}
+
+} // namespace
+
+nlohmann::ordered_json ComponentToJson(const SolvoSubstance& component)
+{
+    nlohmann::ordered_json json;
+    json["name"] = CliOutput::Utf8(component.Name());
+    json["formula"] = CliOutput::Utf8(component.Formula());
+    json["reserved_text"] = CliOutput::Utf8(component.ReservedText());
+    json["molar_mass"] = CliOutput::Number(component.MolarMass());
+    json["reserved_number"] = component.ReservedNumber();
+    json["source_formula"] = CliOutput::Utf8(component.SourceFormula());
+    nlohmann::ordered_json alternatives = nlohmann::ordered_json::array();
+    for (const std::string& alternative : component.Alternatives())
+        alternatives.push_back(CliOutput::Utf8(alternative));
+    json["alternatives"] = std::move(alternatives);
+    json["table_text"] = CliOutput::Utf8(component.Table().Text());
+    json["no_solid"] = component.NoSolid();
+    json["standard_substance"] = component.StandardSubstance();
+    json["no_table"] = component.Table().NoTable();
+    json["table_kind"] = static_cast<std::int32_t>(component.Table().Kind());
+    json["stock_concentration"] = CliOutput::Number(component.StockConcentration());
+    json["stock_unit"] = static_cast<std::int32_t>(component.StockUnit());
+    json["use_stock"] = component.UseStockSolution();
+    json["other_concentration"] = CliOutput::Number(component.OtherConcentration());
+    json["other_unit"] = static_cast<std::int32_t>(component.OtherUnit());
+    json["unit"] = static_cast<std::int32_t>(component.Unit());
+    json["source_kind"] = static_cast<std::int32_t>(component.Source());
+    json["M"] = CliOutput::Number(component.GetConcentration(ConcentrationUnit::Molar));
+    json["digits"] = component.ConcentrationDigits();
+    json["prepare_standard"] = component.PrepareStandardSolution();
+    json["source_molar_mass"] = CliOutput::Number(component.SourceMolarMass());
+    nlohmann::ordered_json concentrations;
+    for (std::int32_t code = 0; code < kConcentrationUnitCount; ++code) {
+        const auto unit = static_cast<ConcentrationUnit>(code);
+        concentrations[std::string(ConcentrationUnitSymbol(unit))] =
+            CliOutput::Number(component.GetConcentration(unit));
+    }
+    json["concentrations"] = std::move(concentrations);
+    json["amount"] = CliOutput::Number(component.Amount());
+    json["mass"] = CliOutput::Number(component.Mass());
+    return json;
+}
+
+SolvoSubstance ComponentFromJson(const nlohmann::json& object, const std::string& path,
+                                 const ElementTable& elements)
+{
+    ExpectObject(object, path, ComponentFields());
+    SolvoSubstance component;
+    if (auto name = TextField(object, path, "name"))
+        component.SetName(std::move(*name));
+    if (auto formula = TextField(object, path, "formula"))
+        component.SetFormula(std::move(*formula));
+    if (auto text = TextField(object, path, "reserved_text"))
+        component.SetReservedText(std::move(*text));
+    if (const auto molarMass = NumberField(object, path, "molar_mass"))
+        component.SetMolarMass(*molarMass);
+    if (const auto number =
+            IntegerField(object, path, "reserved_number", kSmallestInteger, kLargestInteger))
+        component.SetReservedNumber(*number);
+    if (auto formula = TextField(object, path, "source_formula"))
+        component.SetSourceFormula(std::move(*formula));
+    if (auto alternatives = TextsField(object, path, "alternatives"))
+        component.SetAlternatives(std::move(*alternatives));
+    if (const auto text = TextField(object, path, "table_text"))
+        component.Table().SetText(*text);
+    if (const auto flag = FlagField(object, path, "no_solid"))
+        component.SetNoSolid(*flag);
+    if (const auto flag = FlagField(object, path, "standard_substance"))
+        component.SetStandardSubstance(*flag);
+    if (const auto flag = FlagField(object, path, "no_table"))
+        component.Table().SetNoTable(*flag);
+    if (const auto kind = IntegerField(object, path, "table_kind", 0, kLastTableKind))
+        component.Table().SetKind(static_cast<DensityTableKind>(*kind));
+    if (const auto value = NumberField(object, path, "stock_concentration"))
+        component.SetStockConcentration(*value);
+    if (const auto unit = IntegerField(object, path, "stock_unit", 0, kLastSolutionUnit))
+        component.SetStockUnit(static_cast<ConcentrationUnit>(*unit));
+    if (const auto flag = FlagField(object, path, "use_stock"))
+        component.SetUseStockSolution(*flag);
+    if (const auto value = NumberField(object, path, "other_concentration"))
+        component.SetOtherConcentration(*value);
+    if (const auto unit = IntegerField(object, path, "other_unit", 0, kLastSolutionUnit))
+        component.SetOtherUnit(static_cast<ConcentrationUnit>(*unit));
+    if (const auto unit = IntegerField(object, path, "unit", 0, kLastUnit))
+        component.SetUnit(static_cast<ConcentrationUnit>(*unit));
+    // A source kind from the first alternative on must name one that exists.
+    const auto lastSource = static_cast<std::int32_t>(
+        std::min<std::size_t>(static_cast<std::size_t>(SourceKind::FirstAlternative) +
+                                  component.Alternatives().size() - 1,
+                              kLargestInteger));
+    if (const auto kind = IntegerField(object, path, "source_kind", 0, lastSource))
+        component.SetSource(static_cast<SourceKind>(*kind));
+    if (const auto molarity = NumberField(object, path, "M"))
+        component.SetConcentration(*molarity, ConcentrationUnit::Molar);
+    if (const auto digits = IntegerField(object, path, "digits", kSmallestInteger, kLargestInteger))
+        component.SetConcentrationDigits(*digits);
+    if (const auto flag = FlagField(object, path, "prepare_standard"))
+        component.SetPrepareStandardSolution(*flag);
+    Rederive(component, elements);
+    return component;
+}
+
+std::string FieldPath(const std::string& path, std::string_view name)
+{
+    return path.empty() ? std::string(name) : path + "." + std::string(name);
+}
+
+void ExpectObject(const nlohmann::json& json, const std::string& path,
+                  const std::vector<std::string>& known)
+{
+    if (!json.is_object())
+        Expected(path.empty() ? std::string("the input") : path, "an object", json);
+    for (const auto& item : json.items()) {
+        if (std::find(known.begin(), known.end(), item.key()) == known.end())
+            throw BadInput(FieldPath(path, item.key()) + ": not a field of this shape.");
+    }
+}
+
+std::optional<double> NumberField(const nlohmann::json& object, const std::string& path,
+                                  std::string_view name)
+{
+    const nlohmann::json* value = Field(object, name);
+    if (!value)
+        return std::nullopt;
+    if (value->is_number())
+        return value->get<double>();
+    if (value->is_string()) {
+        const auto& text = value->get_ref<const std::string&>();
+        if (text == "inf")
+            return std::numeric_limits<double>::infinity();
+        if (text == "-inf")
+            return -std::numeric_limits<double>::infinity();
+        if (text == "nan")
+            return std::numeric_limits<double>::quiet_NaN();
+    }
+    Expected(FieldPath(path, name), "a number (or \"inf\", \"-inf\", \"nan\")", *value);
+}
+
+const nlohmann::json* ArrayField(const nlohmann::json& object, const std::string& path,
+                                 std::string_view name)
+{
+    const nlohmann::json* value = Field(object, name);
+    if (value && !value->is_array())
+        Expected(FieldPath(path, name), "an array", *value);
+    return value;
+}
+
+std::optional<std::int32_t> IntegerField(const nlohmann::json& object, const std::string& path,
+                                         std::string_view name, std::int32_t lowest,
+                                         std::int32_t highest)
+{
+    const nlohmann::json* value = Field(object, name);
+    if (!value)
+        return std::nullopt;
+    const std::string field = FieldPath(path, name);
+    if (!value->is_number_integer())
+        Expected(field, "an integer", *value);
+    // Integers above the signed range are read as unsigned.
+    const bool fits = !value->is_number_unsigned() ||
+                      value->get<std::uint64_t>() <= static_cast<std::uint64_t>(highest);
+    const std::int64_t number = fits ? value->get<std::int64_t>() : 0;
+    if (!fits || number < lowest || number > highest) {
+        if (lowest == kSmallestInteger)
+            Expected(field, "a 32-bit integer", *value);
+        throw BadInput(field + ": " + value->dump() + " is not a known code; expected " +
+                       std::to_string(lowest) + " to " + std::to_string(highest) + ".");
+    }
+    return static_cast<std::int32_t>(number);
+}
+
+} // namespace solvo
