@@ -7,6 +7,7 @@
 #include "quantities/ConcentrationSet.h"
 #include "quantities/NumberFormat.h"
 #include "quantities/ParseNumber.h"
+#include "substances/SolvoSubstanceDatabase.h"
 
 #include <array>
 #include <fstream>
@@ -22,6 +23,7 @@ namespace {
 
 struct ConvertOptions {
     bool json = false;
+    std::optional<std::string> substance;
     std::optional<std::string> formula;
     std::optional<std::string> molarMass;
     std::optional<std::string> tableFile;
@@ -82,6 +84,15 @@ double MolarMassOf(const ConvertOptions& options, CliContext& context)
     return molarMass;
 }
 
+const SolvoSubstance& SubstanceArgument(const std::string& name, CliContext& context)
+{
+    const SolvoSubstance* substance =
+        context.App().Substances().FindByName(CliOutput::ProgramText(name));
+    if (!substance)
+        throw BadInput("\"" + name + "\": no substance of this name in the program database.");
+    return *substance;
+}
+
 nlohmann::ordered_json Describe(const ConcentrationSet& set)
 {
     nlohmann::ordered_json json;
@@ -137,13 +148,17 @@ void AddConvertCommand(CLI::App& cli, CliContext& context)
     command->add_flag("--json", options->json, "Print one JSON object");
     CLI::Option_group* substance =
         command->add_option_group("substance", "Where the molar mass comes from");
+    substance->add_option("--substance", options->substance,
+                          "Molar mass and density table of the program database's substance "
+                          "of exactly this name");
     substance->add_option("--formula", options->formula,
                           "Molar mass of this formula (with markup, as in the formula command)");
     substance->add_option("--mw", options->molarMass, "Molar mass, g/mol");
     substance->require_option(1);
     CLI::Option* tableFile = command->add_option(
         "--table-file", options->tableFile,
-        "Density table text: pairs of numbers, concentration then density (g/mL)");
+        "Density table text: pairs of numbers, concentration then density (g/mL); replaces "
+        "the substance's own table");
     command
         ->add_option("--table-kind", options->tableKind,
                      "What the table's first numbers are: w (% w/w, default), M or m")
@@ -159,14 +174,20 @@ void AddConvertCommand(CLI::App& cli, CliContext& context)
         const ConcentrationUnit unit = ConcentrationUnitArgument(options->from);
         const double value = NumberArgument(options->value);
         ConcentrationSet set;
-        set.SetMolarMass(MolarMassOf(*options, context));
+        if (options->substance) {
+            const SolvoSubstance& entry = SubstanceArgument(*options->substance, context);
+            set.SetMolarMass(entry.MolarMass());
+            set.Table() = entry.Table();
+        } else {
+            set.SetMolarMass(MolarMassOf(*options, context));
+        }
         if (options->tableFile) {
             const DensityTableKind kind = TableKindArgument(options->tableKind);
             set.Table().SetText(ReadTableFile(*options->tableFile));
             set.Table().SetKind(kind);
             set.Table().SetNoTable(false);
-            set.ParseDensityTable();
         }
+        set.ParseDensityTable();
         set.SetConcentration(value, unit);
 
         if (options->json)

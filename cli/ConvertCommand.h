@@ -10,10 +10,10 @@ namespace solvo {
 
 class CliContext;
 
-/// `convert [--json] (--formula F | --mw X) [--table-file FILE --table-kind
-/// w|M|m] --from UNIT --value V`: sets a concentration on a component and
-/// prints it in all eight units, with the density-ambiguity flag and which
-/// values lie outside the density table.
+/// `convert [--json] (--substance NAME | --formula F | --mw X) [--table-file
+/// FILE --table-kind w|M|m] --from UNIT --value V`: sets a concentration on a
+/// component and prints it in all eight units, with the density-ambiguity
+/// flag and which values lie outside the density table.
 void AddConvertCommand(CLI::App& cli, CliContext& context);
 
 /// A concentration unit as given on the command line: its symbol (M, mM, m,

@@ -1,5 +1,8 @@
 #include "CliRunner.h"
 
+#include "formula/ElementTable.h"
+#include "substances/DefaultSubstances.h"
+
 #include "../core/quantities/GermanLocale.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +15,7 @@
 #include <fstream>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace solvo::test {
 namespace {
@@ -82,6 +86,29 @@ TEST(ConvertCommand, MolarMassFromAFormula)
 {
     const auto json = Convert({"--formula", "NaCl", "--from", "M", "--value", "1"});
     EXPECT_NEAR(Number(json, "w"), 5.844276928, 1e-9);
+}
+
+TEST(ConvertCommand, SubstanceFromTheDatabaseBringsItsMolarMassAndDensityTable)
+{
+    ElementTable elements;
+    elements.LoadDefaults();
+    const std::vector<SolvoSubstance> defaults = DefaultSubstances(elements);
+    const auto salt = std::find_if(defaults.begin(), defaults.end(), [](const SolvoSubstance& s) {
+        return s.Name() == "sodium chloride";
+    });
+    ASSERT_NE(salt, defaults.end());
+    const std::string table = WriteTable("sodium-chloride.txt", salt->Table().Text());
+
+    const auto json = Convert({"--substance", "sodium chloride", "--from", "w", "--value", "10"});
+    EXPECT_NEAR(Number(json, "d"), 1.0707, 1e-12);
+    EXPECT_NEAR(Number(json, "M"), 10.0 * 1.0707 * 10.0 / salt->MolarMass(), 1e-9);
+    EXPECT_EQ(json, Convert({"--formula", "NaCl", "--table-file", table, "--from", "w", "--value", "10"}));
+
+    // A table file replaces the substance's own table.
+    const std::string flat = WriteTable("flat.txt", "0 1.5\n30 1.5\n");
+    const auto replaced = Convert(
+        {"--substance", "sodium chloride", "--table-file", flat, "--from", "w", "--value", "10"});
+    EXPECT_EQ(Number(replaced, "d"), 1.5);
 }
 
 TEST(ConvertCommand, NonFiniteResultsAreStrings)
@@ -194,7 +221,10 @@ TEST(ConvertCommand, BadInputAndWrongUsageWriteNothing)
          "cannot be read"},
         {{"--mw", "60", "--table-file", table, "--table-kind", "x", "--from", "w", "--value", "1"}, 2,
          "\"x\": not a density table kind"},
+        {{"--substance", "Sodium chloride", "--from", "w", "--value", "1"}, 2,
+         "\"Sodium chloride\": no substance of this name in the program database."},
         {{"--mw", "60", "--formula", "NaCl", "--from", "w", "--value", "1"}, 1, "--formula"},
+        {{"--substance", "ethanol", "--mw", "46", "--from", "w", "--value", "1"}, 1, "--substance"},
         {{"--from", "w", "--value", "1"}, 1, "--mw"},
         {{"--mw", "60", "--table-kind", "M", "--from", "w", "--value", "1"}, 1, "--table-file"},
         {{"--mw", "60", "--value", "1"}, 1, "--from"},
