@@ -5,6 +5,7 @@
 #include "app/HelpWindow.h"
 #include "app/MessagePrompts.h"
 #include "app/StandardDataFolder.h"
+#include "solution/CSolvoView.h"
 #include "solution/DocumentManager.h"
 #include "solution/SolvoDocument.h"
 
@@ -23,7 +24,9 @@ bool SolvoApplication::Start(const QString& fileToOpen)
 
     mainFrame_ = std::make_unique<CMainFrame>(app_, recentFiles_);
     documents_ = new DocumentManager(app_, *mainFrame_, recentFiles_, store_);
-    documents_->SetCompositionViewFactory([](SolvoDocument&) { return new QLabel; });
+    documents_->SetCompositionViewFactory([this](SolvoDocument& document) {
+        return new CSolvoView(document, *documents_, mainFrame_->Commands());
+    });
     documents_->SetRecipeViewFactory([](SolvoDocument&) { return new QLabel; });
     mainFrame_->closeGuard = [this] { return MayQuit(); };
     help_ = new HelpCommands(*mainFrame_);

@@ -1,0 +1,275 @@
+#include "solution/CSolvoView.h"
+
+#include "app/CSolvoApp.h"
+#include "app/CommandActions.h"
+#include "app/MessagePrompts.h"
+#include "app/TextConversion.h"
+#include "formula/CStaticFormulaFrame.h"
+#include "quantities/CFEdit.h"
+#include "quantities/FieldTransfer.h"
+#include "solution/DocumentManager.h"
+#include "solution/SolvoDocument.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QToolTip>
+
+namespace solvo {
+
+namespace {
+
+constexpr std::array kAllFields = {CompositionField::Name,          CompositionField::Formula,
+                                   CompositionField::MolarMass,     CompositionField::Concentration,
+                                   CompositionField::SourceFormula, CompositionField::SourceValue,
+                                   CompositionField::Mass,          CompositionField::FinalVolume};
+constexpr std::array kAllLists = {CompositionList::ConcentrationUnit, CompositionList::Source,
+                                  CompositionList::SourceUnit, CompositionList::VolumeUnit};
+
+QStringList ToQStringList(const std::vector<std::string>& items)
+{
+    QStringList list;
+    for (const std::string& item : items)
+        list.append(ToQString(item));
+    return list;
+}
+
+CSolvoView* ViewOf(QWidget* widget)
+{
+    for (; widget != nullptr; widget = widget->parentWidget()) {
+        if (auto* view = qobject_cast<CSolvoView*>(widget))
+            return view;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+CSolvoView::CSolvoView(SolvoDocument& document, DocumentManager& documents, CommandActions& commands,
+                       QWidget* parent)
+    : QWidget(parent),
+      document_(document),
+      documents_(documents),
+      commands_(commands),
+      form_(document.Data(), document.App().Elements(), document.App().Units(), document.App().DisplayDigits()),
+      widgets_(*this, document.App().Elements(), [&app = document.App()] { return app.DisplayDigits(); })
+{
+    form_.Open();
+    Mirror();
+    Connect();
+    ConnectClipboard();
+}
+
+void CSolvoView::Connect()
+{
+    for (CompositionField field : kAllFields) {
+        QLineEdit* edit = widgets_.Field(field);
+        connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) { FieldEdited(field, text); });
+        if (auto* number = qobject_cast<CFEdit*>(edit)) {
+            connect(number, &CFEdit::reformatted, this, [this, field](const QString& text) {
+                form_.Reformatted(field, ToProgramText(text).value_or(std::string()));
+            });
+        }
+    }
+    for (CompositionList list : kAllLists) {
+        connect(widgets_.List(list), &QComboBox::activated, this,
+                [this, list](int index) { Finish(form_.Choose(list, index)); });
+    }
+    connect(widgets_.tabs, &QTabBar::currentChanged, this, [this](int index) { Finish(form_.SelectTab(index)); });
+    connect(widgets_.prepareStandard, &QCheckBox::clicked, this,
+            [this](bool checked) { Finish(form_.ClickPrepareStandard(checked)); });
+    connect(widgets_.addSubstance, &QPushButton::clicked, this, [this] { Finish(form_.AddSubstance()); });
+    connect(widgets_.removeSubstance, &QPushButton::clicked, this, [this] { Finish(form_.RemoveSubstance()); });
+    connect(widgets_.showRecipe, &QPushButton::clicked, this, [this] { Finish(form_.ShowRecipe()); });
+    connect(widgets_.database, &QPushButton::clicked, this, &CSolvoView::ChooseFromDatabase);
+    connect(widgets_.concentration, &QPushButton::clicked, this, &CSolvoView::RunConcentrationCalculator);
+    connect(&document_, &SolvoDocument::changed, this, &CSolvoView::DocumentChanged);
+}
+
+void CSolvoView::FieldEdited(CompositionField field, const QString& text)
+{
+    QLineEdit* edit = widgets_.Field(field);
+    const std::optional<std::string> programText = ToProgramText(text);
+    if (!programText) {
+        // Refused where it was typed: the text goes back to what it was, the
+        // caret to where the refused characters began.
+        const QString before = ToQString(form_.Text(field));
+        const int caret = std::max(0, edit->cursorPosition() - static_cast<int>(text.size() - before.size()));
+        edit->setText(before);
+        edit->setCursorPosition(caret);
+        QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())),
+                           tr("This character cannot be used: Solvo keeps text in the Windows-1252 character set."),
+                           edit);
+        return;
+    }
+    Finish(form_.Type(field, *programText));
+}
+
+void CSolvoView::Finish(const CompositionOutcome& outcome)
+{
+    Mirror();
+    if (outcome.invalidField) {
+        MessagePrompts(this).ShowMessage(kEnterNumberMessage, PromptIcon::Exclamation);
+        widgets_.Field(*outcome.invalidField)->setFocus();
+    }
+    if (outcome.edited) {
+        reporting_ = true;
+        document_.Edited();
+        reporting_ = false;
+    }
+    if (outcome.showRecipe)
+        documents_.ShowRecipeWindow(document_);
+}
+
+void CSolvoView::Mirror()
+{
+    {
+        const QSignalBlocker blocker(widgets_.tabs);
+        const std::vector<std::string>& titles = form_.TabTitles();
+        while (widgets_.tabs->count() > static_cast<int>(titles.size()))
+            widgets_.tabs->removeTab(widgets_.tabs->count() - 1);
+        for (std::size_t i = 0; i < titles.size(); ++i) {
+            const int index = static_cast<int>(i);
+            if (index >= widgets_.tabs->count())
+                widgets_.tabs->addTab(ToQString(titles[i]));
+            else if (widgets_.tabs->tabText(index) != ToQString(titles[i]))
+                widgets_.tabs->setTabText(index, ToQString(titles[i]));
+        }
+        widgets_.tabs->setCurrentIndex(form_.CurrentTab());
+    }
+    for (CompositionField field : kAllFields)
+        MirrorField(field);
+    for (CompositionList list : kAllLists)
+        MirrorList(list);
+    widgets_.prepareStandard->setChecked(form_.PrepareStandardChecked());
+    widgets_.prepareStandard->setEnabled(form_.PrepareStandardEnabled());
+    widgets_.sourceValueLabel->setText(ToQString(form_.SourceValueLabel()));
+    widgets_.massLabel->setText(ToQString(form_.MassLabel()));
+    widgets_.database->setEnabled(static_cast<bool>(chooseFromDatabase));
+    widgets_.concentration->setEnabled(static_cast<bool>(runConcentrationCalculator));
+    widgets_.formulaFrame->SetFormulaText(form_.FormulaFrameText(), true);
+    widgets_.sourceFormulaFrame->SetFormulaText(form_.SourceFormulaFrameText(), true);
+}
+
+void CSolvoView::MirrorField(CompositionField field)
+{
+    QLineEdit* edit = widgets_.Field(field);
+    const QString text = ToQString(form_.Text(field));
+    // The field being typed into holds this text already and is left alone,
+    // caret and selection included.
+    if (edit->text() != text) {
+        edit->setText(text);
+        edit->setCursorPosition(0);
+    }
+    edit->setEnabled(form_.Enabled(field));
+    QPalette palette = QApplication::palette(edit);
+    if (form_.Red(field))
+        palette.setColor(QPalette::Text, QColor(255, 0, 0));
+    edit->setPalette(palette);
+}
+
+void CSolvoView::MirrorList(CompositionList list)
+{
+    QComboBox* combo = widgets_.List(list);
+    const QSignalBlocker blocker(combo);
+    const QStringList items = ToQStringList(form_.Items(list));
+    QStringList shown;
+    for (int i = 0; i < combo->count(); ++i)
+        shown.append(combo->itemText(i));
+    if (shown != items) {
+        combo->clear();
+        combo->addItems(items);
+    }
+    combo->setCurrentIndex(form_.Selection(list));
+    combo->setEnabled(form_.Enabled(list));
+    combo->setVisible(form_.Visible(list));
+}
+
+void CSolvoView::ChooseFromDatabase()
+{
+    if (!chooseFromDatabase)
+        return;
+    if (const std::optional<SolvoSubstance> chosen = chooseFromDatabase(form_.DatabaseCopy()))
+        Finish(form_.UseDatabaseSubstance(*chosen));
+}
+
+void CSolvoView::RunConcentrationCalculator()
+{
+    if (!runConcentrationCalculator)
+        return;
+    const double millilitres = form_.BeginConcentrationCalculator();
+    const CalculatorResult result =
+        runConcentrationCalculator(document_.Data().GetCurrentComponent(), millilitres);
+    Finish(form_.EndConcentrationCalculator(result.accepted, result.solutionMillilitres));
+}
+
+void CSolvoView::DocumentChanged()
+{
+    if (reporting_)
+        return;
+    form_.Refresh(document_.App().DisplayDigits(), FocusedField());
+    Mirror();
+}
+
+QLineEdit* CSolvoView::FocusedEdit() const
+{
+    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    return edit != nullptr && isAncestorOf(edit) ? edit : nullptr;
+}
+
+std::optional<CompositionField> CSolvoView::FocusedField() const
+{
+    const QLineEdit* focused = FocusedEdit();
+    for (CompositionField field : kAllFields) {
+        if (focused != nullptr && widgets_.Field(field) == focused)
+            return field;
+    }
+    return std::nullopt;
+}
+
+void CSolvoView::ConnectClipboard()
+{
+    connect(commands_.copy, &QAction::triggered, this, [this] {
+        if (QLineEdit* edit = FocusedEdit())
+            edit->copy();
+    });
+    connect(commands_.cut, &QAction::triggered, this, [this] {
+        if (QLineEdit* edit = FocusedEdit())
+            edit->cut();
+    });
+    connect(commands_.paste, &QAction::triggered, this, [this] {
+        if (QLineEdit* edit = FocusedEdit())
+            edit->paste();
+    });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        // Another composition window that took the focus sets the commands itself.
+        if (isAncestorOf(now) || ViewOf(now) == nullptr)
+            UpdateClipboardCommands();
+    });
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+        if (FocusedEdit() != nullptr)
+            UpdateClipboardCommands();
+    });
+    for (CompositionField field : kAllFields)
+        connect(widgets_.Field(field), &QLineEdit::selectionChanged, this, &CSolvoView::UpdateClipboardCommands);
+}
+
+void CSolvoView::UpdateClipboardCommands()
+{
+    const QLineEdit* edit = FocusedEdit();
+    const bool selection = edit != nullptr && edit->hasSelectedText();
+    const QMimeData* clipboardData = QApplication::clipboard()->mimeData();
+    commands_.copy->setEnabled(selection);
+    commands_.cut->setEnabled(selection && !edit->isReadOnly());
+    commands_.paste->setEnabled(edit != nullptr && !edit->isReadOnly() && clipboardData != nullptr && clipboardData->hasText());
+}
+
+} // namespace solvo

@@ -1,0 +1,230 @@
+#include "solution/CompositionWidgets.h"
+
+#include "formula/CStaticFormulaFrame.h"
+#include "quantities/CFEdit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace solvo {
+
+namespace {
+
+// Widths of the controls in quarters of the font's average character width,
+// the unit the form was designed in.
+constexpr int kTextFieldWidth = 113;
+constexpr int kNumberFieldWidth = 49;
+constexpr int kUnitListWidth = 57;
+constexpr int kFormulaFrameWidth = 166;
+constexpr int kVolumeFieldWidth = 40;
+constexpr int kVolumeUnitWidth = 48;
+constexpr int kButtonWidth = 73;
+// Height of a formula frame in eighths of the font's height.
+constexpr int kFormulaFrameHeight = 52;
+
+QLabel* RightLabel(const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+CompositionWidgets::CompositionWidgets(QWidget& view, const ElementTable& elements,
+                                       const std::function<std::int32_t()>& displayDigits)
+{
+    charWidth_ = view.fontMetrics().averageCharWidth();
+    for (CompositionField field : {CompositionField::Name, CompositionField::Formula, CompositionField::SourceFormula})
+        fields_[static_cast<std::size_t>(field)] = new QLineEdit;
+    for (CompositionField field : {CompositionField::MolarMass, CompositionField::Concentration,
+                                   CompositionField::SourceValue, CompositionField::Mass,
+                                   CompositionField::FinalVolume})
+        fields_[static_cast<std::size_t>(field)] = new CFEdit(displayDigits);
+    for (QComboBox*& list : lists_)
+        list = new QComboBox;
+    Field(CompositionField::Name)->setAccessibleName(QObject::tr("name"));
+    // Names by which tests and accessibility tools find the controls.
+    const std::array<const char*, 8> fieldNames = {"name",          "formula",     "molarMass", "concentration",
+                                                   "sourceFormula", "sourceValue", "mass",      "finalVolume"};
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        fields_[i]->setObjectName(QString::fromLatin1(fieldNames[i]));
+    const std::array<const char*, 4> listNames = {"concentrationUnit", "source", "sourceUnit", "volumeUnit"};
+    for (std::size_t i = 0; i < lists_.size(); ++i)
+        lists_[i]->setObjectName(QString::fromLatin1(listNames[i]));
+
+    tabs = new QTabBar;
+    tabs->setExpanding(false);
+    tabs->setUsesScrollButtons(true);
+    auto* panel = new QFrame;
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto* panelLayout = new QVBoxLayout(panel);
+    panelLayout->addWidget(BuildSubstanceGroup(view, elements));
+    panelLayout->addWidget(BuildSourceGroup(view, elements));
+
+    addSubstance = new QPushButton(QObject::tr("Add substance"));
+    addSubstance->setToolTip(QObject::tr("Add a component to the solution"));
+    removeSubstance = new QPushButton(QObject::tr("Remove substance"));
+    removeSubstance->setToolTip(QObject::tr("Remove the component shown from the solution"));
+    showRecipe = new QPushButton(QObject::tr("Show recipe"));
+    showRecipe->setToolTip(QObject::tr("Show how to prepare the solution"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : {addSubstance, removeSubstance, showRecipe}) {
+        button->setAutoDefault(false);
+        button->setMinimumWidth(kButtonWidth * charWidth_ / 4);
+        buttons->addWidget(button);
+    }
+
+    tabs->setObjectName(QStringLiteral("tabs"));
+    addSubstance->setObjectName(QStringLiteral("addSubstance"));
+    removeSubstance->setObjectName(QStringLiteral("removeSubstance"));
+    showRecipe->setObjectName(QStringLiteral("showRecipe"));
+    auto* layout = new QVBoxLayout(&view);
+    layout->addWidget(tabs);
+    layout->addWidget(panel);
+    layout->setSpacing(0);
+    layout->addSpacing(view.fontMetrics().height() / 2);
+    layout->addWidget(BuildVolumeRow(view));
+    layout->addSpacing(view.fontMetrics().height() / 2);
+    layout->addLayout(buttons);
+    SetTabOrder(view);
+}
+
+QGroupBox* CompositionWidgets::BuildSubstanceGroup(QWidget& view, const ElementTable& elements)
+{
+    auto* group = new QGroupBox(QObject::tr("Substance in solution"));
+    auto* grid = new QGridLayout(group);
+    database = new QPushButton(QObject::tr("database"));
+    database->setToolTip(QObject::tr("Choose the substance from the substance database"));
+    concentration = new QPushButton(QObject::tr("concentration"));
+    concentration->setToolTip(QObject::tr("Work out the concentration in the concentration calculator"));
+    prepareStandard = new QCheckBox(QObject::tr("prepare standard solution"));
+    prepareStandard->setObjectName(QStringLiteral("prepareStandard"));
+    prepareStandard->setToolTip(QObject::tr("Weigh about the amount needed and enter the exact weight"));
+    auto* placeholder = new QGroupBox(QObject::tr("formula"));
+    placeholder->setAlignment(Qt::AlignRight);
+
+    grid->addWidget(database, 0, 0);
+    grid->addWidget(Field(CompositionField::Name), 0, 1, 1, 2);
+    grid->addWidget(RightLabel(QObject::tr("formula"), Field(CompositionField::Formula)), 1, 0);
+    grid->addWidget(Field(CompositionField::Formula), 1, 1, 1, 2);
+    grid->addWidget(RightLabel(QObject::tr("molar mass"), Field(CompositionField::MolarMass)), 2, 0);
+    grid->addWidget(Field(CompositionField::MolarMass), 2, 1);
+    grid->addWidget(concentration, 3, 0);
+    grid->addWidget(Field(CompositionField::Concentration), 3, 1);
+    grid->addWidget(List(CompositionList::ConcentrationUnit), 3, 2);
+    grid->addWidget(placeholder, 0, 3, 3, 1);
+    grid->addWidget(prepareStandard, 3, 3);
+
+    formulaFrame = new CStaticFormulaFrame(elements, &view);
+    formulaFrame->AttachToPlaceholder(placeholder);
+    for (QPushButton* button : {database, concentration})
+        button->setAutoDefault(false);
+    return group;
+}
+
+QGroupBox* CompositionWidgets::BuildSourceGroup(QWidget& view, const ElementTable& elements)
+{
+    auto* group = new QGroupBox(QObject::tr("Substance source"));
+    auto* grid = new QGridLayout(group);
+    sourceValueLabel = RightLabel(QObject::tr("molar mass"), Field(CompositionField::SourceValue));
+    massLabel = RightLabel(QObject::tr("mass needed"), Field(CompositionField::Mass));
+    auto* placeholder = new QGroupBox(QObject::tr("source formula"));
+    placeholder->setAlignment(Qt::AlignRight);
+    List(CompositionList::Source)->setAccessibleName(QObject::tr("source"));
+    List(CompositionList::SourceUnit)->setAccessibleName(QObject::tr("source unit"));
+    // The list is hidden for solids; its place stays so nothing moves.
+    QSizePolicy keepPlace = List(CompositionList::SourceUnit)->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    List(CompositionList::SourceUnit)->setSizePolicy(keepPlace);
+
+    grid->addWidget(List(CompositionList::Source), 0, 1, 1, 2);
+    grid->addWidget(RightLabel(QObject::tr("formula"), Field(CompositionField::SourceFormula)), 1, 0);
+    grid->addWidget(Field(CompositionField::SourceFormula), 1, 1, 1, 2);
+    grid->addWidget(sourceValueLabel, 2, 0);
+    grid->addWidget(Field(CompositionField::SourceValue), 2, 1);
+    grid->addWidget(List(CompositionList::SourceUnit), 2, 2);
+    grid->addWidget(massLabel, 3, 0);
+    grid->addWidget(Field(CompositionField::Mass), 3, 1);
+    grid->addWidget(new QLabel(QStringLiteral("g")), 3, 2);
+    grid->addWidget(placeholder, 0, 3, 4, 1);
+
+    sourceFormulaFrame = new CStaticFormulaFrame(elements, &view);
+    sourceFormulaFrame->AttachToPlaceholder(placeholder);
+
+    // Both groups share their columns, so their fields line up.
+    const int firstColumn = std::max({database->sizeHint().width(), concentration->sizeHint().width(),
+                                      sourceValueLabel->sizeHint().width(), massLabel->sizeHint().width(),
+                                      QLabel(QObject::tr("concentration")).sizeHint().width()});
+    for (QGridLayout* layout : {qobject_cast<QGridLayout*>(database->parentWidget()->layout()), grid}) {
+        layout->setColumnMinimumWidth(0, firstColumn);
+        layout->setColumnMinimumWidth(1, kNumberFieldWidth * charWidth_ / 4);
+        layout->setColumnMinimumWidth(2, (kTextFieldWidth - kNumberFieldWidth) * charWidth_ / 4);
+        layout->setColumnMinimumWidth(3, kFormulaFrameWidth * charWidth_ / 4);
+        layout->setColumnStretch(3, 1);
+    }
+    for (CStaticFormulaFrame* frame : {formulaFrame, sourceFormulaFrame})
+        frame->setMinimumSize(kFormulaFrameWidth * charWidth_ / 4,
+                              kFormulaFrameHeight * view.fontMetrics().height() / 8);
+    for (CompositionList list : {CompositionList::ConcentrationUnit, CompositionList::SourceUnit})
+        List(list)->setMinimumWidth(kUnitListWidth * charWidth_ / 4);
+    return group;
+}
+
+QWidget* CompositionWidgets::BuildVolumeRow(QWidget& view)
+{
+    auto* row = new QWidget(&view);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    QLineEdit* volume = Field(CompositionField::FinalVolume);
+    QComboBox* unit = List(CompositionList::VolumeUnit);
+    unit->setAccessibleName(QObject::tr("volume unit"));
+    volume->setMinimumWidth(kVolumeFieldWidth * charWidth_ / 4);
+    unit->setMinimumWidth(kVolumeUnitWidth * charWidth_ / 4);
+    layout->addStretch();
+    layout->addWidget(RightLabel(QObject::tr("Final volume"), volume));
+    layout->addWidget(volume);
+    layout->addWidget(unit);
+    return row;
+}
+
+void CompositionWidgets::SetTabOrder(QWidget& view) const
+{
+    const QList<QWidget*> order = {tabs,
+                                   database,
+                                   Field(CompositionField::Name),
+                                   Field(CompositionField::Formula),
+                                   Field(CompositionField::MolarMass),
+                                   concentration,
+                                   Field(CompositionField::Concentration),
+                                   List(CompositionList::ConcentrationUnit),
+                                   prepareStandard,
+                                   List(CompositionList::Source),
+                                   Field(CompositionField::SourceFormula),
+                                   Field(CompositionField::SourceValue),
+                                   List(CompositionList::SourceUnit),
+                                   Field(CompositionField::Mass),
+                                   Field(CompositionField::FinalVolume),
+                                   List(CompositionList::VolumeUnit),
+                                   addSubstance,
+                                   removeSubstance,
+                                   showRecipe};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    view.setFocusProxy(tabs);
+}
+
+} // namespace solvo
