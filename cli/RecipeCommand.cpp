@@ -29,15 +29,14 @@ struct RecipeCommandOptions {
 };
 
 constexpr std::array<const char*, 13> kRoleNames = {
-    "Title",     "Summary",       "Impossible",    "PreparedBy", "Date",      "Heading", "WaterStep",
-    "ComponentStep", "EnterMassStep", "StirStep", "FinalStep", "Warning", "Footer"};
+    "Title",         "Summary",       "Impossible", "PreparedBy", "Date",    "Heading", "WaterStep",
+    "ComponentStep", "EnterMassStep", "StirStep",   "FinalStep",  "Warning", "Footer"};
 constexpr std::array<const char*, 4> kStepKindNames = {"Weigh", "WeighExactly", "AddStockSolution",
                                                        "AddOtherSolution"};
 
 bool IsDigits(std::string_view text)
 {
-    return !text.empty() &&
-           text.find_first_not_of("0123456789") == std::string_view::npos;
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 std::chrono::year_month_day DateArgument(const std::string& argument)
@@ -59,7 +58,8 @@ CSolvoDoc ReadSolution(const std::string& file, const ElementTable& elements)
 {
     CSolvoDoc document;
     const CSolvoDoc::ReadResult result = document.ReadFile(file, elements);
-    if (result.status == CSolvoDoc::ReadStatus::Read || result.status == CSolvoDoc::ReadStatus::Empty)
+    if (result.status == CSolvoDoc::ReadStatus::Read ||
+        result.status == CSolvoDoc::ReadStatus::Empty)
         return document;
     std::string message;
     for (const std::string& text : result.messages)

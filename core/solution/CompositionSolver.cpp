@@ -27,7 +27,7 @@ double Convert(const SolvoSubstance& component, double value, ConcentrationUnit 
 double WeighedMolarMass(const SolvoSubstance& component)
 {
     return component.Source() == SourceKind::AboveSubstance ? component.MolarMass()
-                                                             : component.SourceMolarMass();
+                                                            : component.SourceMolarMass();
 }
 
 void SolutionStep(const SolvoSubstance& component, double finalVolume, RecipeStep& step)
@@ -43,7 +43,8 @@ void SolutionStep(const SolvoSubstance& component, double finalVolume, RecipeSte
     }
     const double sourceMolarity =
         Convert(component, step.sourceConcentration, step.sourceUnit, ConcentrationUnit::Molar);
-    step.volume = component.GetConcentration(ConcentrationUnit::Molar) * finalVolume / sourceMolarity;
+    step.volume =
+        component.GetConcentration(ConcentrationUnit::Molar) * finalVolume / sourceMolarity;
     step.volumeDigits = std::max(component.ConcentrationDigits(), kVolumeDigits);
     step.formulaShown = component.Formula();
 }
@@ -56,8 +57,9 @@ void SolidStep(const SolvoSubstance& component, double finalVolume, RecipeStep& 
                 WeighedMolarMass(component);
     step.massDigits =
         std::max(component.ConcentrationDigits(), exactly ? kWeighExactlyDigits : kWeighDigits);
-    step.formulaShown = component.Source() == SourceKind::AboveSubstance ? component.Formula()
-                                                                          : component.SourceFormula();
+    step.formulaShown = component.Source() == SourceKind::AboveSubstance
+                            ? component.Formula()
+                            : component.SourceFormula();
     step.exactWeight = component.ExactWeight();
     step.exactWeightEntered = component.ExactWeightEntered();
 }
@@ -70,7 +72,8 @@ void Summary(const SolvoSubstance& component, double finalVolume, RecipeStep& st
         // unit is summarised in that unit, converted as the component would.
         const double obtained =
             component.ExactWeight().Value() / (WeighedMolarMass(component) * finalVolume);
-        step.summaryValue = Convert(component, obtained, ConcentrationUnit::Molar, component.Unit());
+        step.summaryValue =
+            Convert(component, obtained, ConcentrationUnit::Molar, component.Unit());
         step.summaryDigits = component.ExactWeight().Digits();
         step.summaryApproximate = false;
         return;

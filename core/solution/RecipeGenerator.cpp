@@ -2,8 +2,8 @@
 
 #include "quantities/NumberFormat.h"
 #include "solution/CSolvoDoc.h"
-#include "solution/RecipePlaceholders.h"
 #include "solution/RecipeDate.h"
+#include "solution/RecipePlaceholders.h"
 #include "solution/RecipePlan.h"
 #include "solution/RecipeTemplate.h"
 
@@ -29,7 +29,9 @@ constexpr std::string_view kNoExactWeight = "???";
 // File names differ in case only on some systems; ".SLN" is a solution file too.
 bool HasSolutionExtension(std::string_view name)
 {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    const auto lower = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
     return name.size() >= kSolutionExtension.size() &&
            std::equal(kSolutionExtension.begin(), kSolutionExtension.end(),
                       name.end() - static_cast<std::ptrdiff_t>(kSolutionExtension.size()),
@@ -47,12 +49,15 @@ public:
         // is what the volumes are held in.
         factor_ = millilitres ? 1000.0 : 1.0;
         values_.volumeUnit = millilitres ? "mL" : "L";
-        values_.targetVolume = Significant(document.FinalVolume() * factor_, document.VolumeDigits());
+        values_.targetVolume =
+            Significant(document.FinalVolume() * factor_, document.VolumeDigits());
         values_.startVolume = FormatDefault(plan.startVolume * factor_, options.displayDigits);
     }
 
     std::vector<RecipeLine> Write()
     {
+        // A summary and at most two steps per component, and at most nine other lines.
+        lines_.reserve(3 * plan_.steps.size() + 9);
         Add(LineRole::Title, options_.title);
         WriteSummaries();
         if (plan_.impossible) {
@@ -98,7 +103,8 @@ private:
     {
         for (std::size_t index = 0; index < plan_.steps.size(); ++index) {
             const RecipeStep& step = plan_.steps[index];
-            const SolvoSubstance& component = document_.GetComponent(static_cast<std::int32_t>(index));
+            const SolvoSubstance& component =
+                document_.GetComponent(static_cast<std::int32_t>(index));
             values_.concentration =
                 Concentration(Significant(step.summaryValue, step.summaryDigits), step.summaryUnit);
             values_.substanceName = component.Name();

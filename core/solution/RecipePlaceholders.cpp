@@ -2,6 +2,7 @@
 
 #include "solution/RecipeLine.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -76,14 +77,23 @@ const Pass* PassAt(std::string_view text, std::size_t at)
 // otherwise.
 bool ReplaceInOneScan(const RecipePlaceholders& values, std::string_view text, std::string& result)
 {
+    // Values and lines are short: a plain loop beats calling memchr.
+    const auto holdsOpening = [](std::string_view value) {
+        return std::find(value.begin(), value.end(), '<') != value.end();
+    };
+    const auto nextOpening = [&](std::size_t from) {
+        return static_cast<std::size_t>(std::find(text.begin() + static_cast<std::ptrdiff_t>(from),
+                                                  text.end(), '<') -
+                                        text.begin());
+    };
     for (const Pass& pass : kPasses) {
-        if ((values.*pass.value).find('<') != std::string::npos)
+        if (holdsOpening(values.*pass.value))
             return false;
     }
     result.clear();
     result.reserve(text.size() + kValueRoom);
     std::size_t start = 0;
-    for (std::size_t at = text.find('<'); at != std::string_view::npos; at = text.find('<', start)) {
+    for (std::size_t at = nextOpening(0); at < text.size(); at = nextOpening(start)) {
         const Pass* pass = PassAt(text, at);
         if (!pass && text.compare(at, kFormulaPlaceholder.size(), kFormulaPlaceholder) != 0)
             return false;

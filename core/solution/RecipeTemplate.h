@@ -16,15 +16,15 @@ class RecipeTemplate {
 public:
     /// The template's lines by their line number in the file.
     enum class Line : std::int32_t {
-        Summary = 1,            ///< one per component in the list of components
-        PreparedBy = 2,         ///< used as it is, never expanded; empty: no such line
+        Summary = 1,    ///< one per component in the list of components
+        PreparedBy = 2, ///< used as it is, never expanded; empty: no such line
         Heading = 3,
-        StandardHeading = 4,    ///< heading of a standard solution
+        StandardHeading = 4, ///< heading of a standard solution
         WaterStep = 5,
-        StandardWaterStep = 6,  ///< water step of a standard solution
+        StandardWaterStep = 6, ///< water step of a standard solution
         Weigh = 7,
         WeighExactly = 8,
-        EnterMass = 9,          ///< enter the exact weight after weighing exactly
+        EnterMass = 9, ///< enter the exact weight after weighing exactly
         AddStockSolution = 10,
         AddOtherSolution = 11,
         Stir = 12,

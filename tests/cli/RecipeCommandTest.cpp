@@ -49,7 +49,10 @@ protected:
         return path.string();
     }
 
-    std::string SaveSaline() { return Save("saline.sln", {Component("sodium chloride", "NaCl", 0.1, 4)}, 0.5, 3); }
+    std::string SaveSaline()
+    {
+        return Save("saline.sln", {Component("sodium chloride", "NaCl", 0.1, 4)}, 0.5, 3);
+    }
 
     static nlohmann::json Json(std::vector<std::string> arguments)
     {
@@ -94,7 +97,8 @@ TEST_F(RecipeCommandTest, JsonGivesTheLinesAndThePlan)
     SolvoSubstance salt = Component("sodium chloride", "NaCl", 0.1, 4);
     salt.SetStandardSubstance(true);
     salt.SetPrepareStandardSolution(true);
-    SolvoSubstance acid = Component("hydrochloric acid", "HCl", 0.05, 3, ConcentrationUnit::Millimolar);
+    SolvoSubstance acid =
+        Component("hydrochloric acid", "HCl", 0.05, 3, ConcentrationUnit::Millimolar);
     acid.SetSource(SourceKind::StockSolution);
     acid.SetUseStockSolution(true);
     acid.SetStockConcentration(1.0);
@@ -105,17 +109,18 @@ TEST_F(RecipeCommandTest, JsonGivesTheLinesAndThePlan)
     std::vector<std::string> roles;
     for (const auto& line : lines)
         roles.push_back(line.at("role"));
-    EXPECT_EQ(roles, (std::vector<std::string>{"Title", "Summary", "Summary", "PreparedBy", "Date",
-                                               "Heading", "WaterStep", "ComponentStep",
-                                               "EnterMassStep", "ComponentStep", "StirStep",
-                                               "FinalStep", "Footer"}));
+    EXPECT_EQ(roles,
+              (std::vector<std::string>{"Title", "Summary", "Summary", "PreparedBy", "Date",
+                                        "Heading", "WaterStep", "ComponentStep", "EnterMassStep",
+                                        "ComponentStep", "StirStep", "FinalStep", "Footer"}));
     EXPECT_EQ(lines[1].at("text"), "~0.1000 M (mol/L) sodium chloride <SUBSTANCEFORMULA>");
     EXPECT_EQ(lines[1].at("formula"), "NaCl");
     EXPECT_EQ(lines[1].at("approximate"), true);
     EXPECT_EQ(lines[2].at("text"), "50.0 mM (mmol/L) hydrochloric acid <SUBSTANCEFORMULA>");
     EXPECT_EQ(lines[2].at("approximate"), false);
     EXPECT_EQ(lines[8].at("text"), "3. Enter mass of the substance into exact weight edit field of "
-                                   "the solution dialog (so far: ??" "?).");
+                                   "the solution dialog (so far: ??"
+                                   "?).");
     EXPECT_EQ(lines[9].at("text"), "4. Add 50.0 mL of the stock solution (1 M (mol/L)) of "
                                    "hydrochloric acid <SUBSTANCEFORMULA> to the flask.");
     EXPECT_EQ(lines[11].at("text"), "6. Dilute to the mark with mixing.");
@@ -155,10 +160,10 @@ TEST_F(RecipeCommandTest, TemplateFileAndFormulaDisplayText)
     borax.SetSource(AlternativeSource(0));
     borax.SetSourceFormula("Na_2B_4O_7&10H_2O");
     const std::string file = Save("borax.sln", {borax}, 0.25, 2);
-    const std::filesystem::path templateFile = folder.Write(
-        "short.txt", "<SUBSTANCENAME> <SUBSTANCEFORMULA> <SUBSTANCEFORMULA>, 100%%\n\n"
-                     "<SOLIDMASS> <VOLUMEUNIT>\n\n\n\n"
-                     "<LINENUMBER>: <SOLIDMASS> g <SUBSTANCEFORMULA> at 100%%\n");
+    const std::filesystem::path templateFile =
+        folder.Write("short.txt", "<SUBSTANCENAME> <SUBSTANCEFORMULA> <SUBSTANCEFORMULA>, 100%%\n\n"
+                                  "<SOLIDMASS> <VOLUMEUNIT>\n\n\n\n"
+                                  "<LINENUMBER>: <SOLIDMASS> g <SUBSTANCEFORMULA> at 100%%\n");
     const CliResult result =
         RunCli({"recipe", "--date", "2026-12-10", "--template", templateFile.string(), file});
     EXPECT_EQ(result.exitCode, 0) << result.err;
@@ -173,22 +178,73 @@ TEST_F(RecipeCommandTest, TemplateFileAndFormulaDisplayText)
                           "\n");
 }
 
+TEST_F(RecipeCommandTest, PhosphateBufferedSalineWeighsWhatAChemistExpects)
+{
+    const std::string file =
+        Save("pbs.sln",
+             {Component("sodium chloride", "NaCl", 0.137, 3, ConcentrationUnit::Millimolar),
+              Component("potassium chloride", "KCl", 0.0027, 2, ConcentrationUnit::Millimolar),
+              Component("disodium phosphate", "Na_2HPO_4", 0.010, 2, ConcentrationUnit::Millimolar),
+              Component("potassium dihydrogen phosphate", "KH_2PO_4", 0.0018, 2,
+                        ConcentrationUnit::Millimolar)},
+             1.0, 4);
+    const auto json = Json({file});
+    const auto& steps = json.at("plan").at("steps");
+    const double grams[] = {8.0067, 0.2013, 1.4196, 0.2450};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(steps[i].at("kind"), "Weigh");
+        EXPECT_NEAR(steps[i].at("mass").get<double>(), grams[i], 1e-4) << i;
+    }
+    std::vector<std::string> texts;
+    for (const auto& line : json.at("lines"))
+        texts.push_back(line.at("text"));
+    EXPECT_EQ(texts, (std::vector<std::string>{
+                         "pbs",
+                         "137 mM (mmol/L) sodium chloride <SUBSTANCEFORMULA>",
+                         "2.7 mM (mmol/L) potassium chloride <SUBSTANCEFORMULA>",
+                         "10 mM (mmol/L) disodium phosphate <SUBSTANCEFORMULA>",
+                         "1.8 mM (mmol/L) potassium dihydrogen phosphate <SUBSTANCEFORMULA>",
+                         "Solution prepared by: ............................",
+                         "Thursday, December 10, 2026",
+                         "To prepare 1000 mL of the above solution:",
+                         "1. Put about 800 mL of water into the flask.",
+                         "2. Weigh 8.01 g sodium chloride <SUBSTANCEFORMULA> and transfer it to "
+                         "the flask.",
+                         "3. Weigh 0.20 g potassium chloride <SUBSTANCEFORMULA> and transfer it to "
+                         "the flask.",
+                         "4. Weigh 1.4 g disodium phosphate <SUBSTANCEFORMULA> and transfer it to "
+                         "the flask.",
+                         "5. Weigh 0.24 g potassium dihydrogen phosphate <SUBSTANCEFORMULA> and "
+                         "transfer it to the flask.",
+                         "6. Stir until dissolved.",
+                         "7. Fill up to 1000 mL and mix thoroughly.",
+                     }));
+}
+
 TEST_F(RecipeCommandTest, BadInputWritesNothing)
 {
     const std::string saline = SaveSaline();
-    const std::filesystem::path cut = folder.Write("cut.sln", std::string("\x01\x00\x01\x00\x01", 5));
+    const std::filesystem::path cut =
+        folder.Write("cut.sln", std::string("\x01\x00\x01\x00\x01", 5));
     const std::filesystem::path old = folder.Write("old.sln", std::string("\x02\x00\x01\x00", 4));
     const struct {
         std::vector<std::string> arguments;
         int exitCode;
         std::string message;
     } cases[] = {
-        {{"recipe", (folder.Path() / "missing.sln").string()}, 2, "missing.sln: Failed to open document.\n"},
+        {{"recipe", (folder.Path() / "missing.sln").string()},
+         2,
+         "missing.sln: Failed to open document.\n"},
         {{"recipe", cut.string()}, 2, "cut.sln: Unexpected file format.\n"},
         {{"recipe", old.string()}, 2, "old.sln: Unknown version of the data file...\n"},
-        {{"recipe", "--date", "2026-02-30", saline}, 2, "\"2026-02-30\": not a date; use YYYY-MM-DD.\n"},
-        {{"recipe", "--date", "10.12.2026", saline}, 2, "\"10.12.2026\": not a date; use YYYY-MM-DD.\n"},
-        {{"recipe", "--template", folder.Path().string(), saline}, 2,
+        {{"recipe", "--date", "2026-02-30", saline},
+         2,
+         "\"2026-02-30\": not a date; use YYYY-MM-DD.\n"},
+        {{"recipe", "--date", "10.12.2026", saline},
+         2,
+         "\"10.12.2026\": not a date; use YYYY-MM-DD.\n"},
+        {{"recipe", "--template", folder.Path().string(), saline},
+         2,
          folder.Path().string() + ": cannot be read.\n"},
         {{"recipe"}, 1, ""},
     };

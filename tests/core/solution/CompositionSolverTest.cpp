@@ -69,8 +69,8 @@ TEST(NiceStartVolume, RoundsEightyPercentDownToOneTwoOrFiveSteps)
     const struct {
         double remaining;
         double start;
-    } cases[] = {{2, 1.6},     {1, 0.8},   {0.9, 0.7},   {0.75, 0.6},  {0.5, 0.4},
-                 {0.3, 0.2},   {0.25, 0.2}, {0.15, 0.12}, {0.1, 0.08}, {0.05, 0.04}};
+    } cases[] = {{2, 1.6},   {1, 0.8},    {0.9, 0.7},   {0.75, 0.6}, {0.5, 0.4},
+                 {0.3, 0.2}, {0.25, 0.2}, {0.15, 0.12}, {0.1, 0.08}, {0.05, 0.04}};
     for (const auto& c : cases)
         EXPECT_NEAR(NiceStartVolume(c.remaining), c.start, kTolerance) << c.remaining;
     // The power of ten comes from exp, so 1 L gives exactly this, which
@@ -144,7 +144,8 @@ TEST_F(CompositionSolverTest, SolutionsThatMakeUpTheVolumeExactlyNeedNoWater)
 
 TEST_F(CompositionSolverTest, TooDiluteSourcesMakeTheSolutionImpossible)
 {
-    const RecipePlan dilute = SolveComposition(Solution({FromStock(SodiumChloride(0.1), 0.05)}, 1.0));
+    const RecipePlan dilute =
+        SolveComposition(Solution({FromStock(SodiumChloride(0.1), 0.05)}, 1.0));
     EXPECT_NEAR(dilute.addedVolume, 2.0, kTolerance);
     EXPECT_TRUE(dilute.impossible);
     EXPECT_FALSE(dilute.waterStepShown);
@@ -176,7 +177,7 @@ TEST_F(CompositionSolverTest, SourcesInMassUnitsGoThroughTheDensityTable)
             salt.SetOtherUnit(ConcentrationUnit::PercentWW);
             const RecipeStep step = SolveComposition(Solution({salt}, 1.0)).steps[0];
             EXPECT_EQ(step.kind, source == SourceKind::StockSolution ? StepKind::AddStockSolution
-                                                                      : StepKind::AddOtherSolution);
+                                                                     : StepKind::AddOtherSolution);
             EXPECT_NEAR(step.volume, 0.5 / (10.0 * density * 10.0 / 58.44), 1e-9) << density;
             EXPECT_EQ(step.sourceConcentration, 10.0);
             EXPECT_EQ(step.sourceUnit, ConcentrationUnit::PercentWW);

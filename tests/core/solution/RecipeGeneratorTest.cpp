@@ -118,8 +118,8 @@ TEST_F(RecipeGeneratorTest, TypicalSodiumChlorideRecipe)
         {Role::Heading, "To prepare 500 mL of the above solution:", "", false},
         {Role::WaterStep, "1. Put about 400 mL of water into the flask.", "", false},
         {Role::ComponentStep,
-         "2. Weigh 2.922 g sodium chloride <SUBSTANCEFORMULA> and transfer it to the flask.", "NaCl",
-         false},
+         "2. Weigh 2.922 g sodium chloride <SUBSTANCEFORMULA> and transfer it to the flask.",
+         "NaCl", false},
         {Role::StirStep, "3. Stir until dissolved.", "", false},
         {Role::FinalStep, "4. Fill up to 500 mL and mix thoroughly.", "", false},
     };
@@ -146,7 +146,8 @@ TEST_F(RecipeGeneratorTest, StandardSolutionBeforeAndAfterTheExactWeight)
         "2. Exactly weigh about 5.8440 g sodium chloride <SUBSTANCEFORMULA> and transfer it "
         "quantitatively to the flask.",
         "3. Enter mass of the substance into exact weight edit field of the solution dialog (so "
-        "far: ??" "?).",
+        "far: ??"
+        "?).",
         "4. Stir until dissolved.",
         "5. Dilute to the mark with mixing.",
     };
@@ -184,16 +185,18 @@ TEST_F(RecipeGeneratorTest, SolutionsThatMakeUpTheVolume)
     EXPECT_EQ(lines[8].role, Role::Warning);
 
     // A stock solution used as it is: neither a final step nor a warning.
-    const CSolvoDoc one = Solution({FromStock(Component("acid", "HCl", 36.46, 1.0, 4), 1.0)}, 1.0, 4);
-    EXPECT_EQ(Roles(Recipe(one)), (std::vector<Role>{Role::Title, Role::Summary, Role::PreparedBy,
-                                                     Role::Date, Role::Heading, Role::ComponentStep}));
+    const CSolvoDoc one =
+        Solution({FromStock(Component("acid", "HCl", 36.46, 1.0, 4), 1.0)}, 1.0, 4);
+    EXPECT_EQ(Roles(Recipe(one)),
+              (std::vector<Role>{Role::Title, Role::Summary, Role::PreparedBy, Role::Date,
+                                 Role::Heading, Role::ComponentStep}));
 }
 
 TEST_F(RecipeGeneratorTest, ImpossibleSolutionAndNoVolumeStopEarly)
 {
-    const std::vector<RecipeLine> impossible = Recipe(
-        Solution({SodiumChloride(0.5), FromStock(SodiumChloride(0.1), 0.05)}, 1.0), RecipeTemplate(),
-        Options(true));
+    const std::vector<RecipeLine> impossible =
+        Recipe(Solution({SodiumChloride(0.5), FromStock(SodiumChloride(0.1), 0.05)}, 1.0),
+               RecipeTemplate(), Options(true));
     EXPECT_EQ(Texts(impossible),
               (std::vector<std::string>{
                   "saline", "0.5000 M (mol/L) sodium chloride <SUBSTANCEFORMULA>",
@@ -212,11 +215,11 @@ TEST_F(RecipeGeneratorTest, ImpossibleSolutionAndNoVolumeStopEarly)
 
 TEST_F(RecipeGeneratorTest, ShortTemplateLeavesEmptyLinesInTheirPlaces)
 {
-    const std::vector<RecipeLine> lines =
-        Recipe(Solution({SodiumChloride()}), RecipeTemplate::Parse("<CONCENTRATION> <SUBSTANCENAME>\r\n"));
+    const std::vector<RecipeLine> lines = Recipe(
+        Solution({SodiumChloride()}), RecipeTemplate::Parse("<CONCENTRATION> <SUBSTANCENAME>\r\n"));
     // Line 2 is empty, so there is no preparer line; the rest are empty texts.
-    EXPECT_EQ(Roles(lines), (std::vector<Role>{Role::Title, Role::Summary, Role::Date, Role::Heading,
-                                               Role::WaterStep, Role::ComponentStep,
+    EXPECT_EQ(Roles(lines), (std::vector<Role>{Role::Title, Role::Summary, Role::Date,
+                                               Role::Heading, Role::WaterStep, Role::ComponentStep,
                                                Role::StirStep, Role::FinalStep}));
     EXPECT_EQ(Texts(lines), (std::vector<std::string>{"saline", "0.1000 M (mol/L) sodium chloride",
                                                       kDate, "", "", "", "", ""}));
@@ -230,19 +233,23 @@ TEST_F(RecipeGeneratorTest, PercentSignsOfTheTemplate)
         text.replace(text.find(from), from.size(), to);
     };
     replaceLine("Solution prepared by: ............................", "100%% by: %s");
-    replaceLine("<LINENUMBER>. Weigh <SOLIDMASS> g", "<LINENUMBER>. Weigh 100%% of <SOLIDMASS> g, 5% %n");
-    const std::vector<RecipeLine> lines = Recipe(Solution({SodiumChloride()}), RecipeTemplate::Parse(text));
+    replaceLine("<LINENUMBER>. Weigh <SOLIDMASS> g",
+                "<LINENUMBER>. Weigh 100%% of <SOLIDMASS> g, 5% %n");
+    const std::vector<RecipeLine> lines =
+        Recipe(Solution({SodiumChloride()}), RecipeTemplate::Parse(text));
     // The preparer line is shown exactly as it is in the template.
     EXPECT_EQ(lines[2].text, "100%% by: %s");
-    EXPECT_EQ(lines[6].text, "2. Weigh 100% of 2.922 g, 5% %n sodium chloride <SUBSTANCEFORMULA> and "
-                             "transfer it to the flask.");
+    EXPECT_EQ(lines[6].text,
+              "2. Weigh 100% of 2.922 g, 5% %n sodium chloride <SUBSTANCEFORMULA> and "
+              "transfer it to the flask.");
 }
 
 TEST_F(RecipeGeneratorTest, ConcentrationKeepsItsLastValue)
 {
     std::string text = RecipeTemplate().FileText();
-    const std::string weigh = "<LINENUMBER>. Weigh <SOLIDMASS> g <SUBSTANCENAME> <SUBSTANCEFORMULA> "
-                              "and transfer it to the flask.";
+    const std::string weigh =
+        "<LINENUMBER>. Weigh <SOLIDMASS> g <SUBSTANCENAME> <SUBSTANCEFORMULA> "
+        "and transfer it to the flask.";
     text.replace(text.find(weigh), weigh.size(), "<LINENUMBER>. <SOLIDMASS> g at <CONCENTRATION>");
     const std::string stir = "<LINENUMBER>. Stir until dissolved.";
     text.replace(text.find(stir), stir.size(),
@@ -283,7 +290,8 @@ TEST_F(RecipeGeneratorTest, StepsShowTheFormulaWeighedAndTheUnitsGiven)
     EXPECT_EQ(lines[1].formula, "Na_2B_4O_7");
     EXPECT_EQ(lines[4].text, "To prepare 0.25 L of the above solution:");
     EXPECT_EQ(lines[5].text, "1. Put about 0.2 L of water into the flask.");
-    EXPECT_EQ(lines[6].text, "2. Weigh 2.38 g borax <SUBSTANCEFORMULA> and transfer it to the flask.");
+    EXPECT_EQ(lines[6].text,
+              "2. Weigh 2.38 g borax <SUBSTANCEFORMULA> and transfer it to the flask.");
     EXPECT_EQ(lines[6].formula, "Na_2B_4O_7&10H_2O");
     EXPECT_EQ(lines[8].text, "4. Fill up to 0.25 L and mix thoroughly.");
 }
@@ -292,8 +300,9 @@ TEST_F(RecipeGeneratorTest, NumbersThatAreNotFiniteShowAsQuestionMarks)
 {
     // A source of no concentration for a target of none: 0 / 0 litres.
     const std::vector<RecipeLine> lines = Recipe(Solution({FromStock(SodiumChloride(0.0), 0.0)}));
-    EXPECT_EQ(Roles(lines), (std::vector<Role>{Role::Title, Role::Summary, Role::PreparedBy, Role::Date,
-                                               Role::Heading, Role::ComponentStep, Role::FinalStep}));
+    EXPECT_EQ(Roles(lines),
+              (std::vector<Role>{Role::Title, Role::Summary, Role::PreparedBy, Role::Date,
+                                 Role::Heading, Role::ComponentStep, Role::FinalStep}));
     EXPECT_EQ(lines[5].text, "1. Add ??? mL of the stock solution (0 M (mol/L)) of sodium chloride "
                              "<SUBSTANCEFORMULA> to the flask.");
 }
@@ -305,10 +314,14 @@ TEST(RecipeTitle, FileNamesLoseTheirExtension)
         bool fromFile;
         const char* shown;
     } cases[] = {
-        {"buffer.sln", true, "buffer"},   {"Buffer.SLN", true, "Buffer"},
-        {"a.sln.sln", true, "a.sln"},     {"notes.txt", true, "notes.txt"},
-        {".sln", true, ""},               {"Solvo1", false, "Solvo1"},
-        {"Solvo", false, "Solvo"},        {"made.sln", false, "made.sln"},
+        {"buffer.sln", true, "buffer"},
+        {"Buffer.SLN", true, "Buffer"},
+        {"a.sln.sln", true, "a.sln"},
+        {"notes.txt", true, "notes.txt"},
+        {".sln", true, ""},
+        {"Solvo1", false, "Solvo1"},
+        {"Solvo", false, "Solvo"},
+        {"made.sln", false, "made.sln"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(RecipeTitle(c.title, c.fromFile), c.shown) << c.title;

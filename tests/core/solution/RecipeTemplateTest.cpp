@@ -17,14 +17,16 @@ TEST(RecipeTemplate, MissingFileIsCreatedWithTheDefaults)
     const RecipeTemplate loaded = RecipeTemplate::Load(folder.Path() / "template.txt");
     EXPECT_EQ(loaded, RecipeTemplate());
     EXPECT_EQ(loaded.Text(Line::Summary), "<CONCENTRATION> <SUBSTANCENAME> <SUBSTANCEFORMULA>");
-    EXPECT_EQ(loaded.Text(Line::StandardFinalStep), "<LINENUMBER>. Dilute to the mark with mixing.");
+    EXPECT_EQ(loaded.Text(Line::StandardFinalStep),
+              "<LINENUMBER>. Dilute to the mark with mixing.");
 
     const std::string written = folder.Read("template.txt");
     EXPECT_TRUE(written.starts_with("<CONCENTRATION> <SUBSTANCENAME> <SUBSTANCEFORMULA>\r\n"
                                     "Solution prepared by: ............................\r\n"));
     EXPECT_TRUE(written.ends_with("\r\n<LINENUMBER>. Dilute to the mark with mixing.\r\n"));
     std::size_t lineEnds = 0;
-    for (std::size_t at = written.find("\r\n"); at != std::string::npos; at = written.find("\r\n", at + 2))
+    for (std::size_t at = written.find("\r\n"); at != std::string::npos;
+         at = written.find("\r\n", at + 2))
         ++lineEnds;
     EXPECT_EQ(lineEnds, 14u);
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 14);
