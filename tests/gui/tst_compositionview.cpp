@@ -1,0 +1,122 @@
+#include "GuiTestFixture.h"
+
+#include "app/SolvoApplication.h"
+#include "solution/CSolvoView.h"
+#include "solution/DocumentManager.h"
+#include "solution/SolvoDocument.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabBar>
+#include <QtTest>
+
+class CompositionViewTest : public QObject {
+    Q_OBJECT
+
+private:
+    // The composition window of the new solution that start-up opens.
+    struct Started {
+        solvo::SolvoApplication solvo;
+        solvo::CSolvoView* view = nullptr;
+        solvo::SolvoDocument* document = nullptr;
+
+        Started()
+        {
+            solvo.Start();
+            view = solvo.MainFrame()->findChild<solvo::CSolvoView*>();
+            document = solvo.Documents()->Documents().front();
+        }
+        ~Started()
+        {
+            // Nothing to save: the test's solution is thrown away.
+            document->Data().SetModified(false);
+            solvo.Finish();
+        }
+
+        template <typename Widget>
+        Widget* Find(const char* name) const
+        {
+            return view->findChild<Widget*>(QString::fromLatin1(name));
+        }
+
+        QLineEdit* Type(const char* field, const QString& text) const
+        {
+            QLineEdit* edit = Find<QLineEdit>(field);
+            edit->setFocus();
+            edit->selectAll();
+            QTest::keyClicks(edit, text);
+            return edit;
+        }
+    };
+
+private slots:
+    void initTestCase()
+    {
+        // Start-up goes straight to the solution.
+        QSettings().setValue(QStringLiteral("Settings/ShowTipOfTheDay"), 0);
+    }
+
+    void keeps_typed_text_while_recomputing()
+    {
+        Started s;
+        QVERIFY(s.view != nullptr);
+        s.view->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.view->window()));
+        s.Type("formula", QStringLiteral("NaCl"));
+        QVERIFY(s.Find<QLineEdit>("molarMass")->text().startsWith(QStringLiteral("58.44")));
+        s.Type("finalVolume", QStringLiteral("250"));
+
+        QLineEdit* concentration = s.Type("concentration", QStringLiteral("0,10"));
+        QCOMPARE(concentration->text(), QStringLiteral("0,10"));
+        QCOMPARE(concentration->cursorPosition(), 4);
+        QCOMPARE(s.Find<QLineEdit>("mass")->text(), QStringLiteral("1.5"));
+        QVERIFY(s.document->IsModified());
+        QCOMPARE(s.document->Data().GetCurrentComponent().GetConcentration(solvo::ConcentrationUnit::Molar), 0.1);
+
+        // A digit typed in the middle: the caret stays after it while the mass follows.
+        concentration->setCursorPosition(1);
+        QTest::keyClick(concentration, Qt::Key_0);
+        QCOMPARE(concentration->text(), QStringLiteral("00,10"));
+        concentration->setCursorPosition(0);
+        QTest::keyClick(concentration, Qt::Key_1);
+        QCOMPARE(concentration->text(), QStringLiteral("100,10"));
+        QCOMPARE(concentration->cursorPosition(), 1);
+        QCOMPARE(s.Find<QLineEdit>("mass")->text(), QStringLiteral("1.4625e+03"));
+
+        // Leaving the field reformats it with the digits typed.
+        s.Find<QLineEdit>("name")->setFocus();
+        QCOMPARE(concentration->text(), QStringLiteral("100.10"));
+        QCOMPARE(concentration->cursorPosition(), 0);
+    }
+
+    void adds_and_removes_components()
+    {
+        Started s;
+        s.Type("name", QStringLiteral("salt"));
+        auto* tabs = s.Find<QTabBar>("tabs");
+        QCOMPARE(tabs->tabText(0), QStringLiteral("salt"));
+
+        QTest::mouseClick(s.Find<QPushButton>("addSubstance"), Qt::LeftButton);
+        QCOMPARE(tabs->count(), 2);
+        QCOMPARE(tabs->tabText(1), QStringLiteral("substance 2"));
+        QCOMPARE(tabs->currentIndex(), 1);
+        QCOMPARE(s.Find<QComboBox>("concentrationUnit")->count(), 7);
+        QCOMPARE(s.Find<QLineEdit>("name")->text(), QString());
+
+        tabs->setCurrentIndex(0);
+        QCOMPARE(s.Find<QLineEdit>("name")->text(), QStringLiteral("salt"));
+        QCOMPARE(s.document->Data().CurrentComponent(), 0);
+
+        QTest::mouseClick(s.Find<QPushButton>("removeSubstance"), Qt::LeftButton);
+        QCOMPARE(tabs->count(), 1);
+        QCOMPARE(tabs->tabText(0), QStringLiteral("substance 2"));
+        QCOMPARE(s.Find<QComboBox>("concentrationUnit")->count(), 8);
+        QCOMPARE(s.document->Data().GetComponentCount(), 1);
+    }
+};
+
+SOLVO_GUI_TEST_MAIN(CompositionViewTest)
+#include "tst_compositionview.moc"
