@@ -2,6 +2,7 @@
 
 #include "CliContext.h"
 #include "CliOutput.h"
+#include "DbContentCommands.h"
 #include "quantities/NumberFormat.h"
 #include "substances/SubstanceFilter.h"
 
@@ -119,6 +120,8 @@ void AddDbCommand(CLI::App& cli, CliContext& context)
         ->check(CLI::IsMember({"name", "formula"}));
     context.AddCommonOptions(*list);
     list->callback([options, &context] { List(*options, context); });
+
+    AddDbContentCommands(*db, context);
 }
 
 } // namespace solvo

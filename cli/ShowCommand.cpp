@@ -4,9 +4,9 @@
 #include "CliContext.h"
 #include "CliOutput.h"
 #include "ComponentJson.h"
+#include "ComponentText.h"
 #include "quantities/NumberFormat.h"
 
-#include <array>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -19,11 +19,6 @@ struct ShowOptions {
     bool json = false;
     std::string file;
 };
-
-constexpr std::array<const char*, 4> kSourceNames = {"above substance", "other substance",
-                                                     "stock solution", "other solution"};
-constexpr std::array<const char*, 3> kTableKindNames = {"% w/w vs d", "molarity vs d",
-                                                        "molality vs d"};
 
 nlohmann::ordered_json Describe(const SolutionFile& solution)
 {
@@ -41,120 +36,27 @@ nlohmann::ordered_json Describe(const SolutionFile& solution)
 }
 
 // Plain text: what a person checks in a file, one component after another.
-class PlainText {
-public:
-    PlainText(const UnitLabels& labels, std::int32_t displayDigits)
-        : labels_(labels), displayDigits_(displayDigits)
-    {
+std::string PlainText(const std::string& file, const SolutionFile& solution,
+                      const ComponentText& text, std::int32_t displayDigits)
+{
+    const CSolvoDoc& document = solution.document;
+    std::string out = file + '\n';
+    if (solution.version) {
+        std::ostringstream version;
+        version << "0x" << std::hex << *solution.version;
+        out += ComponentText::Line("file version", version.str());
+    } else {
+        out += ComponentText::Line("file version", "none (an empty file opens as a new solution)");
     }
-
-    std::string Solution(const std::string& file, const SolutionFile& solution)
-    {
-        const CSolvoDoc& document = solution.document;
-        out_ << file << '\n';
-        if (solution.version) {
-            std::ostringstream version;
-            version << "0x" << std::hex << *solution.version;
-            Line("file version", version.str());
-        } else {
-            Line("file version", "none (an empty file opens as a new solution)");
-        }
-        const bool litres = document.GetVolumeUnit() == VolumeUnit::Litre;
-        const double shown = document.FinalVolume() * (litres ? 1.0 : 1000.0);
-        Line("final volume", FormatSignificant(shown, document.VolumeDigits(), displayDigits_) +
-                                 (litres ? " L" : " mL"));
-        for (std::int32_t index = 0; index < document.GetComponentCount(); ++index)
-            Component(index + 1, document.GetComponent(index));
-        return out_.str();
-    }
-
-private:
-    void Line(const char* label, const std::string& value)
-    {
-        constexpr std::size_t kWidth = 22;
-        const std::string_view text(label);
-        out_ << "  " << text << std::string(text.size() < kWidth ? kWidth - text.size() : 1, ' ')
-             << value << '\n';
-    }
-
-    std::string Number(double value) const { return FormatDefault(value, displayDigits_); }
-
-    // A solution's unit; the own unit stands for the component's.
-    std::string UnitLabel(ConcentrationUnit unit, const SolvoSubstance& component) const
-    {
-        const ConcentrationUnit shown =
-            unit == ConcentrationUnit::OwnUnit ? component.Unit() : unit;
-        return labels_.Label(static_cast<std::int32_t>(shown));
-    }
-
-    std::string Source(const SolvoSubstance& component) const
-    {
-        const auto kind = static_cast<std::int32_t>(component.Source());
-        if (kind >= 0 && static_cast<std::size_t>(kind) < kSourceNames.size()) {
-            std::string text = kSourceNames[static_cast<std::size_t>(kind)];
-            if (component.Source() == SourceKind::OtherSubstance)
-                text += ": " + CliOutput::Utf8(component.SourceFormula());
-            return text;
-        }
-        return "alternative " + CliOutput::Utf8(component.SourceFormula()) + " (" +
-               Number(component.SourceMolarMass()) + " g/mol)";
-    }
-
-    std::string Table(const DensityTable& table) const
-    {
-        if (table.NoTable())
-            return "none";
-        const auto kind = static_cast<std::size_t>(table.Kind());
-        std::string text = std::to_string(table.Rows().size()) + " rows";
-        if (kind < kTableKindNames.size())
-            text += ", " + std::string(kTableKindNames[kind]);
-        return text;
-    }
-
-    static std::string Flags(const SolvoSubstance& component)
-    {
-        std::string flags;
-        const auto add = [&](bool set, const char* name) {
-            if (set)
-                flags += (flags.empty() ? "" : ", ") + std::string(name);
-        };
-        add(component.NoSolid(), "no solid");
-        add(component.StandardSubstance(), "standard substance");
-        add(component.PrepareStandardSolution(), "prepare standard solution");
-        return flags.empty() ? "none" : flags;
-    }
-
-    void Component(std::int32_t number, const SolvoSubstance& component)
-    {
-        out_ << '\n' << number << ". " << CliOutput::Utf8(component.Name()) << '\n';
-        Line("formula", CliOutput::Utf8(component.Formula()));
-        Line("molar mass", Number(component.MolarMass()) + " g/mol");
-        Line("concentration",
-             FormatSignificant(component.GetConcentration(ConcentrationUnit::OwnUnit),
-                               component.ConcentrationDigits(), displayDigits_) +
-                 " " + UnitLabel(component.Unit(), component));
-        Line("source", Source(component));
-        if (component.UseStockSolution())
-            Line("stock solution", Number(component.StockConcentration()) + " " +
-                                       UnitLabel(component.StockUnit(), component));
-        if (component.Source() == SourceKind::OtherSolution)
-            Line("other solution", Number(component.OtherConcentration()) + " " +
-                                       UnitLabel(component.OtherUnit(), component));
-        std::string alternatives;
-        for (const std::string& alternative : component.Alternatives())
-            alternatives += (alternatives.empty() ? "" : ", ") + CliOutput::Utf8(alternative);
-        if (!alternatives.empty())
-            Line("alternatives", alternatives);
-        Line("density table", Table(component.Table()));
-        Line("flags", Flags(component));
-        Line("amount", Number(component.Amount()) + " mol");
-        Line("mass", Number(component.Mass()) + " g");
-    }
-
-    const UnitLabels& labels_;
-    std::int32_t displayDigits_;
-    std::ostringstream out_;
-};
+    const bool litres = document.GetVolumeUnit() == VolumeUnit::Litre;
+    const double shown = document.FinalVolume() * (litres ? 1.0 : 1000.0);
+    out += ComponentText::Line("final volume",
+                               FormatSignificant(shown, document.VolumeDigits(), displayDigits) +
+                                   (litres ? " L" : " mL"));
+    for (std::int32_t index = 0; index < document.GetComponentCount(); ++index)
+        out += '\n' + text.Describe(index + 1, document.GetComponent(index));
+    return out;
+}
 
 } // namespace
 
@@ -191,7 +93,8 @@ void AddShowCommand(CLI::App& cli, CliContext& context)
             return;
         }
         app.ReadUnitLabels();
-        std::cout << PlainText(app.Units(), app.DisplayDigits()).Solution(options->file, solution);
+        const ComponentText text(app.Units(), app.DisplayDigits());
+        std::cout << PlainText(options->file, solution, text, app.DisplayDigits());
     });
 }
 

@@ -1,0 +1,149 @@
+#include "DbContentCommands.h"
+
+#include "CliContext.h"
+#include "CliOutput.h"
+#include "CliPrompts.h"
+#include "ComponentJson.h"
+#include "ComponentText.h"
+#include "app/CSolvoApp.h"
+#include "app/MemorySettingsStore.h"
+#include "quantities/NumberFormat.h"
+
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+namespace solvo {
+
+namespace {
+
+struct ShowOptions {
+    bool json = false;
+    std::string name;
+};
+
+struct ExportOptions {
+    bool json = false;
+};
+
+struct InitOptions {
+    std::string path;
+    bool force = false;
+};
+
+const SolvoSubstance& FindSubstance(const CSolvoApp& app, const std::string& name)
+{
+    const SolvoSubstance* substance = app.Substances().FindByName(CliOutput::ProgramText(name));
+    if (!substance)
+        throw BadInput("\"" + name + "\": no substance of this name in the program database.");
+    return *substance;
+}
+
+void Show(const ShowOptions& options, CliContext& context)
+{
+    CSolvoApp& app = context.App();
+    const SolvoSubstance& substance = FindSubstance(app, options.name);
+    if (options.json) {
+        std::cout << ComponentToJson(substance).dump(2) << '\n';
+        return;
+    }
+    app.ReadUnitLabels();
+    std::cout << ComponentText(app.Units(), app.DisplayDigits()).Describe(1, substance);
+}
+
+nlohmann::ordered_json Elements(const ElementTable& table)
+{
+    nlohmann::ordered_json elements = nlohmann::ordered_json::array();
+    for (std::int32_t index = 0; index < table.Count(); ++index) {
+        const Element& entry = table.Entry(index);
+        nlohmann::ordered_json json;
+        json["symbol"] = CliOutput::Utf8(entry.symbol);
+        json["composition"] = CliOutput::Utf8(entry.composition);
+        json["comment"] = CliOutput::Utf8(entry.comment);
+        json["molar_mass"] = CliOutput::Number(entry.molarMass);
+        json["decimals"] = entry.decimals;
+        elements.push_back(std::move(json));
+    }
+    return elements;
+}
+
+void Export(const ExportOptions& options, CliContext& context)
+{
+    CSolvoApp& app = context.App();
+    const SolvoSubstanceDatabase& database = app.Substances();
+    if (options.json) {
+        nlohmann::ordered_json json;
+        // Whether there is a password, never the digest itself.
+        json["digest_set"] = !app.PasswordDigest().empty();
+        json["elements"] = Elements(app.Elements());
+        nlohmann::ordered_json substances = nlohmann::ordered_json::array();
+        for (std::int32_t index = 0; index < database.GetSubstanceCount(); ++index)
+            substances.push_back(ComponentToJson(database.GetSubstance(index)));
+        json["substances"] = std::move(substances);
+        std::cout << json.dump(2) << '\n';
+        return;
+    }
+    app.ReadUnitLabels();
+    const ElementTable& elements = app.Elements();
+    std::string out = "Program database\n";
+    out += ComponentText::Line("password", app.PasswordDigest().empty() ? "none" : "set");
+    out += ComponentText::Line("elements", std::to_string(ElementTable::kBuiltInCount));
+    out += ComponentText::Line(
+        "moieties", std::to_string(elements.Count() - ElementTable::kBuiltInCount));
+    for (std::int32_t index = ElementTable::kBuiltInCount; index < elements.Count(); ++index) {
+        const Element& moiety = elements.Entry(index);
+        out += ComponentText::Line(
+            ("  " + moiety.symbol).c_str(),
+            CliOutput::Utf8(moiety.composition) + "  " +
+                FormatDefault(moiety.molarMass, app.DisplayDigits()) + " g/mol");
+    }
+    out += ComponentText::Line("substances", std::to_string(database.GetSubstanceCount()));
+    const ComponentText text(app.Units(), app.DisplayDigits());
+    for (std::int32_t index = 0; index < database.GetSubstanceCount(); ++index)
+        out += '\n' + text.Describe(index + 1, database.GetSubstance(index));
+    std::cout << out;
+}
+
+void Init(const InitOptions& options)
+{
+    const std::filesystem::path path(CliOutput::ProgramText(options.path));
+    std::error_code error;
+    if (!options.force && std::filesystem::exists(path, error))
+        throw BadInput(options.path + ": exists; use --force to replace it.");
+    // A database of its own: the user's settings and files play no part.
+    MemorySettingsStore store;
+    CSolvoApp app(store, DataFolder(path.parent_path()));
+    app.InstallDefaults();
+    CliPrompts prompts;
+    if (!app.SaveDatabaseFile(path, false, prompts))
+        throw BadInput(options.path + ": Error: database was NOT saved.");
+}
+
+} // namespace
+
+void AddDbContentCommands(CLI::App& db, CliContext& context)
+{
+    auto show = std::make_shared<ShowOptions>();
+    CLI::App* showCommand =
+        db.add_subcommand("show", "One substance of the database, every field");
+    showCommand->add_flag("--json", show->json, "Print one JSON object in the component shape");
+    showCommand->add_option("NAME", show->name, "The substance's name, exactly")->required();
+    context.AddCommonOptions(*showCommand);
+    showCommand->callback([show, &context] { Show(*show, context); });
+
+    auto exportOptions = std::make_shared<ExportOptions>();
+    CLI::App* exportCommand = db.add_subcommand(
+        "export", "The whole database: password set or not, elements and moieties, substances");
+    exportCommand->add_flag("--json", exportOptions->json, "Print one JSON object");
+    context.AddCommonOptions(*exportCommand);
+    exportCommand->callback([exportOptions, &context] { Export(*exportOptions, context); });
+
+    auto init = std::make_shared<InitOptions>();
+    CLI::App* initCommand =
+        db.add_subcommand("init", "Write the built-in default database to a file");
+    initCommand->add_option("PATH", init->path, "The database file to write")->required();
+    initCommand->add_flag("--force", init->force, "Replace an existing file");
+    initCommand->callback([init] { Init(*init); });
+}
+
+} // namespace solvo

@@ -1,0 +1,67 @@
+#include "CliRunner.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <fstream>
+
+namespace solvo::test {
+namespace {
+
+std::filesystem::path FreshFolder(const std::string& name)
+{
+    const auto folder = std::filesystem::temp_directory_path() / ("solvo-db-" + name);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+TEST(DbContentCommands, InitWritesTheBuiltInDatabaseAndNeverReplacesByAccident)
+{
+    const auto path = FreshFolder("init") / "lab.dat";
+    ASSERT_EQ(RunCli({"db", "init", path.string()}).exitCode, 0);
+    const auto size = std::filesystem::file_size(path);
+
+    std::ofstream(path, std::ios::binary | std::ios::app) << "kept";
+    const CliResult again = RunCli({"db", "init", path.string()});
+    EXPECT_EQ(again.exitCode, 2);
+    EXPECT_EQ(again.err, path.string() + ": exists; use --force to replace it.\n");
+    EXPECT_EQ(std::filesystem::file_size(path), size + 4);
+
+    EXPECT_EQ(RunCli({"db", "init", "--force", path.string()}).exitCode, 0);
+    EXPECT_EQ(std::filesystem::file_size(path), size);
+
+    const CliResult exported = RunCli({"db", "export", "--json", "--db", path.string()});
+    ASSERT_EQ(exported.exitCode, 0) << exported.err;
+    EXPECT_TRUE(exported.err.empty());
+    const auto json = nlohmann::json::parse(exported.out);
+    EXPECT_EQ(json["digest_set"], false);
+    ASSERT_EQ(json["elements"].size(), 104u);
+    EXPECT_EQ(json["elements"][11],
+              nlohmann::json::parse(R"({"symbol":"Na","composition":"","comment":"",
+                                        "molar_mass":22.98976928,"decimals":8})"));
+    ASSERT_EQ(json["substances"].size(), 10u);
+}
+
+TEST(DbContentCommands, ShowGivesOneSubstanceInTheComponentShape)
+{
+    const CliResult shown = RunCli({"db", "show", "--json", "sodium tetraborate - standard"});
+    ASSERT_EQ(shown.exitCode, 0) << shown.err;
+    const auto json = nlohmann::json::parse(shown.out);
+    EXPECT_EQ(json["formula"], "Na2B4O7");
+    EXPECT_EQ(json["alternatives"], nlohmann::json::parse(R"(["Na_2B_4O_7&10H_2O"])"));
+    EXPECT_EQ(json["standard_substance"], true);
+
+    const CliResult text = RunCli({"db", "show", "TRIS"});
+    ASSERT_EQ(text.exitCode, 0);
+    EXPECT_NE(text.out.find("C4H11O3N"), std::string::npos);
+
+    const CliResult unknown = RunCli({"db", "show", "tris"});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.out.empty());
+    EXPECT_EQ(unknown.err, "\"tris\": no substance of this name in the program database.\n");
+}
+
+} // namespace
+} // namespace solvo::test
