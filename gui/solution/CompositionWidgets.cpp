@@ -193,6 +193,7 @@ QWidget* CompositionWidgets::BuildVolumeRow(QWidget& view)
     QComboBox* unit = List(CompositionList::VolumeUnit);
     unit->setAccessibleName(QObject::tr("volume unit"));
     volume->setMinimumWidth(kVolumeFieldWidth * charWidth_ / 4);
+    volume->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     unit->setMinimumWidth(kVolumeUnitWidth * charWidth_ / 4);
     layout->addStretch();
     layout->addWidget(RightLabel(QObject::tr("Final volume"), volume));
