@@ -1,6 +1,7 @@
 #include "app/CFlaskwareApp.h"
 
 #include "app/DatabasePrompts.h"
+#include "solution/CFlaskwareDocument.h"
 #include "substances/ArchiveFile.h"
 #include "substances/CFlaskwareDatabase.h"
 #include "substances/DatabaseFile.h"
@@ -23,6 +24,21 @@ void CFlaskwareApp::Initialise()
 void CFlaskwareApp::Finalise()
 {
     settings_.SetDisplayDigits(displayDigits_);
+}
+
+std::vector<std::int32_t> CFlaskwareApp::CountAllElementUses(
+    const std::vector<const CFlaskwareDocument*>& openDocuments)
+{
+    std::vector<std::int32_t> counts(static_cast<std::size_t>(elements_.Count()) + 1, 0);
+    for (const CFlaskwareDocument* document : openDocuments) {
+        const std::vector<std::int32_t> uses = document->CountElementUses(elements_);
+        if (uses.size() > counts.size())
+            counts.resize(uses.size(), 0);
+        for (std::size_t entry = 0; entry < uses.size(); ++entry)
+            counts[entry] += uses[entry];
+    }
+    Database().CountElementUses(elements_, counts);
+    return counts;
 }
 
 std::filesystem::path CFlaskwareApp::DatabaseFilePath() const

@@ -4,12 +4,15 @@
 #include "app/ProgramSettings.h"
 #include "formula/ElementTable.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace solvo {
 
 class CFlaskwareDatabase;
+class CFlaskwareDocument;
 class DatabasePrompts;
 
 /// What every program of the family shares in its application object: the
@@ -53,6 +56,13 @@ public:
     virtual bool IsDatabaseModified() const = 0;
     /// The substance database, whose block the database file holds.
     virtual CFlaskwareDatabase& Database() = 0;
+
+    /// For every entry of the element table (plus one), how often it is
+    /// used by the formulas of the open documents, which the front end
+    /// knows and passes in, and of the substance database. An entry whose
+    /// count is not 0 must not be removed.
+    std::vector<std::int32_t> CountAllElementUses(
+        const std::vector<const CFlaskwareDocument*>& openDocuments);
 
     /// Replaces the element table, the substance database and (when the file
     /// holds one) the password digest with the content of the database file

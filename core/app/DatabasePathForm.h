@@ -1,0 +1,45 @@
+#pragma once
+
+#include "app/DatabaseCommands.h"
+
+#include <string>
+#include <string_view>
+
+namespace solvo {
+
+class CFlaskwareApp;
+class DatabasePrompts;
+
+/// The rules of the database path dialog: its path field, which starts as
+/// the current database path, and an OK that is possible only for another
+/// path and then moves the database there or reads the database found there.
+class DatabasePathForm {
+public:
+    /// The files the chooser of "Browse..." lists.
+    static constexpr std::string_view kFileFilter = "*.dat";
+
+    /// app must outlive the form.
+    explicit DatabasePathForm(CFlaskwareApp& app);
+
+    /// The field's text (program bytes).
+    const std::string& Path() const { return path_; }
+    /// Whether the field differs from the current database path, byte for byte.
+    bool OkEnabled() const { return okEnabled_; }
+
+    /// Every change of the field, and the path chosen with "Browse...".
+    void SetPath(std::string_view path);
+    /// "Default": the data folder's database file.
+    void UseDefault();
+
+    /// OK: the questions and messages go through prompts; the outcome says
+    /// whether the dialog closes.
+    PathDialogOutcome Accept(DatabasePrompts& prompts);
+
+private:
+    CFlaskwareApp& app_;
+    std::string current_;
+    std::string path_;
+    bool okEnabled_ = false;
+};
+
+} // namespace solvo
