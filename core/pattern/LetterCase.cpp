@@ -45,4 +45,11 @@ bool LetterCase::LessIgnoringCase(std::string_view a, std::string_view b)
                                         });
 }
 
+bool LetterCase::EqualIgnoringCase(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char left, char right) {
+        return Lower(static_cast<unsigned char>(left)) == Lower(static_cast<unsigned char>(right));
+    });
+}
+
 } // namespace solvo

@@ -14,6 +14,9 @@ public:
     /// Whether a sorts before b when both are compared byte by byte in
     /// lowercase; a text sorts before every longer text that it begins.
     static bool LessIgnoringCase(std::string_view a, std::string_view b);
+
+    /// Whether a and b are equal when both are compared byte by byte in lowercase.
+    static bool EqualIgnoringCase(std::string_view a, std::string_view b);
 };
 
 } // namespace solvo

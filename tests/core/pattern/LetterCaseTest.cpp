@@ -43,5 +43,14 @@ TEST(LetterCaseTest, SortsWithoutRegardToCase)
     EXPECT_EQ(names, expected);
 }
 
+TEST(LetterCaseTest, ComparesForEqualityWithoutRegardToCase)
+{
+    EXPECT_TRUE(LetterCase::EqualIgnoringCase("Sodium Chloride", "sodium chloride"));
+    EXPECT_TRUE(LetterCase::EqualIgnoringCase("\xC4", "\xE4"));
+    EXPECT_TRUE(LetterCase::EqualIgnoringCase("", ""));
+    EXPECT_FALSE(LetterCase::EqualIgnoringCase("sodium", "sodium chloride"));
+    EXPECT_FALSE(LetterCase::EqualIgnoringCase("\xDF", "ss"));
+}
+
 } // namespace
 } // namespace solvo

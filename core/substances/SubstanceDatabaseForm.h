@@ -1,0 +1,117 @@
+#pragma once
+
+#include "substances/DensityPlot.h"
+#include "substances/SolvoSubstance.h"
+#include "substances/SubstanceDatabaseFields.h"
+#include "substances/SubstanceFilter.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace solvo {
+
+class ElementTable;
+class SolvoSubstanceDatabase;
+class UnitLabels;
+
+/// The question asked when the unsolved formulas editor closed with changes.
+inline constexpr std::string_view kModifyEntryQuestion = "Modify database entry to save changes?";
+
+/// The rules of the substance database dialog. It works on one current
+/// substance, which selecting a listed entry replaces with a copy of that
+/// entry and which the fields edit; only "Add", "Modify", "Delete" and the
+/// unsolved formulas editor change the database.
+///
+/// The form holds what every control shows (texts, check marks, list items
+/// and selections, enabled and red states, the title, the plot) and applies
+/// the rules when told what the user did. The field being typed into keeps
+/// exactly the text typed, while showing rewrites every other field.
+class SubstanceDatabaseForm {
+public:
+    /// The database, element table and unit labels must outlive the form.
+    /// In choosing mode, current is a copy of the component the substance is
+    /// chosen for; in browsing mode, an empty component. Call Open() next.
+    SubstanceDatabaseForm(SolvoSubstanceDatabase& database, const ElementTable& elements,
+                          const UnitLabels& units, std::int32_t displayDigits, DatabaseDialogMode mode,
+                          SolvoSubstance current = {});
+
+    /// The dialog as it first appears: every entry listed, filtered by name,
+    /// the row of the current substance's name selected when there is one.
+    void Open();
+
+    // The user's actions.
+    SubstanceDatabaseOutcome Type(SubstanceDatabaseField field, std::string text);
+    SubstanceDatabaseOutcome Choose(SubstanceDatabaseList list, std::int32_t position);
+    SubstanceDatabaseOutcome Click(SubstanceDatabaseCheck check, bool checked);
+    SubstanceDatabaseOutcome Press(SubstanceDatabaseButton button);
+    /// A row of the list was selected (−1: none).
+    SubstanceDatabaseOutcome SelectRow(std::int32_t row);
+    /// A row was double-clicked (after it was selected).
+    SubstanceDatabaseOutcome DoubleClickRow();
+    /// The Delete key in the list: "Delete" while it is enabled.
+    SubstanceDatabaseOutcome PressDeleteKey();
+    /// The unsolved formulas editor asked for closed: with "OK" or not,
+    /// whether anything was changed in it, and its working list.
+    SubstanceDatabaseOutcome UnsolvedFormulasClosed(bool accepted, bool modified,
+                                                    std::vector<std::string> formulas);
+    /// The answer to the question of the last outcome.
+    SubstanceDatabaseOutcome Answer(bool yes);
+
+    // What the controls show.
+    /// "Substances database (%i item%s/%i listed)".
+    std::string Title() const;
+    const std::vector<SubstanceListRow>& Rows() const { return rows_; }
+    /// The selected row; −1 when none.
+    std::int32_t SelectedRow() const { return selectedRow_; }
+    const std::string& Text(SubstanceDatabaseField field) const { return fields_.Text(field); }
+    bool Checked(SubstanceDatabaseCheck check) const { return fields_.Checked(check); }
+    const std::vector<std::string>& Items(SubstanceDatabaseList list) const;
+    std::int32_t Selection(SubstanceDatabaseList list) const { return fields_.Selection(list); }
+    bool Enabled(SubstanceDatabaseField field) const;
+    bool Enabled(SubstanceDatabaseList list) const;
+    bool Enabled(SubstanceDatabaseButton button) const;
+    /// The stock concentration lies outside the substance's density table.
+    bool StockConcentrationRed() const;
+    /// "unsolved formulas (%i)".
+    std::string UnsolvedFormulasCaption() const;
+    /// What the formula frame draws, with its molar mass caption.
+    const std::string& FormulaFrameText() const { return current_.Formula(); }
+    /// The density plot's polyline (DensityPlot); empty: a blank picture.
+    const std::vector<PlotPoint>& Plot() const { return plot_; }
+
+    /// The current substance: after "Use", the one chosen.
+    const SolvoSubstance& Current() const { return current_; }
+    DatabaseDialogMode Mode() const { return mode_; }
+
+private:
+    std::optional<SubstanceDatabaseField> Take() { return fields_.Take(current_); }
+    void Show() { fields_.Show(current_, displayDigits_); }
+    void ShowSubstance();
+    void FormulaChanged();
+    void ParseTable();
+    void FillList();
+    bool Exists() const;
+    bool Valid() const;
+    std::int32_t SelectedIndex() const;
+    SubstanceDatabaseOutcome ChangeDatabase(SubstanceDatabaseButton button);
+
+    SolvoSubstanceDatabase& database_;
+    const ElementTable& elements_;
+    DatabaseDialogMode mode_;
+    std::int32_t displayDigits_;
+    SolvoSubstance current_;
+    SubstanceDatabaseFields fields_;
+    std::vector<std::string> filterItems_;
+    std::vector<std::string> unitItems_;
+    std::vector<std::string> kindItems_;
+    std::vector<SubstanceListRow> rows_;
+    std::int32_t selectedRow_ = -1;
+    std::vector<PlotPoint> plot_;
+    /// The unsolved formulas the question is about.
+    std::optional<std::vector<std::string>> pendingFormulas_;
+};
+
+} // namespace solvo
