@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -24,10 +25,12 @@ HelpCommands::HelpCommands(CMainFrame& frame) : QObject(&frame), frame_(frame)
     connect(c.helpMode, &QAction::triggered, this, &HelpCommands::StartHelpMode);
     for (QAction* action : {c.helpTopics, c.tutorial, c.contextHelp, c.helpMode})
         action->setEnabled(true);
+    QDesktopServices::setUrlHandler(QString::fromLatin1(kLinkScheme), this, "ShowLink");
 }
 
 HelpCommands::~HelpCommands()
 {
+    QDesktopServices::unsetUrlHandler(QString::fromLatin1(kLinkScheme));
     EndHelpMode();
     delete window_;
 }
@@ -38,6 +41,19 @@ void HelpCommands::ShowTopic(const QString& path)
     if (!window_)
         window_ = new HelpWindow;
     window_->ShowTopic(path);
+}
+
+QUrl HelpCommands::LinkTo(const QString& path)
+{
+    QUrl link;
+    link.setScheme(QString::fromLatin1(kLinkScheme));
+    link.setPath(QString(path).replace(QLatin1Char('\\'), QLatin1Char('/')));
+    return link;
+}
+
+void HelpCommands::ShowLink(const QUrl& link)
+{
+    ShowTopic(link.path());
 }
 
 QString HelpCommands::TopicFor(const QWidget* widget)

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QUrl>
 
 class QWidget;
 
@@ -19,11 +20,23 @@ public:
     explicit HelpCommands(CMainFrame& frame);
     ~HelpCommands() override;
 
+    /// The scheme of links to the program's own help pages: while the help
+    /// commands exist, opening such a link through QDesktopServices shows its
+    /// page in the help window, so the link works without a network.
+    static constexpr const char* kLinkScheme = "solvo-help";
+
     /// Shows the topic at path, such as "html\tutorial_1st_run.htm".
     void ShowTopic(const QString& path);
 
+    /// A link to the topic at path, to be opened through QDesktopServices.
+    static QUrl LinkTo(const QString& path);
+
     /// The topic that explains the window holding widget.
     static QString TopicFor(const QWidget* widget);
+
+public slots:
+    /// Shows the topic that a help link names.
+    void ShowLink(const QUrl& link);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
