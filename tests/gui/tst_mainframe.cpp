@@ -11,6 +11,10 @@ class MainFrameTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // These tests are about the main window; the tip of the day that a
+    // start would show over it is tested on its own.
+    void init() { QSettings().setValue(QStringLiteral("Settings/ShowTipOfTheDay"), 0); }
+
     void opens_with_title_and_closes_cleanly()
     {
         solvo::SolvoApplication solvo;
