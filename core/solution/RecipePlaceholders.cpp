@@ -1,5 +1,6 @@
 #include "solution/RecipePlaceholders.h"
 
+#include "quantities/StringTableText.h"
 #include "solution/RecipeLine.h"
 
 #include <algorithm>
@@ -20,18 +21,6 @@ void ReplaceAll(std::string& text, std::string_view placeholder, std::string_vie
     for (std::size_t found = text.find(placeholder); found != std::string::npos;
          found = text.find(placeholder, found + value.size()))
         text.replace(found, placeholder.size(), value);
-}
-
-std::string CollapseDoubledPercent(std::string_view line)
-{
-    std::string collapsed;
-    collapsed.reserve(line.size());
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        collapsed.push_back(line[i]);
-        if (line[i] == '%' && i + 1 < line.size() && line[i + 1] == '%')
-            ++i;
-    }
-    return collapsed;
 }
 
 struct Pass {
@@ -126,7 +115,7 @@ std::string RecipePlaceholders::Expand(std::string_view templateLine) const
 {
     if (templateLine.find("%%") == std::string_view::npos)
         return Replace(*this, templateLine);
-    return Replace(*this, CollapseDoubledPercent(templateLine));
+    return Replace(*this, StringTableText(templateLine));
 }
 
 } // namespace solvo
