@@ -180,14 +180,18 @@ TEST_F(RecipeCommandTest, TemplateFileAndFormulaDisplayText)
 
 TEST_F(RecipeCommandTest, PhosphateBufferedSalineWeighsWhatAChemistExpects)
 {
-    const std::string file =
-        Save("pbs.sln",
-             {Component("sodium chloride", "NaCl", 0.137, 3, ConcentrationUnit::Millimolar),
-              Component("potassium chloride", "KCl", 0.0027, 2, ConcentrationUnit::Millimolar),
-              Component("disodium phosphate", "Na_2HPO_4", 0.010, 2, ConcentrationUnit::Millimolar),
-              Component("potassium dihydrogen phosphate", "KH_2PO_4", 0.0018, 2,
-                        ConcentrationUnit::Millimolar)},
-             1.0, 4);
+    // Made by hand as a script would, with the concentrations typed in mM.
+    const std::string file = (folder.Path() / "pbs.sln").string();
+    const CliResult written = RunCli({"write", file}, R"({
+        "final_volume": 1.0, "volume_digits": 4, "volume_unit": 1,
+        "components": [
+            {"name": "sodium chloride", "formula": "NaCl", "unit": 1, "M": 0.137, "digits": 3},
+            {"name": "potassium chloride", "formula": "KCl", "unit": 1, "M": 0.0027, "digits": 2},
+            {"name": "disodium phosphate", "formula": "Na_2HPO_4", "unit": 1, "M": 0.010,
+             "digits": 2},
+            {"name": "potassium dihydrogen phosphate", "formula": "KH_2PO_4", "unit": 1,
+             "M": 0.0018, "digits": 2}]})");
+    ASSERT_EQ(written.exitCode, 0) << written.err;
     const auto json = Json({file});
     const auto& steps = json.at("plan").at("steps");
     const double grams[] = {8.0067, 0.2013, 1.4196, 0.2450};
