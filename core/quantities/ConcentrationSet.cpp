@@ -1,6 +1,7 @@
 #include "quantities/ConcentrationSet.h"
 
 #include <array>
+#include <cstddef>
 
 namespace solvo {
 
@@ -71,6 +72,14 @@ double ConcentrationSet::GetConcentration(ConcentrationUnit unit) const
     default:
         return -1.0;
     }
+}
+
+void ConcentrationSet::StoreConcentration(double value, ConcentrationUnit unit)
+{
+    const std::array<double*, kConcentrationUnitCount> fields = {
+        &molar_, &millimolar_, &molal_, &percentWW_, &ppm_, &percentWV_, &moleFraction_, &density_};
+    if (IsConcentrationUnit(unit))
+        *fields[static_cast<std::size_t>(unit)] = value;
 }
 
 double ConcentrationSet::ConvertConcentration(double value, ConcentrationUnit fromUnit,

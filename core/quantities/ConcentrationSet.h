@@ -46,6 +46,12 @@ public:
     /// other code, and for OwnUnit when Unit() is not one of 0 … 7.
     double GetConcentration(ConcentrationUnit unit) const;
 
+    /// Stores value in the field of unit (codes 0 … 7) and nothing else: no
+    /// other unit is recomputed and no density is looked up, so the set may
+    /// be left inconsistent until the next SetConcentration. For forms that
+    /// read every field back exactly as shown. Any other code does nothing.
+    void StoreConcentration(double value, ConcentrationUnit unit);
+
     /// value in fromUnit expressed in toUnit, leaving the eight fields as they
     /// were. The table's ambiguity flag keeps the state found for value.
     double ConvertConcentration(double value, ConcentrationUnit fromUnit, ConcentrationUnit toUnit);

@@ -110,6 +110,11 @@ public:
     /// Stores value in unit and recomputes the other units with the molar
     /// mass and the density table; codes outside 0 … 7 do nothing.
     void SetConcentration(double value, ConcentrationUnit unit);
+    /// Stores value in unit alone; the other units are not recomputed.
+    void StoreConcentration(double value, ConcentrationUnit unit)
+    {
+        concentration_.StoreConcentration(value, unit);
+    }
     /// The value in unit, OwnUnit meaning Unit(); −1 for any other code.
     double GetConcentration(ConcentrationUnit unit) const;
     /// value in fromUnit expressed in toUnit; the stored values stay.

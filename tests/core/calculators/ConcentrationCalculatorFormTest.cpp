@@ -1,0 +1,338 @@
+#include "calculators/ConcentrationCalculatorForm.h"
+
+#include "formula/ElementTable.h"
+#include "quantities/ParseNumber.h"
+#include "substances/DefaultSubstances.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace solvo {
+namespace {
+
+using Field = CalculatorField;
+using Mode = CalculatorMode;
+
+class ConcentrationCalculatorFormTest : public ::testing::Test {
+protected:
+    ConcentrationCalculatorFormTest() { elements.LoadDefaults(); }
+
+    SolvoSubstance BuiltIn(std::string_view name) const
+    {
+        for (const SolvoSubstance& substance : DefaultSubstances(elements)) {
+            if (substance.Name() == name)
+                return substance;
+        }
+        ADD_FAILURE() << name;
+        return {};
+    }
+
+    // Types text as a user does, one more character at a time, as every
+    // keystroke recomputes; no keystroke may bring up a message.
+    void Key(ConcentrationCalculatorForm& form, Field field, const std::string& text)
+    {
+        for (std::size_t length = 1; length <= text.size(); ++length) {
+            const auto message = form.Type(field, text.substr(0, length));
+            ASSERT_FALSE(message) << message->text;
+        }
+    }
+
+    static double Value(const ConcentrationCalculatorForm& form, Field field)
+    {
+        return ParseNumber(form.Text(field)).value;
+    }
+
+    ElementTable elements;
+    SolvoSubstance component;
+};
+
+TEST_F(ConcentrationCalculatorFormTest, FieldsWaitForAMolarMass)
+{
+    ConcentrationCalculatorForm form(component, elements, false, 4);
+    for (const Field field : {Field::Mass, Field::Amount, Field::Volume, Field::SolutionMass,
+                              Field::Molar, Field::Ppm, Field::Density})
+        EXPECT_FALSE(form.Enabled(field)) << static_cast<int>(field);
+    EXPECT_FALSE(form.ToggleEnabled());
+    EXPECT_TRUE(form.NoTableShown());
+    EXPECT_FALSE(form.NextEnabled());
+    EXPECT_TRUE(form.Enabled(Field::MolarMass));
+    EXPECT_EQ(form.Text(Field::Volume), "0");
+    EXPECT_EQ(form.Text(Field::Density), "1");
+
+    Key(form, Field::MolarMass, "58.44");
+    EXPECT_TRUE(form.Enabled(Field::Volume));
+    EXPECT_FALSE(form.Enabled(Field::SolutionMass));
+    EXPECT_EQ(form.ToggleCaption(), "<");
+    EXPECT_TRUE(form.Enabled(Field::Mass));
+    EXPECT_TRUE(form.Enabled(Field::MoleFraction));
+    form.Toggle();
+    EXPECT_EQ(form.ToggleCaption(), ">");
+    EXPECT_FALSE(form.Enabled(Field::Volume));
+    EXPECT_TRUE(form.Enabled(Field::SolutionMass));
+}
+
+TEST_F(ConcentrationCalculatorFormTest, ModesDecideWhichFieldsCanBeTyped)
+{
+    component.SetMolarMass(58.44);
+    ConcentrationCalculatorForm form(component, elements, false, 4);
+    struct Case {
+        Mode mode;
+        bool amount, volume, concentration;
+    };
+    for (const Case& c : {Case{Mode::BeSmart, true, true, true}, Case{Mode::HoldAmount, false, true, true},
+                          Case{Mode::HoldVolume, true, false, true},
+                          Case{Mode::HoldConcentration, true, true, false}}) {
+        EXPECT_FALSE(form.ChooseMode(c.mode));
+        EXPECT_EQ(form.Enabled(Field::Mass), c.amount) << static_cast<int>(c.mode);
+        EXPECT_EQ(form.Enabled(Field::Amount), c.amount);
+        EXPECT_EQ(form.Enabled(Field::Volume), c.volume);
+        EXPECT_FALSE(form.Enabled(Field::SolutionMass));
+        EXPECT_EQ(form.Enabled(Field::PercentWV), c.concentration);
+        EXPECT_EQ(form.Enabled(Field::Density), c.concentration);
+        EXPECT_TRUE(form.ToggleEnabled());
+    }
+}
+
+// Sodium chloride by its molar mass alone, without a density table.
+TEST_F(ConcentrationCalculatorFormTest, WorkedExampleTypedFieldByField)
+{
+    ConcentrationCalculatorForm form(component, elements, false, 4);
+    Key(form, Field::MolarMass, "58.44");
+    Key(form, Field::Volume, "100");
+    Key(form, Field::Molar, "1");
+    EXPECT_EQ(form.Text(Field::Amount), "0.1");
+    EXPECT_EQ(form.Text(Field::Mass), "5.844");
+    EXPECT_EQ(form.Text(Field::SolutionMass), "100");
+    EXPECT_EQ(form.Text(Field::PercentWW), "5.844");
+    EXPECT_EQ(form.Text(Field::Millimolar), "1000");
+
+    form.Type(Field::Mass, "");
+    Key(form, Field::Mass, "11.688");
+    EXPECT_EQ(form.Text(Field::Amount), "0.2");
+    EXPECT_EQ(form.Text(Field::Molar), "2");
+    EXPECT_EQ(form.Text(Field::SolutionMass), "100");
+
+    EXPECT_FALSE(form.ChooseMode(Mode::HoldConcentration));
+    form.Type(Field::Volume, "");
+    Key(form, Field::Volume, "250");
+    EXPECT_EQ(form.Text(Field::Amount), "0.5");
+    EXPECT_EQ(form.Text(Field::Mass), "29.22");
+    EXPECT_EQ(form.Text(Field::SolutionMass), "250");
+    EXPECT_EQ(form.Text(Field::Molar), "2");
+
+    EXPECT_FALSE(form.ChooseMode(Mode::HoldAmount));
+    Key(form, Field::Molar, "0.5");
+    EXPECT_EQ(form.Text(Field::Volume), "1000");
+    EXPECT_EQ(form.Text(Field::SolutionMass), "1000");
+    EXPECT_EQ(form.Text(Field::Amount), "0.5");
+
+    form.Toggle();
+    EXPECT_FALSE(form.ChooseMode(Mode::BeSmart));
+    Key(form, Field::Mass, "29.22");
+    form.Type(Field::SolutionMass, "");
+    Key(form, Field::SolutionMass, "200");
+    EXPECT_EQ(form.Text(Field::PercentWW), "14.61");
+    EXPECT_EQ(form.Text(Field::PercentWV), "14.61");
+    EXPECT_EQ(form.Text(Field::Volume), "200");
+    EXPECT_EQ(form.Text(Field::Amount), "0.5");
+
+    EXPECT_FALSE(form.Accept());
+    EXPECT_DOUBLE_EQ(form.Volume(), 200.0);
+    EXPECT_DOUBLE_EQ(component.Mass(), 29.22);
+}
+
+TEST_F(ConcentrationCalculatorFormTest, TypedFieldKeepsItsTextUntilItReformatsItself)
+{
+    component.SetMolarMass(58.44);
+    ConcentrationCalculatorForm form(component, elements, false, 4, 100.0);
+    Key(form, Field::Molar, "1.");
+    EXPECT_EQ(form.Text(Field::Molar), "1.");
+    EXPECT_EQ(form.Text(Field::Mass), "5.844");
+    EXPECT_EQ(form.Text(Field::Amount), "0.1");
+
+    form.Reformatted(Field::Molar, "1");
+    EXPECT_EQ(form.Text(Field::Molar), "1");
+    EXPECT_EQ(form.Text(Field::Mass), "5.844");
+
+    // The next action shows every value again, this field included.
+    Key(form, Field::Volume, "200");
+    EXPECT_EQ(form.Text(Field::Volume), "200");
+    EXPECT_EQ(form.Text(Field::Molar), "0.5");
+}
+
+TEST_F(ConcentrationCalculatorFormTest, AValueIsUsedAsShown)
+{
+    component.SetMolarMass(58.44);
+    ConcentrationCalculatorForm form(component, elements, false, 4);
+    Key(form, Field::Volume, "300");
+    Key(form, Field::Molar, "1");
+    form.Type(Field::Mass, "");
+    Key(form, Field::Mass, "10");
+    // n = 10/58.44 = 0.171116; M = n/0.3 = 0.570386, shown as 0.5704.
+    EXPECT_EQ(form.Text(Field::Molar), "0.5704");
+    EXPECT_NE(component.GetConcentration(ConcentrationUnit::Molar), 0.5704);
+    EXPECT_FALSE(form.Accept());
+    EXPECT_DOUBLE_EQ(component.GetConcentration(ConcentrationUnit::Molar), 0.5704);
+}
+
+TEST_F(ConcentrationCalculatorFormTest, FormulaGivesTheMolarMassButRecomputesNothing)
+{
+    component.SetMolarMass(58.44);
+    ConcentrationCalculatorForm form(component, elements, false, 4, 100.0);
+    Key(form, Field::Molar, "1");
+    Key(form, Field::Formula, "KCl");
+    EXPECT_EQ(form.Text(Field::MolarMass), "74.5513");
+    EXPECT_FALSE(form.Enabled(Field::MolarMass));
+    EXPECT_EQ(form.FormulaFrameText(), "KCl");
+    EXPECT_EQ(form.Text(Field::Mass), "5.844");
+    EXPECT_EQ(form.Text(Field::Amount), "0.1");
+
+    Key(form, Field::Amount, "0.1");
+    EXPECT_EQ(form.Text(Field::Mass), "7.4551");
+
+    // An empty formula gives no molar mass: the quantities cannot be typed.
+    form.Type(Field::Formula, "");
+    EXPECT_EQ(form.Text(Field::MolarMass), "0");
+    EXPECT_TRUE(form.Enabled(Field::MolarMass));
+    EXPECT_FALSE(form.Enabled(Field::Mass));
+}
+
+TEST_F(ConcentrationCalculatorFormTest, MassOutsideItsRangeAndTextsThatAreNoNumbers)
+{
+    component.SetMolarMass(58.44);
+    ConcentrationCalculatorForm form(component, elements, false, 4, 100.0);
+    Key(form, Field::Molar, "1");
+
+    auto message = form.Type(Field::Mass, "2000000");
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->field, Field::Mass);
+    EXPECT_EQ(message->text, "Enter a number between 0 and 1000000.");
+    EXPECT_EQ(form.Text(Field::Mass), "2000000");
+    EXPECT_EQ(form.Text(Field::Amount), "0.1");
+    EXPECT_TRUE(form.Accept());
+
+    message = form.Type(Field::Mass, "-1");
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->text, "Enter a number between 0 and 1000000.");
+    EXPECT_FALSE(form.Type(Field::Mass, "1000000"));
+
+    // Reading stops at the field that is no number: the ones after it keep
+    // their old values, while the typed field's rule still runs.
+    message = form.Type(Field::Volume, "abc");
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->field, Field::Volume);
+    EXPECT_EQ(message->text, "Enter a number.");
+    EXPECT_EQ(form.Text(Field::Volume), "abc");
+    EXPECT_TRUE(form.Accept());
+}
+
+TEST_F(ConcentrationCalculatorFormTest, LockedComponentKeepsItsSubstance)
+{
+    component = BuiltIn("sodium chloride");
+    component.SetMolarMass(1234.5678);
+    component.SetConcentration(1.0, ConcentrationUnit::Molar);
+    ConcentrationCalculatorForm form(component, elements, true, 4, 500.0);
+    EXPECT_EQ(form.Text(Field::Volume), "500");
+    EXPECT_EQ(form.Text(Field::SolutionMass), "0");
+    EXPECT_EQ(form.Text(Field::Name), "sodium chloride");
+    EXPECT_TRUE(form.Locked());
+    for (const Field field : {Field::Name, Field::Formula, Field::MolarMass})
+        EXPECT_FALSE(form.Enabled(field));
+    EXPECT_FALSE(form.ClearAll());
+    EXPECT_EQ(component.Name(), "sodium chloride");
+
+    // The molar mass shown as 1.235e+03 is never read back from its field.
+    Key(form, Field::Molar, "2");
+    EXPECT_EQ(component.MolarMass(), 1234.5678);
+    EXPECT_DOUBLE_EQ(component.Amount(), 1.0);
+    EXPECT_DOUBLE_EQ(component.Mass(), 1234.5678);
+    EXPECT_FALSE(form.Accept());
+    EXPECT_EQ(component.MolarMass(), 1234.5678);
+}
+
+// Acetic acid is densest at about 77 % w/w, so a density just below the
+// maximum belongs to two concentrations.
+TEST_F(ConcentrationCalculatorFormTest, NextFlipsBetweenTheTwoConcentrationsOfADensity)
+{
+    ConcentrationCalculatorForm form(component, elements, false, 4);
+    form.UseDatabaseSubstance(BuiltIn("acetic acid"));
+    EXPECT_FALSE(form.NoTableShown());
+    EXPECT_EQ(form.Text(Field::MolarMass), "60.052");
+    EXPECT_FALSE(form.Enabled(Field::MolarMass));
+    Key(form, Field::Volume, "100");
+    EXPECT_FALSE(form.NextEnabled());
+
+    form.Type(Field::Density, "");
+    Key(form, Field::Density, "1.0695");
+    EXPECT_TRUE(form.NextEnabled());
+    const std::string firstMolar = form.Text(Field::Molar);
+    const double firstW = Value(form, Field::PercentWW);
+    EXPECT_NEAR(Value(form, Field::Mass), Value(form, Field::Amount) * 60.052, 0.01);
+
+    EXPECT_FALSE(form.Next());
+    const double secondW = Value(form, Field::PercentWW);
+    EXPECT_GT(std::abs(secondW - firstW), 5.0) << firstW << " " << secondW;
+    EXPECT_NE(form.Text(Field::Molar), firstMolar);
+    EXPECT_EQ(form.Text(Field::Density), "1.0695");
+    EXPECT_TRUE(form.NextEnabled());
+    // The amount follows the concentration at the volume typed.
+    EXPECT_NEAR(Value(form, Field::Amount), Value(form, Field::Molar) * 0.1, 1e-3);
+
+    EXPECT_FALSE(form.Next());
+    EXPECT_EQ(form.Text(Field::Molar), firstMolar);
+    EXPECT_NEAR(Value(form, Field::PercentWW), firstW, 0.01);
+}
+
+TEST_F(ConcentrationCalculatorFormTest, DensityUnitChangesHowTheDensityIsShown)
+{
+    component.SetMolarMass(58.44);
+    ConcentrationCalculatorForm form(component, elements, false, 4);
+    EXPECT_FALSE(form.ChooseDensityUnit(DensityUnit::GramsPerLitre));
+    EXPECT_EQ(form.Text(Field::Density), "1000");
+    EXPECT_DOUBLE_EQ(component.GetConcentration(ConcentrationUnit::Density), 1.0);
+    Key(form, Field::Density, "1");
+    EXPECT_DOUBLE_EQ(component.GetConcentration(ConcentrationUnit::Density), 0.001);
+}
+
+TEST_F(ConcentrationCalculatorFormTest, ClearKeepsTheSubstanceClearAllDoesNot)
+{
+    ConcentrationCalculatorForm form(component, elements, false, 4);
+    Key(form, Field::Name, "salt");
+    Key(form, Field::Formula, "NaCl");
+    Key(form, Field::Volume, "100");
+    Key(form, Field::Molar, "1");
+    EXPECT_FALSE(form.ChooseMode(Mode::HoldVolume));
+    form.Toggle();
+
+    form.Clear();
+    EXPECT_EQ(form.Mode(), Mode::BeSmart);
+    EXPECT_TRUE(form.VolumeIsInput());
+    for (const Field field : {Field::Mass, Field::Amount, Field::Volume, Field::SolutionMass, Field::Molar})
+        EXPECT_EQ(form.Text(field), "0");
+    EXPECT_EQ(form.Text(Field::Name), "salt");
+    EXPECT_EQ(form.Text(Field::MolarMass), "58.4428");
+
+    EXPECT_FALSE(form.ClearAll());
+    EXPECT_EQ(form.Text(Field::Name), "");
+    EXPECT_EQ(form.Text(Field::Formula), "");
+    EXPECT_EQ(form.Text(Field::MolarMass), "0");
+    EXPECT_TRUE(form.NoTableShown());
+    EXPECT_TRUE(form.Enabled(Field::MolarMass));
+    EXPECT_FALSE(form.Enabled(Field::Volume));
+}
+
+TEST_F(ConcentrationCalculatorFormTest, RedMarksConcentrationsOutsideTheTable)
+{
+    component = BuiltIn("acetic acid");
+    ConcentrationCalculatorForm form(component, elements, false, 4);
+    Key(form, Field::PercentWW, "50");
+    EXPECT_FALSE(form.Red(Field::PercentWW));
+    Key(form, Field::PercentWW, "-5");
+    EXPECT_TRUE(form.Red(Field::PercentWW));
+    EXPECT_TRUE(form.Red(Field::Molar));
+    EXPECT_FALSE(form.Red(Field::Volume));
+}
+
+} // namespace
+} // namespace solvo
