@@ -23,6 +23,8 @@ CommandActions::CommandActions(QWidget* window) : QObject(window), window_(windo
     print = Make(tr("&Print..."), tr("Print the active document"), tr("Print"));
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     print->setIcon(CommandIcons::Icon(CommandIcons::Kind::Print));
+    printPreview = Make(tr("Print Pre&view"), tr("Display full pages"), tr("Print Preview"));
+    exportPdf = Make(tr("Export P&DF..."), tr("Save the recipe as a PDF file"), tr("Export PDF"));
     printSetup = Make(tr("P&rint Setup..."), tr("Change the printer and printing options"),
                       tr("Print Setup"));
     recentPlaceholder = Make(tr("Recent File"), tr("Open this document"));

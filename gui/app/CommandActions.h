@@ -27,6 +27,9 @@ public:
     QAction* save;
     QAction* saveAs;
     QAction* print;
+    QAction* printPreview;
+    /// The recipe as a PDF file, for electronic lab notebooks.
+    QAction* exportPdf;
     QAction* printSetup;
     QAction* recentPlaceholder;
     std::array<QAction*, kRecentFileCount> recentFiles;

@@ -6,7 +6,9 @@
 #include "app/MessagePrompts.h"
 #include "app/StandardDataFolder.h"
 #include "solution/CSolvoView.h"
+#include "solution/CRecipeView.h"
 #include "solution/DocumentManager.h"
+#include "solution/RecipePrintCommands.h"
 #include "solution/SolvoDocument.h"
 
 #include <QLabel>
@@ -27,7 +29,10 @@ bool SolvoApplication::Start(const QString& fileToOpen)
     documents_->SetCompositionViewFactory([this](SolvoDocument& document) {
         return new CSolvoView(document, *documents_, mainFrame_->Commands());
     });
-    documents_->SetRecipeViewFactory([](SolvoDocument&) { return new QLabel; });
+    documents_->SetRecipeViewFactory([this](SolvoDocument& document) {
+        return new CRecipeView(document, mainFrame_->Commands());
+    });
+    new RecipePrintCommands(*mainFrame_, store_);
     mainFrame_->closeGuard = [this] { return MayQuit(); };
     help_ = new HelpCommands(*mainFrame_);
 

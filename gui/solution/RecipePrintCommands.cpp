@@ -1,0 +1,125 @@
+#include "solution/RecipePrintCommands.h"
+
+#include "app/CMainFrame.h"
+#include "app/CommandActions.h"
+#include "app/MessagePrompts.h"
+#include "app/ProgramSettings.h"
+#include "solution/CChildFrame.h"
+#include "solution/CRecipeView.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+
+namespace solvo {
+
+namespace {
+
+constexpr std::string_view kPreviewPages = "PreviewPages";
+
+} // namespace
+
+RecipePrintCommands::RecipePrintCommands(CMainFrame& frame, SettingsStore& store)
+    : QObject(&frame), frame_(frame), store_(store)
+{
+    CommandActions& c = frame.Commands();
+    const auto onActiveView = [this](void (RecipePrintCommands::*command)(const CRecipeView&)) {
+        return [this, command] {
+            if (const CRecipeView* view = ActiveView())
+                (this->*command)(*view);
+        };
+    };
+    connect(c.print, &QAction::triggered, this, onActiveView(&RecipePrintCommands::Print));
+    connect(c.printPreview, &QAction::triggered, this,
+            onActiveView(&RecipePrintCommands::PrintPreview));
+    connect(c.exportPdf, &QAction::triggered, this, onActiveView(&RecipePrintCommands::ExportPdf));
+    connect(c.printSetup, &QAction::triggered, this, &RecipePrintCommands::PrintSetup);
+    connect(frame.MdiArea(), &QMdiArea::subWindowActivated, this,
+            &RecipePrintCommands::UpdateCommands);
+    c.printSetup->setEnabled(true);
+    UpdateCommands();
+}
+
+RecipePrintCommands::~RecipePrintCommands() = default;
+
+void RecipePrintCommands::Print(const CRecipeView& view)
+{
+    QPrinter& printer = Printer();
+    QPrintDialog dialog(&printer, &frame_);
+    // The recipe is one page: there is no range to choose.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!view.Page().Print(printer))
+        MessagePrompts(&frame_).ShowMessage("The recipe could not be printed.",
+                                            PromptIcon::Exclamation);
+}
+
+void RecipePrintCommands::PrintPreview(const CRecipeView& view)
+{
+    QPrintPreviewDialog dialog(&Printer(), &frame_);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+            [&view](QPrinter* printer) { view.Page().Print(*printer); });
+    if (auto* preview = dialog.findChild<QPrintPreviewWidget*>()) {
+        const bool twoPages = store_.ReadInt(ProgramSettings::kSection, kPreviewPages, 1) == 2;
+        preview->setViewMode(twoPages ? QPrintPreviewWidget::FacingPagesView
+                                      : QPrintPreviewWidget::SinglePageView);
+    }
+    dialog.resize(frame_.size() * 9 / 10);
+    dialog.exec();
+}
+
+void RecipePrintCommands::ExportPdf(const CRecipeView& view)
+{
+    const QFileInfo document(view.Page().Document().Path().isEmpty()
+                                 ? view.Page().Document().Title()
+                                 : view.Page().Document().Path());
+    const QString suggested = document.path() + QLatin1Char('/') + document.completeBaseName() +
+                              QStringLiteral(".pdf");
+    QString path = QFileDialog::getSaveFileName(&frame_, tr("Export PDF"), suggested,
+                                                tr("PDF document (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    if (!view.Page().WritePdf(path))
+        MessagePrompts(&frame_).ShowMessage("The PDF file could not be written.",
+                                            PromptIcon::Exclamation);
+}
+
+void RecipePrintCommands::PrintSetup()
+{
+    QPageSetupDialog dialog(&Printer(), &frame_);
+    dialog.exec();
+}
+
+CRecipeView* RecipePrintCommands::ActiveView() const
+{
+    const auto* window = qobject_cast<CChildFrame*>(frame_.MdiArea()->activeSubWindow());
+    if (!window || window->FrameKind() != CChildFrame::Kind::RecipeWindow)
+        return nullptr;
+    return qobject_cast<CRecipeView*>(window->widget());
+}
+
+void RecipePrintCommands::UpdateCommands()
+{
+    const bool recipe = ActiveView() != nullptr;
+    CommandActions& c = frame_.Commands();
+    for (QAction* action : {c.print, c.printPreview, c.exportPdf})
+        action->setEnabled(recipe);
+}
+
+QPrinter& RecipePrintCommands::Printer()
+{
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+} // namespace solvo

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class QPrinter;
+
+namespace solvo {
+
+class CMainFrame;
+class CRecipeView;
+class SettingsStore;
+
+/// Print, Print Preview, Export PDF and Print Setup. The first three work
+/// on the active recipe window and are available only while one is
+/// active; Print Setup chooses the printer and paper that every later
+/// print and preview uses.
+class RecipePrintCommands : public QObject {
+    Q_OBJECT
+
+public:
+    /// The preview shows two pages side by side when the value PreviewPages
+    /// of the section Settings in store is 2, else one; the program never
+    /// writes it.
+    RecipePrintCommands(CMainFrame& frame, SettingsStore& store);
+    ~RecipePrintCommands() override;
+
+    /// The print dialog, then the page on the chosen printer.
+    void Print(const CRecipeView& view);
+    void PrintPreview(const CRecipeView& view);
+    /// The save dialog, then the printed page as a PDF file.
+    void ExportPdf(const CRecipeView& view);
+    void PrintSetup();
+
+private:
+    CRecipeView* ActiveView() const;
+    void UpdateCommands();
+    QPrinter& Printer();
+
+    CMainFrame& frame_;
+    SettingsStore& store_;
+    // Made on first use: finding the printers can take a moment.
+    std::unique_ptr<QPrinter> printer_;
+};
+
+} // namespace solvo

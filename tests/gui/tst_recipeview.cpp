@@ -1,0 +1,220 @@
+#include "GuiTestFixture.h"
+
+#include "app/CSolvoApp.h"
+#include "app/CommandActions.h"
+#include "app/QtSettingsStore.h"
+#include "app/SolvoApplication.h"
+#include "app/StandardDataFolder.h"
+#include "solution/CChildFrame.h"
+#include "solution/CRecipeView.h"
+#include "solution/DocumentManager.h"
+#include "solution/RecipePdfExport.h"
+#include "solution/SolvoDocument.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QMdiArea>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// What a call writes to standard error.
+template <typename Call> QString StandardError(Call call)
+{
+    QTemporaryFile capture;
+    if (!capture.open())
+        return {};
+    std::fflush(stderr);
+    const int saved = dup(STDERR_FILENO);
+    dup2(capture.handle(), STDERR_FILENO);
+    call();
+    std::fflush(stderr);
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    capture.seek(0);
+    return QString::fromLocal8Bit(capture.readAll());
+}
+
+// A page object of a PDF, not the page tree ("/Type /Pages").
+int PageCount(const QByteArray& pdf)
+{
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
+    return static_cast<int>(QString::fromLatin1(pdf).count(page));
+}
+
+void MakeSodiumChloride(solvo::CSolvoDoc& data)
+{
+    solvo::SolvoSubstance& salt = data.GetComponent(0);
+    salt.SetName("sodium chloride");
+    salt.SetFormula("NaCl");
+    salt.SetMolarMass(58.44);
+    salt.SetConcentration(0.1, solvo::ConcentrationUnit::Molar);
+    salt.SetConcentrationDigits(4);
+    data.SetFinalVolume(0.5);
+    data.SetVolumeDigits(3);
+}
+
+} // namespace
+
+class RecipeViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        app_.Initialise();
+        app_.Data().EnsureExists();
+        app_.InstallDefaults();
+        app_.ReadUnitLabels();
+    }
+
+    // The tip of the day would stand in front of the main window.
+    void init() { QSettings().setValue(QStringLiteral("Settings/ShowTipOfTheDay"), 0); }
+
+    void redraws_the_page_after_every_change_of_the_document()
+    {
+        solvo::SolvoDocument document(app_, QStringLiteral("Solvo1"));
+        QWidget window;
+        solvo::CommandActions commands(&window);
+        solvo::CRecipeView view(document, commands);
+        view.resize(view.sizeHint());
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const QImage empty = view.grab().toImage();
+
+        PaintCounter counter;
+        view.viewport()->installEventFilter(&counter);
+        MakeSodiumChloride(document.Data());
+        document.Edited();
+        QTRY_VERIFY(counter.paints > 0);
+        QVERIFY(view.grab().toImage() != empty);
+    }
+
+    void shows_the_page_at_its_size_on_paper()
+    {
+        solvo::SolvoDocument document(app_, QStringLiteral("Solvo1"));
+        QWidget window;
+        solvo::CommandActions commands(&window);
+        solvo::CRecipeView view(document, commands);
+        view.resize(400, 300);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        // 180 mm by 275 mm at the screen's resolution, scrolled to reach it all.
+        QCOMPARE(view.Scale(), view.logicalDpiY() / 254.0);
+        QVERIFY(view.verticalScrollBar()->maximum() >= qRound(2750 * view.Scale()) - 300);
+        QVERIFY(view.horizontalScrollBar()->maximum() >= qRound(1800 * view.Scale()) - 400);
+    }
+
+    void print_commands_follow_the_active_recipe_window()
+    {
+        solvo::SolvoApplication solvo;
+        QVERIFY(solvo.Start());
+        solvo::CommandActions& c = solvo.MainFrame()->Commands();
+        QVERIFY(c.printSetup->isEnabled());
+        QVERIFY(!c.print->isEnabled());
+
+        solvo::SolvoDocument* document = solvo.Documents()->ActiveDocument();
+        QVERIFY(document);
+        solvo.Documents()->ShowRecipeWindow(*document);
+        auto* frame = qobject_cast<solvo::CChildFrame*>(
+            solvo.MainFrame()->MdiArea()->activeSubWindow());
+        QVERIFY(frame);
+        QCOMPARE(frame->windowTitle(), QStringLiteral("Solvo1 - recipe"));
+        QVERIFY(qobject_cast<solvo::CRecipeView*>(frame->widget()));
+        for (QAction* action : {c.print, c.printPreview, c.exportPdf})
+            QVERIFY(action->isEnabled());
+
+        solvo.Documents()->ShowCompositionWindow(*document);
+        for (QAction* action : {c.print, c.printPreview, c.exportPdf})
+            QVERIFY(!action->isEnabled());
+        solvo.Documents()->CloseAllWithoutAsking();
+        solvo.Finish();
+    }
+
+    void exports_the_printed_recipe_as_one_pdf_page()
+    {
+        const QString solution = folder_.filePath(QStringLiteral("salt.sln"));
+        const QString pdf = folder_.filePath(QStringLiteral("salt.pdf"));
+        {
+            solvo::SolvoDocument document(app_, QStringLiteral("Solvo1"));
+            MakeSodiumChloride(document.Data());
+            QVERIFY(document.Save(solution));
+        }
+        QCOMPARE(solvo::RecipePdfExport::Run(pdf, solution), solvo::RecipePdfExport::kSucceeded);
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("%PDF-"));
+        QCOMPARE(PageCount(bytes), 1);
+    }
+
+    void export_fails_with_the_programs_message()
+    {
+        const QString good = folder_.filePath(QStringLiteral("good.sln"));
+        {
+            solvo::SolvoDocument document(app_, QStringLiteral("Solvo1"));
+            MakeSodiumChloride(document.Data());
+            QVERIFY(document.Save(good));
+        }
+        QFile whole(good);
+        QVERIFY(whole.open(QIODevice::ReadOnly));
+        const QByteArray bytes = whole.readAll();
+        const QString cut = folder_.filePath(QStringLiteral("cut.sln"));
+        QFile half(cut);
+        QVERIFY(half.open(QIODevice::WriteOnly));
+        half.write(bytes.left(bytes.size() / 2));
+        half.close();
+
+        const QString pdf = folder_.filePath(QStringLiteral("out.pdf"));
+        const QString missing = folder_.filePath(QStringLiteral("missing.sln"));
+        const QString noFolder = folder_.filePath(QStringLiteral("no/such/folder/out.pdf"));
+        const struct {
+            QString pdf;
+            QString solution;
+            QString message;
+        } cases[] = {
+            {pdf, cut, cut + QStringLiteral(": Unexpected file format.\n")},
+            {pdf, missing, missing + QStringLiteral(": Failed to open document.\n")},
+            {noFolder, good, noFolder + QStringLiteral(": the file cannot be written.\n")},
+        };
+        for (const auto& c : cases) {
+            int status = -1;
+            const QString error =
+                StandardError([&] { status = solvo::RecipePdfExport::Run(c.pdf, c.solution); });
+            QCOMPARE(status, solvo::RecipePdfExport::kFailed);
+            QCOMPARE(error, c.message);
+            QVERIFY(!QFile::exists(pdf));
+        }
+    }
+
+private:
+    solvo::QtSettingsStore store_;
+    solvo::CSolvoApp app_{store_, solvo::StandardDataFolder()};
+    QTemporaryDir folder_;
+};
+
+SOLVO_GUI_TEST_MAIN(RecipeViewTest)
+#include "tst_recipeview.moc"
