@@ -305,6 +305,7 @@ void SubstanceDatabaseForm::FillList()
 {
     const auto field = static_cast<FilterField>(fields_.Selection(SubstanceDatabaseList::FilterField));
     rows_ = SubstanceFilter(fields_.Text(SubstanceDatabaseField::FilterText), field).List(database_);
+    ++rowsGeneration_;
     const std::string& own = field == FilterField::Name ? current_.Name() : current_.Formula();
     selectedRow_ = -1;
     // A substance without a name or formula is no row's.

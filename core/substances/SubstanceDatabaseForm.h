@@ -59,11 +59,17 @@ public:
                                                     std::vector<std::string> formulas);
     /// The answer to the question of the last outcome.
     SubstanceDatabaseOutcome Answer(bool yes);
+    /// A numeric field reformatted itself on losing the focus; nothing is
+    /// recomputed.
+    void Reformatted(SubstanceDatabaseField field, std::string text) { fields_.Type(field, std::move(text)); }
 
     // What the controls show.
     /// "Substances database (%i item%s/%i listed)".
     std::string Title() const;
     const std::vector<SubstanceListRow>& Rows() const { return rows_; }
+    /// Counts the times the list was filled, so that a view redraws the rows
+    /// only when they may have changed.
+    std::uint32_t RowsGeneration() const { return rowsGeneration_; }
     /// The selected row; −1 when none.
     std::int32_t SelectedRow() const { return selectedRow_; }
     const std::string& Text(SubstanceDatabaseField field) const { return fields_.Text(field); }
@@ -109,6 +115,7 @@ private:
     std::vector<std::string> kindItems_;
     std::vector<SubstanceListRow> rows_;
     std::int32_t selectedRow_ = -1;
+    std::uint32_t rowsGeneration_ = 0;
     std::vector<PlotPoint> plot_;
     /// The unsolved formulas the question is about.
     std::optional<std::vector<std::string>> pendingFormulas_;

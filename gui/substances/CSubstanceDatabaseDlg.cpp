@@ -1,0 +1,250 @@
+#include "substances/CSubstanceDatabaseDlg.h"
+
+#include "app/CSolvoApp.h"
+#include "app/MessagePrompts.h"
+#include "app/TextConversion.h"
+#include "formula/CStaticFormulaFrame.h"
+#include "quantities/CFEdit.h"
+#include "quantities/FieldTransfer.h"
+#include "substances/CUnsolvedFormulasDlg.h"
+#include "app/ProgramTextInput.h"
+#include "substances/TableTextInput.h"
+#include "substances/SubstanceListModel.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPainter>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace solvo {
+
+namespace {
+
+using Field = SubstanceDatabaseField;
+using List = SubstanceDatabaseList;
+using Check = SubstanceDatabaseCheck;
+using Button = SubstanceDatabaseButton;
+
+constexpr std::array kLineFields = {Field::FilterText, Field::Name, Field::Formula, Field::MolarMass,
+                                    Field::StockConcentration};
+constexpr std::array kLists = {List::FilterField, List::StockUnit, List::TableKind};
+constexpr std::array kChecks = {Check::StandardSubstance, Check::NoDensityTable, Check::UseStockSolution,
+                                Check::NoSolid};
+constexpr std::array kButtons = {Button::Add, Button::Delete, Button::Modify, Button::Exit, Button::Use,
+                                 Button::UnsolvedFormulas};
+
+} // namespace
+
+CSubstanceDatabaseDlg::CSubstanceDatabaseDlg(CSolvoApp& app, DatabaseDialogMode mode, SolvoSubstance current,
+                                             QWidget* parent)
+    : QDialog(parent),
+      app_(app),
+      form_(app.Substances(), app.Elements(), app.Units(), app.DisplayDigits(), mode, std::move(current)),
+      widgets_(*this, app.Elements(), [&app] { return app.DisplayDigits(); }),
+      model_(new SubstanceListModel(form_.Rows(), this))
+{
+    widgets_.substances->setModel(model_);
+    for (List list : kLists) {
+        for (const std::string& item : form_.Items(list))
+            widgets_.List(list)->addItem(ToQString(item));
+    }
+    form_.Open();
+    Mirror();
+    Connect();
+    widgets_.substances->installEventFilter(this);
+}
+
+CSubstanceDatabaseDlg::~CSubstanceDatabaseDlg() = default;
+
+void CSubstanceDatabaseDlg::Browse(CSolvoApp& app, QWidget* parent)
+{
+    CSubstanceDatabaseDlg(app, DatabaseDialogMode::Browsing, {}, parent).exec();
+}
+
+std::optional<SolvoSubstance> CSubstanceDatabaseDlg::Choose(CSolvoApp& app, const SolvoSubstance& component,
+                                                            QWidget* parent)
+{
+    CSubstanceDatabaseDlg dialog(app, DatabaseDialogMode::Choosing, component, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Form().Current();
+}
+
+void CSubstanceDatabaseDlg::Connect()
+{
+    for (Field field : kLineFields) {
+        QLineEdit* edit = widgets_.Field(field);
+        connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) { FieldEdited(field, text); });
+        if (auto* number = qobject_cast<CFEdit*>(edit)) {
+            connect(number, &CFEdit::reformatted, this, [this, field](const QString& text) {
+                form_.Reformatted(field, ToProgramText(text).value_or(std::string()));
+            });
+        }
+    }
+    connect(widgets_.tableText, &QPlainTextEdit::textChanged, this, &CSubstanceDatabaseDlg::TableTextEdited);
+    for (List list : kLists) {
+        connect(widgets_.List(list), &QComboBox::activated, this,
+                [this, list](int position) { Finish(form_.Choose(list, position)); });
+    }
+    for (Check check : kChecks) {
+        connect(widgets_.Check(check), &QCheckBox::clicked, this,
+                [this, check](bool checked) { Finish(form_.Click(check, checked)); });
+    }
+    for (Button button : kButtons) {
+        connect(widgets_.Button(button), &QPushButton::clicked, this,
+                [this, button] { Finish(form_.Press(button)); });
+    }
+    connect(widgets_.substances->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { Finish(form_.SelectRow(current.isValid() ? current.row() : -1)); });
+    connect(widgets_.substances, &QListView::doubleClicked, this, [this] { Finish(form_.DoubleClickRow()); });
+}
+
+bool CSubstanceDatabaseDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == widgets_.substances && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        Finish(form_.PressDeleteKey());
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CSubstanceDatabaseDlg::FieldEdited(Field field, const QString& text)
+{
+    if (const std::optional<std::string> typed = TakeProgramText(*widgets_.Field(field), text, form_.Text(field)))
+        Finish(form_.Type(field, *typed));
+}
+
+void CSubstanceDatabaseDlg::TableTextEdited()
+{
+    if (const std::optional<std::string> typed = TableTextInput::Take(*widgets_.tableText, form_.Text(Field::TableText)))
+        Finish(form_.Type(Field::TableText, *typed));
+}
+
+void CSubstanceDatabaseDlg::Finish(const SubstanceDatabaseOutcome& outcome)
+{
+    Mirror();
+    if (outcome.invalidField) {
+        MessagePrompts(this).ShowMessage(kEnterNumberMessage, PromptIcon::Exclamation);
+        widgets_.Field(*outcome.invalidField)->setFocus();
+    }
+    if (outcome.editUnsolvedFormulas)
+        EditUnsolvedFormulas(*outcome.editUnsolvedFormulas);
+    if (outcome.question) {
+        const PromptAnswer answer = MessagePrompts(this).Ask(*outcome.question, PromptButtons::YesNo,
+                                                             PromptIcon::Question);
+        Finish(form_.Answer(answer == PromptAnswer::Yes));
+    }
+    if (outcome.close == DialogClose::Ok)
+        accept();
+    else if (outcome.close == DialogClose::Cancel)
+        reject();
+}
+
+void CSubstanceDatabaseDlg::EditUnsolvedFormulas(const std::vector<std::string>& formulas)
+{
+    CUnsolvedFormulasDlg editor(app_.Elements(), formulas, this);
+    const bool accepted = editor.exec() == QDialog::Accepted;
+    Finish(form_.UnsolvedFormulasClosed(accepted, editor.Form().Modified(), editor.Form().WorkingList()));
+}
+
+void CSubstanceDatabaseDlg::Mirror()
+{
+    setWindowTitle(ToQString(form_.Title()));
+    MirrorRows();
+    for (Field field : kLineFields)
+        MirrorField(field);
+    MirrorTableText();
+    for (List list : kLists) {
+        QComboBox* combo = widgets_.List(list);
+        combo->setCurrentIndex(form_.Selection(list));
+        combo->setEnabled(form_.Enabled(list));
+    }
+    for (Check check : kChecks)
+        widgets_.Check(check)->setChecked(form_.Checked(check));
+    for (Button button : kButtons)
+        widgets_.Button(button)->setEnabled(form_.Enabled(button));
+    widgets_.Button(Button::UnsolvedFormulas)->setText(ToQString(form_.UnsolvedFormulasCaption()));
+    widgets_.formulaFrame->SetFormulaText(form_.FormulaFrameText(), true);
+    DrawPlot();
+}
+
+void CSubstanceDatabaseDlg::MirrorRows()
+{
+    QItemSelectionModel* selection = widgets_.substances->selectionModel();
+    const QSignalBlocker blocker(selection);
+    if (rowsShown_ != form_.RowsGeneration()) {
+        model_->Reset();
+        rowsShown_ = form_.RowsGeneration();
+    }
+    const QModelIndex selected = model_->index(form_.SelectedRow(), 0);
+    if (selection->currentIndex() != selected) {
+        selection->setCurrentIndex(selected, QItemSelectionModel::ClearAndSelect);
+        if (selected.isValid())
+            widgets_.substances->scrollTo(selected);
+    }
+    // A view selects nothing of its own while the form selects nothing.
+    if (!selected.isValid())
+        selection->clearSelection();
+    widgets_.substances->viewport()->update();
+}
+
+void CSubstanceDatabaseDlg::MirrorField(Field field)
+{
+    QLineEdit* edit = widgets_.Field(field);
+    const QString text = ToQString(form_.Text(field));
+    // The field being typed into holds this text already and is left alone,
+    // caret and selection included.
+    if (edit->text() != text) {
+        edit->setText(text);
+        edit->setCursorPosition(0);
+    }
+    edit->setEnabled(form_.Enabled(field));
+    if (field == Field::StockConcentration) {
+        QPalette palette = QApplication::palette(edit);
+        if (form_.StockConcentrationRed())
+            palette.setColor(QPalette::Text, QColor(255, 0, 0));
+        edit->setPalette(palette);
+    }
+}
+
+void CSubstanceDatabaseDlg::MirrorTableText()
+{
+    QPlainTextEdit* edit = widgets_.tableText;
+    const QString text = TableTextInput::Shown(form_.Text(Field::TableText));
+    if (edit->toPlainText() != text) {
+        const QSignalBlocker blocker(edit);
+        edit->setPlainText(text);
+    }
+    edit->setEnabled(form_.Enabled(Field::TableText));
+}
+
+void CSubstanceDatabaseDlg::DrawPlot()
+{
+    if (!widgets_.plot->pixmap().isNull() && plotShown_ == form_.Plot())
+        return;
+    plotShown_ = form_.Plot();
+    QImage image(DensityPlot::kWidth, DensityPlot::kHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    if (!plotShown_.empty()) {
+        QPolygon polyline;
+        for (const PlotPoint& point : plotShown_)
+            polyline << QPoint(point.x, point.y);
+        QPainter painter(&image);
+        painter.setPen(QPen(Qt::black, 0));
+        painter.drawPolyline(polyline);
+    }
+    widgets_.plot->setPixmap(QPixmap::fromImage(image));
+}
+
+} // namespace solvo

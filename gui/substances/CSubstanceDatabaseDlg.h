@@ -1,0 +1,61 @@
+#pragma once
+
+#include "substances/SubstanceDatabaseForm.h"
+#include "substances/SubstanceDatabaseWidgets.h"
+
+#include <QDialog>
+
+#include <optional>
+
+namespace solvo {
+
+class CSolvoApp;
+class SubstanceListModel;
+
+/// The dialog "Substances database": the program database listed through a
+/// filter, one substance shown and edited, and the buttons that add, modify
+/// and delete entries or use one for a solution component. The rules live in
+/// SubstanceDatabaseForm; the dialog forwards the user's actions to it and
+/// mirrors its state into the controls, never feeding its own changes back.
+class CSubstanceDatabaseDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    /// The application's database, element table, unit labels and display
+    /// digits are used for the dialog's lifetime.
+    CSubstanceDatabaseDlg(CSolvoApp& app, DatabaseDialogMode mode, SolvoSubstance current = {},
+                          QWidget* parent = nullptr);
+    ~CSubstanceDatabaseDlg() override;
+
+    /// Browses the database, from the main window's command.
+    static void Browse(CSolvoApp& app, QWidget* parent);
+    /// Chooses a substance for a copy of component; the substance chosen when
+    /// the dialog ended with "Use" or a double click, none when cancelled.
+    static std::optional<SolvoSubstance> Choose(CSolvoApp& app, const SolvoSubstance& component, QWidget* parent);
+
+    const SubstanceDatabaseForm& Form() const { return form_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Connect();
+    void Finish(const SubstanceDatabaseOutcome& outcome);
+    void EditUnsolvedFormulas(const std::vector<std::string>& formulas);
+    void Mirror();
+    void MirrorRows();
+    void MirrorField(SubstanceDatabaseField field);
+    void MirrorTableText();
+    void DrawPlot();
+    void FieldEdited(SubstanceDatabaseField field, const QString& text);
+    void TableTextEdited();
+
+    CSolvoApp& app_;
+    SubstanceDatabaseForm form_;
+    SubstanceDatabaseWidgets widgets_;
+    SubstanceListModel* model_;
+    std::uint32_t rowsShown_ = 0;
+    std::vector<PlotPoint> plotShown_;
+};
+
+} // namespace solvo

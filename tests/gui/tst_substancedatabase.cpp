@@ -1,0 +1,234 @@
+#include "GuiTestFixture.h"
+
+#include "app/SolvoApplication.h"
+#include "app/TextConversion.h"
+#include "solution/CSolvoView.h"
+#include "solution/DocumentManager.h"
+#include "solution/SolvoDocument.h"
+#include "substances/CSubstanceDatabaseDlg.h"
+#include "substances/CUnsolvedFormulasDlg.h"
+#include "substances/SolvoSubstanceDatabase.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTimer>
+#include <QtTest>
+
+using solvo::CSubstanceDatabaseDlg;
+using solvo::DatabaseDialogMode;
+
+class SubstanceDatabaseTest : public QObject {
+    Q_OBJECT
+
+private:
+    struct Started {
+        solvo::SolvoApplication solvo;
+
+        Started() { solvo.Start(); }
+        ~Started()
+        {
+            for (solvo::SolvoDocument* document : solvo.Documents()->Documents())
+                document->Data().SetModified(false);
+            solvo.App().Substances().SetModified(false);
+            solvo.Finish();
+        }
+    };
+
+    template <typename Widget>
+    static Widget* Find(const QWidget& dialog, const char* name)
+    {
+        return dialog.findChild<Widget*>(QString::fromLatin1(name));
+    }
+
+    static QPushButton* ButtonNamed(const QWidget& dialog, const QString& text)
+    {
+        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            if (button->text() == text)
+                return button;
+        }
+        return nullptr;
+    }
+
+    static void SelectRow(QListView* list, const QString& text)
+    {
+        const QModelIndexList found =
+            list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly);
+        QVERIFY(!found.isEmpty());
+        list->setCurrentIndex(found.front());
+    }
+
+private slots:
+    void initTestCase() { QSettings().setValue(QStringLiteral("Settings/ShowTipOfTheDay"), 0); }
+
+    void filters_selects_and_deletes_through_the_widgets()
+    {
+        Started s;
+        CSubstanceDatabaseDlg dialog(s.solvo.App(), DatabaseDialogMode::Browsing);
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Substances database (10 items/10 listed)"));
+        auto* list = Find<QListView>(dialog, "substances");
+        QCOMPARE(list->model()->rowCount(), 10);
+        QVERIFY(!ButtonNamed(dialog, QStringLiteral("Use"))->isEnabled());
+
+        auto* filter = Find<QLineEdit>(dialog, "filter");
+        filter->setFocus();
+        filter->selectAll();
+        QTest::keyClicks(filter, QStringLiteral("sodium"));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Substances database (10 items/3 listed)"));
+        QCOMPARE(list->model()->rowCount(), 3);
+        QCOMPARE(filter->text(), QStringLiteral("sodium"));
+        QCOMPARE(filter->cursorPosition(), 6);
+
+        SelectRow(list, QStringLiteral("sodium chloride"));
+        QCOMPARE(Find<QLineEdit>(dialog, "name")->text(), QStringLiteral("sodium chloride"));
+        QCOMPARE(Find<QLineEdit>(dialog, "formula")->text(), QStringLiteral("NaCl"));
+        QVERIFY(!Find<QLineEdit>(dialog, "molarMass")->isEnabled());
+
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Substances database (9 items/2 listed)"));
+        QCOMPARE(s.solvo.App().Substances().FindByName("sodium chloride"), nullptr);
+        QCOMPARE(Find<QLineEdit>(dialog, "name")->text(), QStringLiteral("sodium chloride"));
+        QVERIFY(ButtonNamed(dialog, QStringLiteral("Add"))->isEnabled());
+    }
+
+    void redraws_the_plot_as_the_table_is_typed()
+    {
+        Started s;
+        CSubstanceDatabaseDlg dialog(s.solvo.App(), DatabaseDialogMode::Browsing);
+        dialog.show();
+        auto* plot = Find<QLabel>(dialog, "plot");
+        const QImage blank = plot->pixmap().toImage();
+        QCOMPARE(blank.size(), QSize(102, 110));
+        QCOMPARE(blank.pixelColor(50, 50), QColor(Qt::white));
+
+        SelectRow(Find<QListView>(dialog, "substances"), QStringLiteral("sulfuric acid"));
+        const QImage sulfuric = plot->pixmap().toImage();
+        QVERIFY(sulfuric != blank);
+
+        auto* table = Find<QPlainTextEdit>(dialog, "tableText");
+        table->setFocus();
+        table->selectAll();
+        QTest::keyClicks(table, QStringLiteral("0 1.0"));
+        QTest::keyClick(table, Qt::Key_Return);
+        QTest::keyClicks(table, QStringLiteral("100 2.0"));
+        QCOMPARE(dialog.Form().Current().Table().Text(), std::string("0 1.0\r\n100 2.0"));
+        const QImage diagonal = plot->pixmap().toImage();
+        // One pixel wide: the middle of the diagonal is black, its neighbours white.
+        QCOMPARE(diagonal.pixelColor(51, 55), QColor(Qt::black));
+        QCOMPARE(diagonal.pixelColor(51, 58), QColor(Qt::white));
+        QCOMPARE(diagonal.pixelColor(51, 52), QColor(Qt::white));
+    }
+
+    void marks_a_stock_concentration_outside_the_table_red()
+    {
+        Started s;
+        CSubstanceDatabaseDlg dialog(s.solvo.App(), DatabaseDialogMode::Browsing);
+        dialog.show();
+        SelectRow(Find<QListView>(dialog, "substances"), QStringLiteral("sulfuric acid"));
+        auto* stock = Find<QLineEdit>(dialog, "stockConcentration");
+        QVERIFY(stock->isEnabled());
+        QVERIFY(stock->palette().color(QPalette::Text) != QColor(255, 0, 0));
+        stock->setFocus();
+        stock->selectAll();
+        QTest::keyClicks(stock, QStringLiteral("120"));
+        QCOMPARE(stock->palette().color(QPalette::Text), QColor(255, 0, 0));
+    }
+
+    void saves_edited_unsolved_formulas_after_the_question()
+    {
+        Started s;
+        CSubstanceDatabaseDlg dialog(s.solvo.App(), DatabaseDialogMode::Browsing);
+        dialog.show();
+        SelectRow(Find<QListView>(dialog, "substances"), QStringLiteral("magnesium chloride"));
+        QPushButton* unsolved = ButtonNamed(dialog, QStringLiteral("unsolved formulas (5)"));
+        QVERIFY(unsolved != nullptr);
+
+        solvo::test::MessageBoxAnswers answers({QMessageBox::Yes});
+        QTimer editor;
+        connect(&editor, &QTimer::timeout, this, [] {
+            auto* open = qobject_cast<solvo::CUnsolvedFormulasDlg*>(QApplication::activeModalWidget());
+            if (!open)
+                return;
+            auto* formulas = open->findChild<QListWidget*>(QStringLiteral("formulas"));
+            formulas->setCurrentRow(0);
+            formulas->setFocus();
+            QTest::keyClick(formulas, Qt::Key_Delete);
+            open->accept();
+        });
+        editor.start(50);
+        unsolved->click();
+        QCOMPARE(answers.Texts(), QStringList{QStringLiteral("Modify database entry to save changes?")});
+        QCOMPARE(unsolved->text(), QStringLiteral("unsolved formulas (4)"));
+        QCOMPARE(s.solvo.App().Substances().FindByName("magnesium chloride")->Alternatives().size(), 4u);
+    }
+
+    void database_button_of_the_composition_view_chooses_a_substance()
+    {
+        Started s;
+        auto* view = s.solvo.MainFrame()->findChild<solvo::CSolvoView*>();
+        QVERIFY(view != nullptr);
+        QPushButton* button = ButtonNamed(*view, QStringLiteral("database"));
+        QVERIFY(button != nullptr && button->isEnabled());
+
+        QTimer chooser;
+        connect(&chooser, &QTimer::timeout, this, [] {
+            auto* open = qobject_cast<CSubstanceDatabaseDlg*>(QApplication::activeModalWidget());
+            if (!open)
+                return;
+            auto* list = open->findChild<QListView*>(QStringLiteral("substances"));
+            SelectRow(list, QStringLiteral("ethanol"));
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                               list->visualRect(list->currentIndex()).center());
+        });
+        chooser.start(50);
+        button->click();
+        const solvo::SolvoSubstance& component = s.solvo.Documents()->Documents().front()->Data().GetCurrentComponent();
+        QCOMPARE(component.Name(), std::string("ethanol"));
+        QCOMPARE(view->findChild<QLineEdit*>(QStringLiteral("formula"))->text(), QStringLiteral("C2H6O"));
+    }
+
+    /// With SOLVO_DIALOG_BENCH set, prints how long the dialog takes to open
+    /// on 100,000 substances and to list them again after each keystroke.
+    void prints_timings_with_many_substances()
+    {
+        if (qEnvironmentVariableIsEmpty("SOLVO_DIALOG_BENCH"))
+            QSKIP("timings are printed only with SOLVO_DIALOG_BENCH set");
+        Started s;
+        solvo::SolvoSubstanceDatabase& substances = s.solvo.App().Substances();
+        const solvo::SolvoSubstance model = substances.GetSubstance(0);
+        for (int i = 0; substances.GetSubstanceCount() < 100000; ++i) {
+            solvo::SolvoSubstance substance = model;
+            substance.SetName("substance " + std::to_string(i * 7919 % 100003));
+            substances.AddSubstance(substance);
+        }
+        QElapsedTimer timer;
+        timer.start();
+        CSubstanceDatabaseDlg dialog(s.solvo.App(), DatabaseDialogMode::Browsing);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        qInfo("open and show with %d substances: %lld ms", substances.GetSubstanceCount(),
+              static_cast<long long>(timer.elapsed()));
+
+        auto* filter = Find<QLineEdit>(dialog, "filter");
+        filter->setFocus();
+        filter->selectAll();
+        for (const char key : std::string("substance 12")) {
+            timer.restart();
+            QTest::keyClick(filter, key);
+            QCoreApplication::processEvents();
+            qInfo("keystroke '%c': %lld ms, %d listed", key, static_cast<long long>(timer.elapsed()),
+                  Find<QListView>(dialog, "substances")->model()->rowCount());
+        }
+    }
+};
+
+SOLVO_GUI_TEST_MAIN(SubstanceDatabaseTest)
+#include "tst_substancedatabase.moc"
