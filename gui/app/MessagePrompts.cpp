@@ -1,6 +1,7 @@
 #include "app/MessagePrompts.h"
 
 #include "app/TextConversion.h"
+#include "substances/CDatabasePasswordDlg.h"
 
 #include <QMessageBox>
 
@@ -60,9 +61,13 @@ PromptAnswer MessagePrompts::Ask(std::string_view text, PromptButtons buttons, P
     }
 }
 
-std::optional<std::string> MessagePrompts::RunPasswordDialog(PasswordDialogMode, std::string_view)
+std::optional<std::string> MessagePrompts::RunPasswordDialog(PasswordDialogMode mode,
+                                                             std::string_view digest)
 {
-    return std::nullopt;
+    CDatabasePasswordDlg dialog(mode, digest, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.ResultDigest();
 }
 
 } // namespace solvo

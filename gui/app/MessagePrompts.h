@@ -16,7 +16,7 @@ public:
 
     void ShowMessage(std::string_view text, PromptIcon icon) override;
     PromptAnswer Ask(std::string_view text, PromptButtons buttons, PromptIcon icon) override;
-    /// The password dialog is not part of the program yet: it answers Cancel.
+    /// The dialog "Database password", modal over parent.
     std::optional<std::string> RunPasswordDialog(PasswordDialogMode mode,
                                                  std::string_view digest) override;
 

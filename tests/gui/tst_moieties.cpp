@@ -1,0 +1,127 @@
+#include "GuiTestFixture.h"
+
+#include "formula/CMoietiesDlg.h"
+#include "formula/CStaticFormulaFrame.h"
+#include "formula/ElementTable.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace solvo;
+
+namespace {
+
+QPushButton* Button(const QDialog& dialog, const QString& text)
+{
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+
+} // namespace
+
+class MoietiesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        table_.LoadDefaults();
+        uses_.clear();
+    }
+
+    void lists_the_table_in_four_aligned_columns()
+    {
+        CMoietiesDlg dialog(table_, 4, [this] { return uses_; });
+        auto* list = dialog.findChild<QTreeWidget*>();
+        QCOMPARE(list->topLevelItemCount(), 103);
+        QCOMPARE(list->headerItem()->text(2), QStringLiteral("molar mass"));
+        for (int column = 0; column < 4; ++column)
+            QVERIFY(list->header()->sectionSize(column) >= CMoietiesDlg::kColumnWidths[column]);
+        QTreeWidgetItem* sodium = list->topLevelItem(10);
+        QCOMPARE(sodium->text(1), QStringLiteral("Na"));
+        QCOMPARE(sodium->textAlignment(0) & Qt::AlignHorizontal_Mask, int(Qt::AlignRight));
+        QCOMPARE(sodium->textAlignment(1) & Qt::AlignHorizontal_Mask, int(Qt::AlignLeft));
+        QCOMPARE(sodium->textAlignment(2) & Qt::AlignHorizontal_Mask, int(Qt::AlignRight));
+        const CStaticFormulaFrame* frame = dialog.findChild<CStaticFormulaFrame*>();
+        QVERIFY(!frame->Frame().ShowsCaption());
+        QVERIFY(!frame->Frame().DrawsEdge());
+        for (const char* text : {"Add", "Modify", "Delete"})
+            QVERIFY(!Button(dialog, QLatin1String(text))->isEnabled());
+
+        list->setCurrentItem(sodium);
+        QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("composition"))->text(),
+                 QStringLiteral("Na"));
+        QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("molarMass"))->text(),
+                 QStringLiteral("22.98976928"));
+        QCOMPARE(frame->Frame().Text(), std::string("Na"));
+    }
+
+    void adds_a_moiety_typed_with_its_composition()
+    {
+        CMoietiesDlg dialog(table_, 4, [this] { return uses_; });
+        dialog.show();
+        auto* list = dialog.findChild<QTreeWidget*>();
+        // Sorted by symbol, descending: the new row joins that order.
+        list->header()->sectionClicked(1);
+        list->header()->sectionClicked(1);
+        QCOMPARE(list->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+
+        QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("symbol")), QStringLiteral("Cit"));
+        QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("composition")),
+                         QStringLiteral("C_6H_5O_7"));
+        QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("molarMass"))->text(),
+                 QStringLiteral("189.0997"));
+        QCOMPARE(dialog.findChild<CStaticFormulaFrame*>()->Frame().Text(), std::string("C_6H_5O_7"));
+        QPushButton* add = Button(dialog, QStringLiteral("Add"));
+        QVERIFY(add->isEnabled());
+        QTest::mouseClick(add, Qt::LeftButton);
+
+        QCOMPARE(table_.Count(), 105);
+        QCOMPARE(table_.Entry(104).decimals, 4);
+        QCOMPARE(list->topLevelItemCount(), 104);
+        QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral("Zr"));
+        const auto found = list->findItems(QStringLiteral("Cit"), Qt::MatchExactly, 1);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found.front()->text(0), QStringLiteral("104"));
+        QCOMPARE(found.front()->text(2), QStringLiteral("189.0997"));
+        QVERIFY(!add->isEnabled());
+    }
+
+    void refuses_to_delete_a_moiety_in_use()
+    {
+        table_.AddEntry("Cit", "C_6H_5O_7", "", 189.0997, 4);
+        uses_.assign(106, 0);
+        uses_[104] = 2;
+        CMoietiesDlg dialog(table_, 4, [this] { return uses_; });
+        dialog.show();
+        auto* list = dialog.findChild<QTreeWidget*>();
+        list->setCurrentItem(list->topLevelItem(103));
+        QVERIFY(Button(dialog, QStringLiteral("Delete"))->isEnabled());
+
+        test::MessageBoxAnswers answers({QMessageBox::Ok});
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(answers.Texts(),
+                 QStringList{QStringLiteral("You can't remove moiety used in open documents or database.")});
+        QCOMPARE(table_.Count(), 105);
+
+        // Unused, the Delete key in the list removes it.
+        uses_[104] = 0;
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(table_.Count(), 104);
+        QCOMPARE(list->topLevelItemCount(), 103);
+        QVERIFY(!Button(dialog, QStringLiteral("Delete"))->isEnabled());
+    }
+
+private:
+    ElementTable table_;
+    std::vector<std::int32_t> uses_;
+};
+
+SOLVO_GUI_TEST_MAIN(MoietiesTest)
+#include "tst_moieties.moc"
