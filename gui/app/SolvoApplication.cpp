@@ -1,5 +1,6 @@
 #include "app/SolvoApplication.h"
 
+#include "app/CommandActions.h"
 #include "app/DatabaseCommands.h"
 #include "app/HelpCommands.h"
 #include "app/HelpWindow.h"
@@ -10,7 +11,9 @@
 #include "solution/DocumentManager.h"
 #include "solution/RecipePrintCommands.h"
 #include "solution/SolvoDocument.h"
+#include "substances/CSubstanceDatabaseDlg.h"
 
+#include <QAction>
 #include <QLabel>
 
 namespace solvo {
@@ -27,7 +30,11 @@ bool SolvoApplication::Start(const QString& fileToOpen)
     mainFrame_ = std::make_unique<CMainFrame>(app_, recentFiles_);
     documents_ = new DocumentManager(app_, *mainFrame_, recentFiles_, store_);
     documents_->SetCompositionViewFactory([this](SolvoDocument& document) {
-        return new CSolvoView(document, *documents_, mainFrame_->Commands());
+        auto* view = new CSolvoView(document, *documents_, mainFrame_->Commands());
+        view->chooseFromDatabase = [this, view](const SolvoSubstance& component) {
+            return CSubstanceDatabaseDlg::Choose(app_, component, view);
+        };
+        return view;
     });
     documents_->SetRecipeViewFactory([this](SolvoDocument& document) {
         return new CRecipeView(document, mainFrame_->Commands());
@@ -35,6 +42,10 @@ bool SolvoApplication::Start(const QString& fileToOpen)
     new RecipePrintCommands(*mainFrame_, store_);
     mainFrame_->closeGuard = [this] { return MayQuit(); };
     help_ = new HelpCommands(*mainFrame_);
+    QAction* database = mainFrame_->Commands().database;
+    QObject::connect(database, &QAction::triggered, mainFrame_.get(),
+                     [this] { CSubstanceDatabaseDlg::Browse(app_, mainFrame_.get()); });
+    database->setEnabled(true);
 
     app_.Data().EnsureExists();
     MessagePrompts prompts(mainFrame_.get());
