@@ -37,15 +37,6 @@ constexpr std::array<ConcentrationUnit, kConcentrationUnitCount> kUnits = {
     ConcentrationUnit::PercentWW, ConcentrationUnit::Ppm,        ConcentrationUnit::PercentWV,
     ConcentrationUnit::MoleFraction, ConcentrationUnit::Density};
 
-// Numbers are read as the program reads a typed field, decimal comma included.
-double NumberArgument(const std::string& argument)
-{
-    const ParsedNumber parsed = ParseNumber(CliOutput::ProgramText(argument));
-    if (!parsed.valid)
-        throw BadInput("\"" + argument + "\": Enter a number.");
-    return parsed.value;
-}
-
 DensityTableKind TableKindArgument(const std::string& argument)
 {
     if (argument == "w")
@@ -76,21 +67,7 @@ double MolarMassOf(const ConvertOptions& options, CliContext& context)
 {
     if (options.molarMass)
         return NumberArgument(*options.molarMass);
-    const ChemicalFormula formula(context.App().Elements(), CliOutput::ProgramText(*options.formula));
-    const double molarMass = formula.MolarMass();
-    if (formula.Failed())
-        throw BadInput("\"" + *options.formula +
-                       "\": has a symbol that is not in the element and moiety table.");
-    return molarMass;
-}
-
-const SolvoSubstance& SubstanceArgument(const std::string& name, CliContext& context)
-{
-    const SolvoSubstance* substance =
-        context.App().Substances().FindByName(CliOutput::ProgramText(name));
-    if (!substance)
-        throw BadInput("\"" + name + "\": no substance of this name in the program database.");
-    return *substance;
+    return FormulaMolarMassArgument(*options.formula, context);
 }
 
 nlohmann::ordered_json Describe(const ConcentrationSet& set)
@@ -129,6 +106,34 @@ std::string PlainText(const ConcentrationSet& set, std::int32_t displayDigits)
 }
 
 } // namespace
+
+// Numbers are read as the program reads a typed field, decimal comma included.
+double NumberArgument(const std::string& argument)
+{
+    const ParsedNumber parsed = ParseNumber(CliOutput::ProgramText(argument));
+    if (!parsed.valid)
+        throw BadInput("\"" + argument + "\": Enter a number.");
+    return parsed.value;
+}
+
+double FormulaMolarMassArgument(const std::string& argument, CliContext& context)
+{
+    const ChemicalFormula formula(context.App().Elements(), CliOutput::ProgramText(argument));
+    const double molarMass = formula.MolarMass();
+    if (formula.Failed())
+        throw BadInput("\"" + argument +
+                       "\": has a symbol that is not in the element and moiety table.");
+    return molarMass;
+}
+
+const SolvoSubstance& SubstanceArgument(const std::string& name, CliContext& context)
+{
+    const SolvoSubstance* substance =
+        context.App().Substances().FindByName(CliOutput::ProgramText(name));
+    if (!substance)
+        throw BadInput("\"" + name + "\": no substance of this name in the program database.");
+    return *substance;
+}
 
 ConcentrationUnit ConcentrationUnitArgument(std::string_view argument)
 {

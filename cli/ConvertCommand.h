@@ -4,11 +4,13 @@
 
 #include <CLI/CLI.hpp>
 
+#include <string>
 #include <string_view>
 
 namespace solvo {
 
 class CliContext;
+class SolvoSubstance;
 
 /// `convert [--json] (--substance NAME | --formula F | --mw X) [--table-file
 /// FILE --table-kind w|M|m] --from UNIT --value V`: sets a concentration on a
@@ -20,5 +22,17 @@ void AddConvertCommand(CLI::App& cli, CliContext& context);
 /// w, ppm, v, x, d) or its code 0 … 7. Throws BadInput naming the argument
 /// for anything else.
 ConcentrationUnit ConcentrationUnitArgument(std::string_view argument);
+
+/// A number as the program reads a typed field (a comma is a decimal
+/// point). Throws BadInput naming the argument when it is not one.
+double NumberArgument(const std::string& argument);
+
+/// The molar mass of a formula typed with markup. Throws BadInput when the
+/// formula has a symbol the element and moiety table lacks.
+double FormulaMolarMassArgument(const std::string& formula, CliContext& context);
+
+/// The program database's substance of exactly this name. Throws BadInput
+/// when there is none.
+const SolvoSubstance& SubstanceArgument(const std::string& name, CliContext& context);
 
 } // namespace solvo

@@ -3,6 +3,7 @@
 #include "ConvertCommand.h"
 #include "DbCommand.h"
 #include "FormulaCommand.h"
+#include "MixCommand.h"
 #include "RecipeCommand.h"
 #include "ShowCommand.h"
 #include "WriteCommand.h"
@@ -23,6 +24,7 @@ int main(int argc, char* argv[])
     solvo::CliContext context;
     solvo::AddFormulaCommand(cli, context);
     solvo::AddConvertCommand(cli, context);
+    solvo::AddMixCommand(cli, context);
     solvo::AddRecipeCommand(cli, context);
     solvo::AddShowCommand(cli, context);
     solvo::AddWriteCommand(cli, context);
