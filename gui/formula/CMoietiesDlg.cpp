@@ -92,7 +92,7 @@ void CMoietiesDlg::BuildWidgets(const ElementTable& table)
     }
     list_->setMinimumWidth(listWidth + list_->frameWidth() * 2 +
                            list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-    list_->setMinimumHeight(list_->fontMetrics().height() * 14);
+    list_->setMinimumHeight(list_->fontMetrics().height() * 18);
     list_->installEventFilter(this);
 
     symbol_->setObjectName(QStringLiteral("symbol"));
@@ -144,10 +144,13 @@ void CMoietiesDlg::Connect()
     connect(comment_, &QLineEdit::textEdited, this, [this](const QString& text) {
         FieldEdited(*comment_, text, form_.Comment(), &MoietiesForm::TypeComment);
     });
-    connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-        if (!item)
+    // The selection, not the current row: tabbing into the list makes a row
+    // current without selecting it, and must not replace what was typed.
+    connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const QList<QTreeWidgetItem*> selected = list_->selectedItems();
+        if (selected.isEmpty())
             return;
-        form_.SelectEntry(item->data(0, kEntryRole).toInt());
+        form_.SelectEntry(selected.front()->data(0, kEntryRole).toInt());
         Mirror();
     });
     connect(list_->header(), &QHeaderView::sectionClicked, this, [this](int column) {
