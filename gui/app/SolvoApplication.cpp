@@ -6,6 +6,8 @@
 #include "app/HelpWindow.h"
 #include "app/MessagePrompts.h"
 #include "app/StandardDataFolder.h"
+#include "calculators/CConcentrationCalculator.h"
+#include "calculators/CalculatorCommands.h"
 #include "solution/CSolvoView.h"
 #include "solution/CRecipeView.h"
 #include "solution/DocumentManager.h"
@@ -34,6 +36,10 @@ bool SolvoApplication::Start(const QString& fileToOpen)
         view->chooseFromDatabase = [this, view](const SolvoSubstance& component) {
             return CSubstanceDatabaseDlg::Choose(app_, component, view);
         };
+        view->runConcentrationCalculator = [this, view](SolvoSubstance& component, double millilitres) {
+            const auto result = CConcentrationCalculator::RunLocked(app_, component, millilitres, 0.0, view);
+            return CSolvoView::CalculatorResult{result.accepted, result.volume};
+        };
         return view;
     });
     documents_->SetRecipeViewFactory([this](SolvoDocument& document) {
@@ -42,6 +48,7 @@ bool SolvoApplication::Start(const QString& fileToOpen)
     new RecipePrintCommands(*mainFrame_, store_);
     mainFrame_->closeGuard = [this] { return MayQuit(); };
     help_ = new HelpCommands(*mainFrame_);
+    new CalculatorCommands(*mainFrame_, app_);
     QAction* database = mainFrame_->Commands().database;
     QObject::connect(database, &QAction::triggered, mainFrame_.get(),
                      [this] { CSubstanceDatabaseDlg::Browse(app_, mainFrame_.get()); });

@@ -1,0 +1,138 @@
+#include "GuiTestFixture.h"
+
+#include "app/SolvoApplication.h"
+#include "calculators/CConcentrationCalculator.h"
+#include "solution/CSolvoView.h"
+#include "solution/DocumentManager.h"
+#include "solution/SolvoDocument.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTimer>
+#include <QtTest>
+
+using solvo::CConcentrationCalculator;
+
+class CalculatorTest : public QObject {
+    Q_OBJECT
+
+private:
+    struct Started {
+        solvo::SolvoApplication solvo;
+
+        Started() { solvo.Start(); }
+        ~Started()
+        {
+            for (solvo::SolvoDocument* document : solvo.Documents()->Documents())
+                document->Data().SetModified(false);
+            solvo.Finish();
+        }
+    };
+
+    template <typename Widget>
+    static Widget* Find(const QWidget& dialog, const char* name)
+    {
+        return dialog.findChild<Widget*>(QString::fromLatin1(name));
+    }
+
+    static QLineEdit* Type(const QWidget& dialog, const char* field, const QString& text)
+    {
+        auto* edit = Find<QLineEdit>(dialog, field);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        return edit;
+    }
+
+private slots:
+    void initTestCase() { QSettings().setValue(QStringLiteral("Settings/ShowTipOfTheDay"), 0); }
+
+    void keeps_typed_text_while_recomputing()
+    {
+        Started s;
+        solvo::SolvoSubstance component;
+        CConcentrationCalculator dialog(s.solvo.App(), component, false);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Concentration calculator"));
+        QVERIFY(Find<QLabel>(dialog, "noTable")->isVisible());
+        QVERIFY(!Find<QLineEdit>(dialog, "volume")->isEnabled());
+        QVERIFY(!Find<QPushButton>(dialog, "next")->isEnabled());
+
+        Type(dialog, "molarMass", QStringLiteral("58.44"));
+        QVERIFY(Find<QLineEdit>(dialog, "volume")->isEnabled());
+        QVERIFY(!Find<QLineEdit>(dialog, "solutionMass")->isEnabled());
+        QCOMPARE(Find<QPushButton>(dialog, "toggle")->text(), QStringLiteral("<"));
+        Type(dialog, "volume", QStringLiteral("100"));
+
+        QLineEdit* molar = Type(dialog, "molar", QStringLiteral("1."));
+        QCOMPARE(molar->text(), QStringLiteral("1."));
+        QCOMPARE(molar->cursorPosition(), 2);
+        QCOMPARE(Find<QLineEdit>(dialog, "mass")->text(), QStringLiteral("5.844"));
+        QCOMPARE(Find<QLineEdit>(dialog, "amount")->text(), QStringLiteral("0.1"));
+        QCOMPARE(Find<QLineEdit>(dialog, "solutionMass")->text(), QStringLiteral("100"));
+        QCOMPARE(Find<QLineEdit>(dialog, "percentWW")->text(), QStringLiteral("5.844"));
+
+        // Leaving the field reformats it and recomputes nothing.
+        Find<QLineEdit>(dialog, "mass")->setFocus();
+        QCOMPARE(molar->text(), QStringLiteral("1"));
+        QCOMPARE(molar->cursorPosition(), 0);
+        QCOMPARE(Find<QLineEdit>(dialog, "mass")->text(), QStringLiteral("5.844"));
+
+        QLineEdit* mass = Type(dialog, "mass", QStringLiteral("11.688"));
+        QCOMPARE(mass->text(), QStringLiteral("11.688"));
+        QCOMPARE(molar->text(), QStringLiteral("2"));
+        QCOMPARE(Find<QLineEdit>(dialog, "amount")->text(), QStringLiteral("0.2"));
+
+        // A mass out of range: the message comes with the keystroke that
+        // takes it out of range.
+        solvo::test::MessageBoxAnswers answers({QMessageBox::Ok});
+        Type(dialog, "mass", QStringLiteral("2000000"));
+        QCOMPARE(answers.Texts(), QStringList{QStringLiteral("Enter a number between 0 and 1000000.")});
+        QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(mass));
+    }
+
+    void composition_view_runs_it_locked_with_the_final_volume()
+    {
+        Started s;
+        auto* view = s.solvo.MainFrame()->findChild<solvo::CSolvoView*>();
+        solvo::SolvoDocument* document = s.solvo.Documents()->Documents().front();
+        view->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(view->window()));
+        auto* formula = view->findChild<QLineEdit*>(QStringLiteral("formula"));
+        formula->setFocus();
+        QTest::keyClicks(formula, QStringLiteral("NaCl"));
+
+        bool checked = false;
+        QTimer::singleShot(0, this, [&checked] {
+            auto* dialog = qobject_cast<CConcentrationCalculator*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            QVERIFY(!Find<QLineEdit>(*dialog, "formula")->isEnabled());
+            QVERIFY(!Find<QLineEdit>(*dialog, "molarMass")->isEnabled());
+            QVERIFY(!Find<QPushButton>(*dialog, "database")->isVisible());
+            QVERIFY(!Find<QPushButton>(*dialog, "clearAll")->isEnabled());
+            QCOMPARE(Find<QLineEdit>(*dialog, "volume")->text(), QStringLiteral("0"));
+            Type(*dialog, "volume", QStringLiteral("250"));
+            Type(*dialog, "molar", QStringLiteral("0.1"));
+            QCOMPARE(Find<QLineEdit>(*dialog, "mass")->text(), QStringLiteral("1.4611"));
+            checked = true;
+            QTest::mouseClick(Find<QPushButton>(*dialog, "ok"), Qt::LeftButton);
+        });
+        for (QPushButton* button : view->findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("concentration"))
+                button->click();
+        }
+        QVERIFY(checked);
+        const solvo::SolvoSubstance& component = document->Data().GetCurrentComponent();
+        QCOMPARE(component.GetConcentration(solvo::ConcentrationUnit::Molar), 0.1);
+        QCOMPARE(document->Data().FinalVolume(), 0.25);
+        QCOMPARE(view->findChild<QLineEdit*>(QStringLiteral("concentration"))->text(), QStringLiteral("0.1"));
+    }
+};
+
+SOLVO_GUI_TEST_MAIN(CalculatorTest)
+#include "tst_calculator.moc"
