@@ -2,6 +2,7 @@
 
 #include "app/CommandActions.h"
 #include "app/DatabaseCommands.h"
+#include "app/DatabaseMenu.h"
 #include "app/HelpCommands.h"
 #include "app/HelpWindow.h"
 #include "app/MessagePrompts.h"
@@ -58,6 +59,7 @@ bool SolvoApplication::Start(const QString& fileToOpen)
     MessagePrompts prompts(mainFrame_.get());
     app_.LoadDatabaseFile(app_.DatabaseFilePath(), prompts);
     app_.ReadUnitLabels();
+    new DatabaseMenu(app_, *mainFrame_, *documents_);
 
     if (fileToOpen.isEmpty())
         documents_->NewDocument();
