@@ -1,0 +1,167 @@
+// The windowed program's own speed: start-up until the main window is first
+// painted, and one keystroke in the concentration field of a 20-component
+// solution until the recipe window has repainted. Runs on the offscreen
+// platform with settings and data folders of its own.
+#include "app/CSolvoApp.h"
+#include "app/DatabasePrompts.h"
+#include "app/MemorySettingsStore.h"
+#include "app/SolvoApplication.h"
+#include "solution/CRecipeView.h"
+#include "solution/CSolvoView.h"
+#include "solution/DocumentManager.h"
+#include "solution/SolvoDocument.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+
+namespace {
+
+class NoPrompts final : public solvo::DatabasePrompts {
+public:
+    void ShowMessage(std::string_view, solvo::PromptIcon) override {}
+    solvo::PromptAnswer Ask(std::string_view, solvo::PromptButtons, solvo::PromptIcon) override
+    {
+        return solvo::PromptAnswer::No;
+    }
+    std::optional<std::string> RunPasswordDialog(solvo::PasswordDialogMode,
+                                                 std::string_view) override
+    {
+        return std::nullopt;
+    }
+};
+
+// Notes when a widget has painted itself.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget* widget) { widget->installEventFilter(this); }
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void WaitForPaint(const PaintWatch& watch)
+{
+    while (!watch.painted)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+void StartUpToFirstPaint(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        solvo::SolvoApplication solvo;
+        solvo.Start();
+        PaintWatch watch(solvo.MainFrame());
+        WaitForPaint(watch);
+        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) * 1e-9);
+        solvo.Finish();
+    }
+}
+BENCHMARK(StartUpToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// A solution of twenty salts with concentrations and a final volume.
+QString WriteTwentyComponents(const QString& folder, const solvo::ElementTable& elements)
+{
+    const char* formulas[] = {"NaCl", "KCl", "MgCl_2&6H_2O", "CaCl_2&2H_2O", "Na_2HPO_4",
+                              "KH_2PO_4", "NaHCO_3", "C_6H_12O_6", "Na_2SO_4", "MgSO_4&7H_2O"};
+    solvo::CSolvoDoc document;
+    for (int i = 0; i < 20; ++i) {
+        solvo::SolvoSubstance component;
+        component.SetName("salt " + std::to_string(i + 1));
+        component.SetFormula(formulas[i % 10]);
+        component.UpdateMolarMass(elements);
+        component.SetConcentration(0.001 * (i + 1), solvo::ConcentrationUnit::Molar);
+        if (i == 0)
+            document.ReplaceComponent(0, component);
+        else
+            document.AddComponent(component);
+    }
+    document.SetFinalVolume(1.0);
+    const QString path = folder + QStringLiteral("/twenty.sln");
+    document.WriteFile(QFile::encodeName(path).toStdString(), elements);
+    return path;
+}
+
+void KeystrokeWithRecipeRepaint(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    solvo::SolvoApplication solvo;
+    solvo.Start(WriteTwentyComponents(folder.path(), solvo.App().Elements()));
+    solvo::SolvoDocument* document = solvo.Documents()->Documents().front();
+    solvo.Documents()->ShowRecipeWindow(*document);
+    solvo.Documents()->ShowCompositionWindow(*document);
+    auto* view = solvo.MainFrame()->findChild<solvo::CSolvoView*>();
+    auto* field = view->findChild<QLineEdit*>(QStringLiteral("concentration"));
+    // The page is painted on the recipe view's viewport.
+    QWidget* recipe = solvo.MainFrame()->findChild<solvo::CRecipeView*>()->viewport();
+    field->setFocus();
+    field->selectAll();
+    QCoreApplication::processEvents();
+
+    int key = 0;
+    for (auto _ : state) {
+        PaintWatch watch(recipe);
+        QElapsedTimer timer;
+        timer.start();
+        // Alternate typing a digit and taking it back, so the value stays sane.
+        const bool erase = key++ % 2 == 1;
+        QKeyEvent press(QEvent::KeyPress, erase ? Qt::Key_Backspace : Qt::Key_5, Qt::NoModifier,
+                        erase ? QString() : QStringLiteral("5"));
+        QCoreApplication::sendEvent(field, &press);
+        WaitForPaint(watch);
+        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) * 1e-9);
+    }
+    document->Data().SetModified(false);
+    solvo.Finish();
+}
+BENCHMARK(KeystrokeWithRecipeRepaint)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(200);
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QTemporaryDir home;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.filePath(QStringLiteral("runtime"))));
+
+    QElapsedTimer processStart;
+    processStart.start();
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Flaskware"));
+    QApplication::setApplicationName(QStringLiteral("Solvo"));
+    std::printf("QApplication created in %.1f ms\n",
+                static_cast<double>(processStart.nsecsElapsed()) * 1e-6);
+
+    // As after a first run: the database in its place, no tip of the day.
+    QSettings().setValue(QStringLiteral("Settings/ShowTipOfTheDay"), 0);
+    const QString dataFolder = home.filePath(QStringLiteral("data/Flaskware/Solvo"));
+    QDir().mkpath(dataFolder);
+    solvo::MemorySettingsStore store;
+    solvo::CSolvoApp app(store, solvo::DataFolder(QFile::encodeName(dataFolder).toStdString()));
+    app.InstallDefaults();
+    NoPrompts prompts;
+    app.SaveDatabaseFile(app.DatabaseFilePath(), false, prompts);
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
