@@ -116,7 +116,6 @@ CalculatorWidgets::CalculatorWidgets(QWidget& dialog, const ElementTable& elemen
     noTable->setSizePolicy(keepPlace);
     grid->addWidget(noTable, 7, 6);
     grid->setColumnMinimumWidth(7, Mode(CalculatorMode::BeSmart)->sizeHint().width());
-    grid->setColumnStretch(3, 1);
 
     clearAll = new QPushButton(QObject::tr("Clear all"));
     clearAll->setToolTip(QObject::tr("Start again with no substance"));
@@ -142,6 +141,8 @@ CalculatorWidgets::CalculatorWidgets(QWidget& dialog, const ElementTable& elemen
     layout->addSpacing(dialog.fontMetrics().height() / 2);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // The frame takes the placeholder's place once the placeholder has one.
+    formulaFrame->AttachToPlaceholder(placeholder_);
 
     QWidget* previous = database;
     for (QWidget* widget :
@@ -188,7 +189,7 @@ QGridLayout* CalculatorWidgets::BuildSubstance(QWidget& dialog, const ElementTab
     grid->setColumnStretch(2, 1);
 
     formulaFrame = new CStaticFormulaFrame(elements, &dialog);
-    formulaFrame->AttachToPlaceholder(placeholder);
+    placeholder_ = placeholder;
     return grid;
 }
 

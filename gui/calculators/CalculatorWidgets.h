@@ -8,6 +8,7 @@
 
 class QComboBox;
 class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -54,6 +55,7 @@ private:
 
     std::array<QLineEdit*, kCalculatorFieldCount> fields_{};
     std::array<QRadioButton*, 4> modes_{};
+    QGroupBox* placeholder_ = nullptr;
     int charWidth_ = 0;
 };
 

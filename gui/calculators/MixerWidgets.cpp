@@ -81,7 +81,6 @@ MixerWidgets::MixerWidgets(QWidget& dialog, const ElementTable& elements,
     substance->addWidget(placeholder, 3, 1, 1, 3);
     substance->setColumnStretch(3, 1);
     formulaFrame = new CStaticFormulaFrame(elements, &dialog);
-    formulaFrame->AttachToPlaceholder(placeholder);
 
     constantConcentrations = new QCheckBox(QObject::tr("constant concentrations"));
     constantConcentrations->setObjectName(QStringLiteral("constantConcentrations"));
@@ -110,6 +109,8 @@ MixerWidgets::MixerWidgets(QWidget& dialog, const ElementTable& elements,
     layout->addWidget(constantConcentrations);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // The frame takes the placeholder's place once the placeholder has one.
+    formulaFrame->AttachToPlaceholder(placeholder);
     for (QPushButton* button : {database, clearAll, clear})
         button->setAutoDefault(false);
 
