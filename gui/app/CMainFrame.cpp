@@ -1,6 +1,8 @@
 #include "app/CMainFrame.h"
 
+#include "app/CAboutDlg.h"
 #include "app/CFlaskwareApp.h"
+#include "app/CTipofTheDay.h"
 #include "app/CommandActions.h"
 #include "app/KeyboardIndicators.h"
 #include "app/RecentFileList.h"
@@ -79,6 +81,9 @@ CMainFrame::CMainFrame(CFlaskwareApp& app, RecentFileList& recentFiles, QWidget*
         const auto size = WindowSizeRule::Cycle({frameGeometry().width(), frameGeometry().height()});
         ResizeOuter(size.width, size.height);
     });
+    connect(c.tipOfTheDay, &QAction::triggered, this,
+            [this] { CTipofTheDay(app_.Settings(), this).exec(); });
+    connect(c.about, &QAction::triggered, this, [this] { CAboutDlg(this).exec(); });
     for (QAction* action : c.recentFiles) {
         connect(action, &QAction::triggered, this,
                 [this, action] { emit recentFileChosen(action->data().toString()); });
@@ -95,8 +100,7 @@ CMainFrame::CMainFrame(CFlaskwareApp& app, RecentFileList& recentFiles, QWidget*
                             c.saveDatabase, c.databasePath, c.databasePassword,
                             c.concentrationCalculator, c.mixingCalculator, c.database,
                             c.moietiesEditor, c.solution, c.recipe, c.helpTopics, c.tutorial,
-                            c.tipOfTheDay, c.about, c.contextHelp, c.helpMode, c.formulaSort,
-                            c.copy, c.cut, c.paste})
+                            c.contextHelp, c.helpMode, c.formulaSort, c.copy, c.cut, c.paste})
         action->setEnabled(false);
 
     RefreshRecentFiles();
