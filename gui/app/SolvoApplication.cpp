@@ -1,5 +1,6 @@
 #include "app/SolvoApplication.h"
 
+#include "app/CTipofTheDay.h"
 #include "app/CommandActions.h"
 #include "app/DatabaseCommands.h"
 #include "app/DatabaseMenu.h"
@@ -70,6 +71,8 @@ bool SolvoApplication::Start(const QString& fileToOpen)
     if (app_.Settings().FirstRun() != 0) {
         app_.Settings().SetFirstRun(0);
         help_->ShowTopic(QString::fromLatin1(HelpWindow::kFirstRunTutorial));
+    } else if (app_.Settings().ShowTipOfTheDay() != 0) {
+        CTipofTheDay(app_.Settings(), mainFrame_.get()).exec();
     }
     return true;
 }

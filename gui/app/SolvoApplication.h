@@ -25,9 +25,10 @@ public:
     /// Start-up, in order: settings, recent files, main window, program
     /// database (the built-in one after a message when it cannot be
     /// loaded), unit labels, then the solution file named on the command
-    /// line or a new solution, the main window shown, and on the first run
-    /// after installation the tutorial. False when the
-    /// named file cannot be opened: the program then ends.
+    /// line or a new solution, the main window shown, and then on the first
+    /// run after installation the tutorial, otherwise the tip of the day
+    /// unless the user turned it off. False when the named file cannot be
+    /// opened: the program then ends.
     bool Start(const QString& fileToOpen = {});
     /// The end of the program: the last values go back to the settings store.
     void Finish();
