@@ -10,15 +10,14 @@
 #include "app/StandardDataFolder.h"
 #include "calculators/CConcentrationCalculator.h"
 #include "calculators/CalculatorCommands.h"
-#include "solution/CSolvoView.h"
 #include "solution/CRecipeView.h"
+#include "solution/CSolvoView.h"
 #include "solution/DocumentManager.h"
 #include "solution/RecipePrintCommands.h"
 #include "solution/SolvoDocument.h"
 #include "substances/CSubstanceDatabaseDlg.h"
 
 #include <QAction>
-#include <QLabel>
 
 namespace solvo {
 

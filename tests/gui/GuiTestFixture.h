@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QObject>
+#include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -54,6 +55,9 @@ private:
         QApplication application(argc, argv);                                                    \
         QApplication::setOrganizationName(QStringLiteral("Flaskware"));                          \
         QApplication::setApplicationName(QStringLiteral("Solvo"));                               \
+        /* The tip of the day is its own test's business: elsewhere start-up */                 \
+        /* goes straight to the solution. */                                                      \
+        QSettings().setValue(QStringLiteral("Settings/ShowTipOfTheDay"), 0);                     \
         fixture.WatchForModalDialogs();                                                          \
         TestClass test;                                                                          \
         return QTest::qExec(&test, argc, argv);                                                  \

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 namespace solvo {
 namespace {
@@ -199,7 +200,7 @@ TEST_F(CSolvoDocTest, ComponentListOperations)
 
 TEST_F(CSolvoDocTest, FilesAreSavedWholeOrNotAtAll)
 {
-    const auto folder = std::filesystem::temp_directory_path() / "solvo_doc_test";
+    const auto folder = std::filesystem::temp_directory_path() / ("solvo_doc_test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     const auto path = folder / "two.sln";
     CSolvoDoc doc = TwoComponents();

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <limits>
 #include <string>
+#include <unistd.h>
 
 namespace solvo {
 namespace {
@@ -184,7 +185,7 @@ TEST(ArchiveTest, WrongDirectionIsAnError)
 // Strings and numbers straddling the 4096-byte blocks of the file buffering.
 TEST(ArchiveTest, FileRoundTripAcrossBufferBlocks)
 {
-    const auto path = std::filesystem::temp_directory_path() / "solvo_archive_test.bin";
+    const auto path = std::filesystem::temp_directory_path() / ("solvo_archive_test-" + std::to_string(::getpid()) + ".bin");
     const std::string big(9000, 'q');
     auto write = [&](Archive& ar) {
         for (std::int32_t i = 0; i < 1500; ++i)
@@ -215,7 +216,7 @@ TEST(ArchiveTest, FileRoundTripAcrossBufferBlocks)
 
 TEST(ArchiveTest, FailedWriteLeavesTheOldFile)
 {
-    const auto path = std::filesystem::temp_directory_path() / "solvo_archive_keep.bin";
+    const auto path = std::filesystem::temp_directory_path() / ("solvo_archive_keep-" + std::to_string(::getpid()) + ".bin");
     ASSERT_TRUE(WriteArchiveFile(path, [](Archive& ar) { ar.WriteUInt32(42); }));
     EXPECT_FALSE(WriteArchiveFile(path, [](Archive& ar) {
         ar.WriteUInt32(1);

@@ -13,6 +13,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 namespace solvo {
 namespace {
@@ -68,7 +69,7 @@ void WriteBytes(const std::filesystem::path& path, const std::string& bytes)
 class DatabaseFlowsTest : public ::testing::Test {
 protected:
     DatabaseFlowsTest()
-        : folder(std::filesystem::temp_directory_path() / "solvo_database_flows"),
+        : folder(std::filesystem::temp_directory_path() / ("solvo_database_flows-" + std::to_string(::getpid()))),
           app(store, DataFolder(folder))
     {
         std::filesystem::remove_all(folder);
