@@ -42,13 +42,13 @@ QtFormulaCanvas::QtFormulaCanvas(QPainter& painter, bool yAxisUp, const QPalette
 {
 }
 
-QFont QtFormulaCanvas::ToQFont(const FontSpec& spec)
+QFont QtFormulaCanvas::ToQFont(const FontSpec& wanted)
 {
-    QFont font(QString::fromStdString(spec.face));
+    QFont font(QString::fromStdString(wanted.face));
     font.setStyleHint(QFont::SansSerif);
-    font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 1, 1000)));
-    const qreal size = spec.height < 0 ? std::abs(static_cast<qreal>(spec.height))
-                                       : spec.height / CellHeightPerPixel(font);
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(wanted.weight, 1, 1000)));
+    const qreal size = wanted.height < 0 ? std::abs(static_cast<qreal>(wanted.height))
+                                       : wanted.height / CellHeightPerPixel(font);
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(std::min<qreal>(size, 1 << 20)))));
     return font;
 }

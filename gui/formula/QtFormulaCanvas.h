@@ -24,10 +24,10 @@ public:
     /// point. The palette gives the shades of the etched edge.
     explicit QtFormulaCanvas(QPainter& painter, bool yAxisUp = false, const QPalette& palette = QPalette());
 
-    /// The font that spec asks for: a positive height is the cell height
+    /// The font that wanted asks for: a positive height is the cell height
     /// (ascent plus descent), a negative one the pixel (em) size, both in
     /// the painter's units; never smaller than one unit.
-    static QFont ToQFont(const FontSpec& spec);
+    static QFont ToQFont(const FontSpec& wanted);
 
     void SaveState() override;
     void RestoreState() override;
