@@ -24,7 +24,7 @@ public:
     /// point. The palette gives the shades of the etched edge.
     explicit QtFormulaCanvas(QPainter& painter, bool yAxisUp = false, const QPalette& palette = QPalette());
 
-    /// The font that wanted asks for: a positive height is the cell height
+    /// The font described by wanted: a positive height is the cell height
     /// (ascent plus descent), a negative one the pixel (em) size, both in
     /// the painter's units; never smaller than one unit.
     static QFont ToQFont(const FontSpec& wanted);
