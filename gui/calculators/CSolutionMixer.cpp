@@ -1,5 +1,6 @@
 #include "calculators/CSolutionMixer.h"
 
+#include "app/FieldMirror.h"
 #include "app/CSolvoApp.h"
 #include "app/MessagePrompts.h"
 #include "app/ProgramTextInput.h"
@@ -103,19 +104,7 @@ void CSolutionMixer::Mirror()
 
 void CSolutionMixer::MirrorField(MixerField field)
 {
-    QLineEdit* edit = widgets_.Field(field);
-    const QString text = ToQString(form_.Text(field));
-    // The field being typed holds this text already and is left alone,
-    // caret and selection included.
-    if (edit->text() != text) {
-        edit->setText(text);
-        edit->setCursorPosition(0);
-    }
-    edit->setEnabled(form_.Enabled(field));
-    QPalette palette = QApplication::palette(edit);
-    if (form_.Red(field))
-        palette.setColor(QPalette::Text, QColor(255, 0, 0));
-    edit->setPalette(palette);
+    MirrorLineEdit(*widgets_.Field(field), form_.Text(field), form_.Enabled(field), form_.Red(field));
 }
 
 void CSolutionMixer::RunConcentrationCalculator(std::size_t row)

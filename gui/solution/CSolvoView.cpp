@@ -1,5 +1,6 @@
 #include "solution/CSolvoView.h"
 
+#include "app/FieldMirror.h"
 #include "app/CSolvoApp.h"
 #include "app/CommandActions.h"
 #include "app/MessagePrompts.h"
@@ -160,19 +161,7 @@ void CSolvoView::Mirror()
 
 void CSolvoView::MirrorField(CompositionField field)
 {
-    QLineEdit* edit = widgets_.Field(field);
-    const QString text = ToQString(form_.Text(field));
-    // The field being typed into holds this text already and is left alone,
-    // caret and selection included.
-    if (edit->text() != text) {
-        edit->setText(text);
-        edit->setCursorPosition(0);
-    }
-    edit->setEnabled(form_.Enabled(field));
-    QPalette palette = QApplication::palette(edit);
-    if (form_.Red(field))
-        palette.setColor(QPalette::Text, QColor(255, 0, 0));
-    edit->setPalette(palette);
+    MirrorLineEdit(*widgets_.Field(field), form_.Text(field), form_.Enabled(field), form_.Red(field));
 }
 
 void CSolvoView::MirrorList(CompositionList list)
