@@ -96,7 +96,7 @@ QSize CStaticFormulaFrame::minimumSizeHint() const
 void CStaticFormulaFrame::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    QtFormulaCanvas canvas(painter, false, palette());
+    QtFormulaCanvas canvas(painter, textCache_, false, palette());
     frame_.Paint(canvas, width(), height(), ToColour(palette().color(QPalette::Window)), CaptionFont());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formula/CanvasTextCache.h"
 #include "formula/FormulaFrame.h"
 
 #include <QWidget>
@@ -47,6 +48,7 @@ private:
     void Refresh();
 
     FormulaFrame frame_;
+    CanvasTextCache textCache_;
 };
 
 } // namespace solvo

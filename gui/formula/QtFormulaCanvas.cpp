@@ -1,8 +1,6 @@
 #include "formula/QtFormulaCanvas.h"
 
-#include "app/TextConversion.h"
-#include "app/Windows1252.h"
-
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <qdrawutil.h>
@@ -37,8 +35,9 @@ qreal CellHeightPerPixel(const QFont& font)
 
 } // namespace
 
-QtFormulaCanvas::QtFormulaCanvas(QPainter& painter, bool yAxisUp, const QPalette& palette)
-    : painter_(painter), yAxisUp_(yAxisUp), palette_(palette)
+QtFormulaCanvas::QtFormulaCanvas(QPainter& painter, CanvasTextCache& cache, bool yAxisUp,
+                                 const QPalette& palette)
+    : painter_(painter), cache_(cache), yAxisUp_(yAxisUp), palette_(palette)
 {
 }
 
@@ -56,21 +55,21 @@ QFont QtFormulaCanvas::ToQFont(const FontSpec& wanted)
 void QtFormulaCanvas::SaveState()
 {
     painter_.save();
-    savedAligns_.push_back(align_);
+    savedStates_.push_back(state_);
 }
 
 void QtFormulaCanvas::RestoreState()
 {
-    if (savedAligns_.empty())
+    if (savedStates_.empty())
         return;
     painter_.restore();
-    align_ = savedAligns_.back();
-    savedAligns_.pop_back();
+    state_ = std::move(savedStates_.back());
+    savedStates_.pop_back();
 }
 
 void QtFormulaCanvas::SetTextAlign(TextAlign align)
 {
-    align_ = align;
+    state_.align = align;
 }
 
 void QtFormulaCanvas::SetBackgroundMode(BackgroundMode mode)
@@ -85,12 +84,17 @@ void QtFormulaCanvas::SetBackgroundColour(Colour colour)
 
 void QtFormulaCanvas::SelectFont(const FontSpec& font)
 {
-    // A formula switches between its two fonts at nearly every character.
-    auto known = std::find_if(fonts_.begin(), fonts_.end(),
-                              [&](const auto& entry) { return entry.first == font; });
-    if (known == fonts_.end())
-        known = fonts_.insert(fonts_.end(), {font, ToQFont(font)});
-    painter_.setFont(known->second);
+    state_.font = cache_.Select(font, painter_.device());
+    painter_.setFont(state_.font->Get());
+}
+
+CanvasTextCache::Font& QtFormulaCanvas::CurrentFont()
+{
+    if (!state_.font) {
+        const QFontInfo own(painter_.font());
+        SelectFont({own.family().toStdString(), -own.pixelSize(), painter_.font().weight()});
+    }
+    return *state_.font;
 }
 
 void QtFormulaCanvas::SetTextColour(Colour colour)
@@ -100,33 +104,36 @@ void QtFormulaCanvas::SetTextColour(Colour colour)
 
 void QtFormulaCanvas::MeasureAdvances(std::string_view text, std::span<std::int32_t> widths)
 {
-    const QFontMetricsF metrics(painter_.font(), painter_.device());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto codePoint = Windows1252::CodePoint(static_cast<unsigned char>(text[i]));
-        widths[i] = static_cast<std::int32_t>(std::lround(metrics.horizontalAdvance(QChar(static_cast<char16_t>(codePoint)))));
-    }
+    CanvasTextCache::Font& font = CurrentFont();
+    for (std::size_t i = 0; i < text.size(); ++i)
+        widths[i] = font.Advance(static_cast<unsigned char>(text[i]));
 }
 
 void QtFormulaCanvas::DrawText(std::int32_t x, std::int32_t y, std::string_view text)
 {
-    const QString shown = ToQString(text);
-    const QFontMetricsF metrics(painter_.font(), painter_.device());
+    CanvasTextCache::Font& font = CurrentFont();
+    const CanvasTextCache::Run& run = font.Shaped(text);
     qreal left = x;
-    if (align_ == TextAlign::Right)
-        left -= metrics.horizontalAdvance(shown);
-    else if (align_ == TextAlign::Centre)
-        left -= metrics.horizontalAdvance(shown) / 2;
+    if (state_.align == TextAlign::Right)
+        left -= run.advance;
+    else if (state_.align == TextAlign::Centre)
+        left -= run.advance / 2;
 
-    if (!yAxisUp_) {
-        painter_.drawText(QPointF(left, y + metrics.ascent()), shown);
-        return;
-    }
-    // Flipping y back at the text's corner keeps the glyphs upright.
-    painter_.save();
+    const QTransform outside = painter_.transform();
     painter_.translate(left, y);
-    painter_.scale(1, -1);
-    painter_.drawText(QPointF(0, metrics.ascent()), shown);
-    painter_.restore();
+    // Flipping y back at the text's corner keeps the glyphs upright.
+    if (yAxisUp_)
+        painter_.scale(1, -1);
+    // Static text in opaque mode loses the painter's translation, so the
+    // background goes behind it first and the text is drawn transparent.
+    const Qt::BGMode mode = painter_.backgroundMode();
+    if (mode == Qt::OpaqueMode) {
+        painter_.fillRect(QRectF(0, 0, run.advance, font.Height()), painter_.background());
+        painter_.setBackgroundMode(Qt::TransparentMode);
+    }
+    painter_.drawStaticText(QPointF(0, 0), run.text);
+    painter_.setBackgroundMode(mode);
+    painter_.setTransform(outside);
 }
 
 void QtFormulaCanvas::FillRect(const CanvasRect& rect, Colour colour)

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "formula/CanvasTextCache.h"
 #include "formula/FormulaCanvas.h"
 
 #include <QFont>
 #include <QPalette>
 
-#include <utility>
+#include <memory>
 #include <vector>
 
 class QPainter;
@@ -21,8 +22,11 @@ class QtFormulaCanvas final : public FormulaCanvas {
 public:
     /// With yAxisUp the painter's transform must make y grow upwards (a page
     /// in metric units); text is still drawn upright, hanging below its
-    /// point. The palette gives the shades of the etched edge.
-    explicit QtFormulaCanvas(QPainter& painter, bool yAxisUp = false, const QPalette& palette = QPalette());
+    /// point. Fonts and shaped text come from cache, which outlives the
+    /// canvas so that the next paint finds them ready. The palette gives the
+    /// shades of the etched edge.
+    QtFormulaCanvas(QPainter& painter, CanvasTextCache& cache, bool yAxisUp = false,
+                    const QPalette& palette = QPalette());
 
     /// The font described by wanted: a positive height is the cell height
     /// (ascent plus descent), a negative one the pixel (em) size, both in
@@ -43,13 +47,21 @@ public:
     void DrawEtchedEdge(const CanvasRect& rect) override;
 
 private:
+    // What QPainter::save() does not keep.
+    struct State {
+        TextAlign align = TextAlign::Left;
+        std::shared_ptr<CanvasTextCache::Font> font;
+    };
+
+    /// The selected font; before any is selected, the painter's own.
+    CanvasTextCache::Font& CurrentFont();
+
     QPainter& painter_;
+    CanvasTextCache& cache_;
     bool yAxisUp_;
     QPalette palette_;
-    // What QPainter::save() does not keep.
-    TextAlign align_ = TextAlign::Left;
-    std::vector<TextAlign> savedAligns_;
-    std::vector<std::pair<FontSpec, QFont>> fonts_;
+    State state_;
+    std::vector<State> savedStates_;
 };
 
 } // namespace solvo

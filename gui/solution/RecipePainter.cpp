@@ -63,7 +63,7 @@ void RecipePainter::Paint(QPainter& painter, qreal scale, bool printing) const
         painter.setClipRect(QRectF(0, 0, RecipePage::kWidth * scale, RecipePage::kHeight * scale),
                             Qt::IntersectClip);
     painter.scale(scale, -scale);
-    QtFormulaCanvas canvas(painter, true);
+    QtFormulaCanvas canvas(painter, textCache_, true);
     RecipePage::Draw(canvas, Lines(printing), document_.App().Elements());
     painter.restore();
 }

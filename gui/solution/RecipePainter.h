@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formula/CanvasTextCache.h"
 #include "solution/RecipeLine.h"
 #include "solution/RecipeTemplate.h"
 
@@ -46,6 +47,8 @@ public:
 private:
     SolvoDocument& document_;
     RecipeTemplate template_;
+    // Only speeds up the next paint; drawing stays a const operation.
+    mutable CanvasTextCache textCache_;
 };
 
 } // namespace solvo

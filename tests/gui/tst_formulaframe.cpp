@@ -187,6 +187,28 @@ private slots:
         QVERIFY(formula.bottom() < image.height() - qRound(2 * ratio));
     }
 
+    // Fonts and shaped text are kept between paints: what a frame shows after
+    // its formula, font and size changed must be what a new frame shows.
+    void a_repainted_frame_looks_as_a_new_one()
+    {
+        solvo::CStaticFormulaFrame reused(table_);
+        reused.SetFormulaText("Na_3PO_4&12H_2O", true);
+        reused.resize(260, reused.minimumSizeHint().height());
+        (void)reused.grab();
+
+        QFont larger = reused.font();
+        larger.setPointSizeF(larger.pointSizeF() * 1.5);
+        const auto change = [&](solvo::CStaticFormulaFrame& frame) {
+            frame.setFont(larger);
+            frame.SetFormulaText("K_2HPO_4&3H_2O", true);
+            frame.resize(200, frame.minimumSizeHint().height());
+        };
+        change(reused);
+        solvo::CStaticFormulaFrame fresh(table_);
+        change(fresh);
+        QCOMPARE(reused.grab().toImage(), fresh.grab().toImage());
+    }
+
     void any_text_paints_without_a_caption_when_it_gives_no_mass()
     {
         std::string highBytes;
@@ -217,7 +239,8 @@ private slots:
             QPainter painter(&image);
             if (yAxisUp)
                 painter.scale(1, -1);
-            solvo::QtFormulaCanvas canvas(painter, yAxisUp);
+            solvo::CanvasTextCache cache;
+            solvo::QtFormulaCanvas canvas(painter, cache, yAxisUp);
             formula.DrawFormula(canvas, large, small, 10, yAxisUp ? -10 : 10, solvo::TextAlign::Left, 0, 0);
             painter.end();
             return InkBounds(image, image.rect());
