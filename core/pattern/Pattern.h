@@ -5,8 +5,11 @@
 
 #include <bitset>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace solvo {
 
@@ -42,16 +45,47 @@ public:
 
     /// Whether the pattern matches some part of text, the empty part at
     /// either end included (so the empty pattern matches every text).
-    /// Always false for a pattern that could not be compiled.
+    /// Always false for a pattern that could not be compiled. To search many
+    /// texts, a PatternSearcher saves setting up each search.
     bool Search(std::string_view text) const;
 
 private:
+    friend class PatternSearcher;
+
     Pattern() = default;
 
     PatternProgram program_;
     std::optional<PatternError> error_;
     std::bitset<256> firstBytes_;
     bool matchesEmpty_ = false;
+    // A pattern that stands for one fixed run of bytes is searched for as
+    // such, much faster than by following the automaton.
+    std::optional<std::string> literal_;
+};
+
+/// Searches texts for one pattern, keeping the working memory of a search
+/// from one text to the next. The pattern must outlive the searcher.
+class PatternSearcher {
+public:
+    explicit PatternSearcher(const Pattern& pattern) : pattern_(pattern) {}
+
+    /// As Pattern::Search.
+    bool Search(std::string_view text);
+
+private:
+    friend class Pattern;
+
+    // The bytes with which a match can begin; whether the empty text matches.
+    std::bitset<256> FirstBytes(bool& matchesEmpty);
+    bool Simulate(std::string_view text);
+    bool Enter(std::uint32_t index, std::vector<std::uint32_t>& list);
+
+    const Pattern& pattern_;
+    std::vector<std::uint64_t> seen_;
+    std::uint64_t generation_ = 1;
+    std::vector<std::uint32_t> current_;
+    std::vector<std::uint32_t> next_;
+    std::vector<std::uint32_t> pending_;
 };
 
 } // namespace solvo

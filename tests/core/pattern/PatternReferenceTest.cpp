@@ -237,10 +237,14 @@ TEST(PatternReferenceTest, SearchesLikeAPlainMatcherOnRandomPatterns)
         const NodePtr tree = generator.Make(4);
         const Pattern pattern = Pattern::Compile(tree->text);
         ASSERT_FALSE(pattern.Error()) << tree->text << ": " << pattern.Error()->message;
+        // A searcher carries its working memory from text to text, which
+        // must not change any answer.
+        PatternSearcher searcher(pattern);
         for (int i = 0; i < 12; ++i) {
             const std::string text = generator.Text();
-            ASSERT_EQ(pattern.Search(text), ReferenceSearch(*tree, text))
-                << "pattern " << tree->text << " text " << text;
+            const bool expected = ReferenceSearch(*tree, text);
+            ASSERT_EQ(pattern.Search(text), expected) << "pattern " << tree->text << " text " << text;
+            ASSERT_EQ(searcher.Search(text), expected) << "pattern " << tree->text << " text " << text;
         }
     }
 }

@@ -39,6 +39,12 @@ TEST(PatternTest, FindsLiteralsAnywhereAndCaseSensitively)
         {"a.b", "a\0b"s, true},
         {"^a$", "x^a$y", true},
         {"a{2}]", "a{2}]", true},
+        // Runs of fixed bytes, however written, are searched as plain text.
+        {"a\\x00b", "xa\0b"s, true},
+        {"a\\x00b", "ab", false},
+        {"\\(x\\)", "(x)", true},
+        {"ab()(c)", "xabc", true},
+        {"substance 12", "substance 1", false},
     });
 }
 
