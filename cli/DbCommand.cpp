@@ -61,14 +61,15 @@ void List(const ListOptions& options, CliContext& context)
 {
     const std::string filterText = CliOutput::ProgramText(options.filter);
     const FilterField field = options.by == "formula" ? FilterField::Formula : FilterField::Name;
-    const SubstanceFilter filter(filterText, field);
+    const SubstanceFilter filter(filterText);
     if (filter.Error())
         throw BadInput("--filter \"" + options.filter +
                        "\": " + CliOutput::Utf8(filter.Error()->message));
 
     const CSolvoApp& app = context.App();
     const SolvoSubstanceDatabase& database = app.Substances();
-    const std::vector<SubstanceListRow> rows = filter.List(database);
+    const SubstanceOrder order(database, field);
+    const std::vector<SubstanceListRow> rows = filter.List(order);
     if (options.json) {
         nlohmann::ordered_json all = nlohmann::ordered_json::array();
         for (const SubstanceListRow& row : rows) {

@@ -4,14 +4,22 @@
 #include "substances/ElementTableBlock.h"
 #include "substances/FileMessages.h"
 
+#include <atomic>
 #include <stdexcept>
 
 namespace solvo {
+
+void CFlaskwareDatabase::Changed()
+{
+    static std::atomic<std::uint64_t> lastRevision{0};
+    revision_ = ++lastRevision;
+}
 
 void CFlaskwareDatabase::Clear()
 {
     substances_.clear();
     nameIndex_.clear();
+    Changed();
     modified_ = false;
 }
 
@@ -21,6 +29,7 @@ void CFlaskwareDatabase::DeleteSubstance(std::int32_t index)
         return;
     substances_.erase(substances_.begin() + index);
     RebuildIndex();
+    Changed();
     modified_ = true;
 }
 
@@ -43,6 +52,7 @@ void CFlaskwareDatabase::Append(std::unique_ptr<CSubstance> substance)
     // the index needs no rebuilding.
     nameIndex_.try_emplace(substance->Name(), GetSubstanceCount());
     substances_.push_back(std::move(substance));
+    Changed();
     modified_ = true;
 }
 
@@ -52,6 +62,7 @@ void CFlaskwareDatabase::Replace(std::int32_t index, std::unique_ptr<CSubstance>
         throw std::out_of_range("substance index " + std::to_string(index));
     substances_[static_cast<std::size_t>(index)] = std::move(substance);
     RebuildIndex();
+    Changed();
     modified_ = true;
 }
 
@@ -102,6 +113,7 @@ void CFlaskwareDatabase::Read(Archive& ar, const ElementTable& elements)
         blockVersionUnknown_ = true;
     }
     RebuildIndex();
+    Changed();
 }
 
 } // namespace solvo

@@ -40,6 +40,11 @@ public:
     std::int32_t FindIndexByName(std::string_view name) const;
 
     /// Set by every change; cleared when the database is read or written.
+    /// Names this database's substances as they are now: any change of them
+    /// gives a number that no database has had before. An empty database that
+    /// was never changed has 0.
+    std::uint64_t Revision() const { return revision_; }
+
     bool IsModified() const { return modified_; }
     void SetModified(bool modified) { modified_ = modified; }
 
@@ -81,6 +86,7 @@ protected:
     void Replace(std::int32_t index, std::unique_ptr<CSubstance> substance);
 
 private:
+    void Changed();
     void RebuildIndex();
     void Write(Archive& ar, const ElementTable& elements);
     void Read(Archive& ar, const ElementTable& elements);
@@ -88,6 +94,7 @@ private:
     std::uint32_t version_;
     std::vector<std::unique_ptr<CSubstance>> substances_;
     std::unordered_map<std::string, std::int32_t> nameIndex_;
+    std::uint64_t revision_ = 0;
     bool modified_ = false;
     bool endMarkerFound_ = false;
     bool blockVersionUnknown_ = false;

@@ -304,7 +304,9 @@ void SubstanceDatabaseForm::ParseTable()
 void SubstanceDatabaseForm::FillList()
 {
     const auto field = static_cast<FilterField>(fields_.Selection(SubstanceDatabaseList::FilterField));
-    rows_ = SubstanceFilter(fields_.Text(SubstanceDatabaseField::FilterText), field).List(database_);
+    if (!order_.Fits(database_, field))
+        order_ = SubstanceOrder(database_, field);
+    rows_ = SubstanceFilter(fields_.Text(SubstanceDatabaseField::FilterText)).List(order_);
     ++rowsGeneration_;
     const std::string& own = field == FilterField::Name ? current_.Name() : current_.Formula();
     selectedRow_ = -1;

@@ -113,6 +113,7 @@ private:
     std::vector<std::string> filterItems_;
     std::vector<std::string> unitItems_;
     std::vector<std::string> kindItems_;
+    SubstanceOrder order_;
     std::vector<SubstanceListRow> rows_;
     std::int32_t selectedRow_ = -1;
     std::uint32_t rowsGeneration_ = 0;

@@ -4,50 +4,71 @@
 #include "substances/SolvoSubstanceDatabase.h"
 
 #include <algorithm>
+#include <numeric>
+#include <string>
 
 namespace solvo {
 
-SubstanceFilter::SubstanceFilter(std::string_view filterText, FilterField field)
-    : field_(field),
-      listsAll_(filterText.empty() || filterText == "."),
-      pattern_(Pattern::Compile(filterText))
+SubstanceFilter::SubstanceFilter(std::string_view filterText)
+    : listsAll_(filterText.empty() || filterText == "."), pattern_(Pattern::Compile(filterText))
 {
 }
 
-std::vector<SubstanceListRow> SubstanceFilter::List(const SolvoSubstanceDatabase& database) const
+std::vector<SubstanceListRow> SubstanceFilter::List(const SubstanceOrder& order) const
 {
-    std::vector<const std::string*> passed;
-    std::vector<std::int32_t> indexes;
-    for (std::int32_t index = 0; index < database.GetSubstanceCount(); ++index) {
-        const SolvoSubstance& substance = database.GetSubstance(index);
-        const std::string& text =
-            field_ == FilterField::Name ? substance.Name() : substance.Formula();
-        if (listsAll_ || pattern_.Search(text)) {
-            passed.push_back(&text);
-            indexes.push_back(index);
-        }
+    std::vector<SubstanceListRow> rows;
+    if (Error())
+        return rows;
+    rows.reserve(listsAll_ ? order.Size() : 0);
+    PatternSearcher searcher(pattern_);
+    for (std::size_t position = 0; position < order.Size(); ++position) {
+        const SubstanceListRow row = order.Row(position);
+        if (listsAll_ || searcher.Search(row.text))
+            rows.push_back(row);
+    }
+    return rows;
+}
+
+SubstanceOrder::SubstanceOrder(const SolvoSubstanceDatabase& database, FilterField field)
+    : revision_(database.Revision()), field_(field)
+{
+    const auto count = static_cast<std::size_t>(database.GetSubstanceCount());
+    std::vector<std::string_view> shown(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        const SolvoSubstance& substance = database.GetSubstance(static_cast<std::int32_t>(k));
+        shown[k] = field == FilterField::Name ? substance.Name() : substance.Formula();
     }
 
     // Sorting compares each text many times: lowering every text once and
     // comparing the lowered bytes gives the same order much faster.
-    std::vector<std::string> keys(passed.size());
-    for (std::size_t k = 0; k < passed.size(); ++k) {
-        keys[k].resize(passed[k]->size());
-        std::transform(passed[k]->begin(), passed[k]->end(), keys[k].begin(), [](char c) {
+    std::vector<std::string> keys(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        keys[k].resize(shown[k].size());
+        std::transform(shown[k].begin(), shown[k].end(), keys[k].begin(), [](char c) {
             return static_cast<char>(LetterCase::Lower(static_cast<unsigned char>(c)));
         });
     }
-    std::vector<std::size_t> order(passed.size());
-    for (std::size_t k = 0; k < order.size(); ++k)
-        order[k] = k;
-    std::stable_sort(order.begin(), order.end(),
-                     [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    std::vector<std::int32_t> indexes(count);
+    std::iota(indexes.begin(), indexes.end(), 0);
+    std::stable_sort(indexes.begin(), indexes.end(), [&keys](std::int32_t a, std::int32_t b) {
+        return keys[static_cast<std::size_t>(a)] < keys[static_cast<std::size_t>(b)];
+    });
 
-    std::vector<SubstanceListRow> rows;
-    rows.reserve(order.size());
-    for (const std::size_t k : order)
-        rows.push_back({indexes[k], *passed[k]});
-    return rows;
+    std::size_t total = 0;
+    for (const std::string_view text : shown)
+        total += text.size();
+    texts_.reserve(total);
+    entries_.reserve(count);
+    for (const std::int32_t index : indexes) {
+        const std::string_view text = shown[static_cast<std::size_t>(index)];
+        entries_.push_back({index, texts_.size(), text.size()});
+        texts_ += text;
+    }
+}
+
+bool SubstanceOrder::Fits(const SolvoSubstanceDatabase& database, FilterField field) const
+{
+    return revision_ == database.Revision() && field_ == field;
 }
 
 } // namespace solvo

@@ -37,7 +37,7 @@ protected:
     {
         std::vector<std::string> texts;
         for (const SubstanceListRow& row : form.Rows())
-            texts.push_back(row.text);
+            texts.emplace_back(row.text);
         return texts;
     }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,13 +24,19 @@ protected:
     {
         std::vector<std::string> texts;
         for (const SubstanceListRow& row : rows)
-            texts.push_back(row.text);
+            texts.emplace_back(row.text);
         return texts;
+    }
+
+    static std::vector<std::string> Listed(const SolvoSubstanceDatabase& database,
+                                           std::string_view filter, FilterField field)
+    {
+        return Texts(SubstanceFilter(filter).List(SubstanceOrder(database, field)));
     }
 
     std::vector<std::string> Listed(std::string_view filter, FilterField field) const
     {
-        return Texts(SubstanceFilter(filter, field).List(defaults));
+        return Listed(defaults, filter, field);
     }
 
     ElementTable elements;
@@ -62,8 +69,8 @@ TEST_F(SubstanceFilterTest, DotOrNothingListsAllSortedWithoutRegardToCase)
                                           "TRIS"};
     EXPECT_EQ(Listed(".", FilterField::Name), all);
     EXPECT_EQ(Listed("", FilterField::Name), all);
-    const std::vector<SubstanceListRow> rows =
-        SubstanceFilter(".", FilterField::Name).List(defaults);
+    const SubstanceOrder order(defaults, FilterField::Name);
+    const std::vector<SubstanceListRow> rows = SubstanceFilter(".").List(order);
     ASSERT_EQ(rows.size(), 10u);
     EXPECT_EQ(rows.front().index, 1);
     EXPECT_EQ(rows.back().index, 3);
@@ -77,25 +84,53 @@ TEST_F(SubstanceFilterTest, ListsEmptyTextsAndKeepsDatabaseOrderForEqualTexts)
         substance.SetName(name);
         database.AddSubstance(substance);
     }
-    const std::vector<SubstanceListRow> rows =
-        SubstanceFilter("", FilterField::Name).List(database);
+    const SubstanceOrder order(database, FilterField::Name);
     std::vector<std::int32_t> indexes;
-    for (const SubstanceListRow& row : rows)
+    for (const SubstanceListRow& row : SubstanceFilter("").List(order))
         indexes.push_back(row.index);
     EXPECT_EQ(indexes, (std::vector<std::int32_t>{1, 3, 0, 2, 4}));
-    EXPECT_EQ(SubstanceFilter(".", FilterField::Name).List(database).size(), 5u);
-    EXPECT_EQ(SubstanceFilter("..", FilterField::Name).List(database).size(), 0u);
-    EXPECT_EQ(SubstanceFilter("x?", FilterField::Name).List(database).size(), 5u);
+    EXPECT_EQ(SubstanceFilter(".").List(order).size(), 5u);
+    EXPECT_EQ(SubstanceFilter("..").List(order).size(), 0u);
+    EXPECT_EQ(SubstanceFilter("x?").List(order).size(), 5u);
+}
+
+// The dialog sorts once and filters many times; any change to the database
+// must make it sort again, or the list would show what is no longer there.
+TEST_F(SubstanceFilterTest, AnOrderFitsOnlyTheDatabaseAsItWasAndItsField)
+{
+    SolvoSubstanceDatabase database;
+    EXPECT_TRUE(SubstanceOrder().Fits(database, FilterField::Name));
+    SolvoSubstance substance;
+    substance.SetName("b");
+    database.AddSubstance(substance);
+    SubstanceOrder order(database, FilterField::Name);
+    EXPECT_TRUE(order.Fits(database, FilterField::Name));
+    EXPECT_FALSE(order.Fits(database, FilterField::Formula));
+    EXPECT_FALSE(order.Fits(defaults, FilterField::Name));
+
+    const std::function<void()> changes[] = {
+        [&] { database.AddSubstance(substance); },
+        [&] { substance.SetName("a"); database.ReplaceSubstance(1, substance); },
+        [&] { database.DeleteSubstance(0); },
+        [&] { database.Clear(); },
+    };
+    for (const auto& change : changes) {
+        change();
+        EXPECT_FALSE(order.Fits(database, FilterField::Name));
+        order = SubstanceOrder(database, FilterField::Name);
+        EXPECT_TRUE(order.Fits(database, FilterField::Name));
+    }
+    EXPECT_EQ(order.Size(), 0u);
 }
 
 TEST_F(SubstanceFilterTest, APatternThatDoesNotCompileListsNothing)
 {
     for (const char* filter : {"[a", "(sodium", "sodium)", "$name", "*"}) {
-        const SubstanceFilter filterObject(filter, FilterField::Name);
+        const SubstanceFilter filterObject(filter);
         ASSERT_TRUE(filterObject.Error()) << filter;
-        EXPECT_TRUE(filterObject.List(defaults).empty()) << filter;
+        EXPECT_TRUE(filterObject.List(SubstanceOrder(defaults, FilterField::Name)).empty()) << filter;
     }
-    EXPECT_FALSE(SubstanceFilter(".", FilterField::Name).Error());
+    EXPECT_FALSE(SubstanceFilter(".").Error());
 }
 
 } // namespace
