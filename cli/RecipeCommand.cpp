@@ -2,6 +2,7 @@
 
 #include "CliContext.h"
 #include "CliOutput.h"
+#include "ShowCommand.h"
 #include "app/AtomicFile.h"
 #include "formula/ChemicalFormula.h"
 #include "solution/CSolvoDoc.h"
@@ -52,19 +53,6 @@ std::chrono::year_month_day DateArgument(const std::string& argument)
             return date;
     }
     throw BadInput("\"" + argument + "\": not a date; use YYYY-MM-DD.");
-}
-
-CSolvoDoc ReadSolution(const std::string& file, const ElementTable& elements)
-{
-    CSolvoDoc document;
-    const CSolvoDoc::ReadResult result = document.ReadFile(file, elements);
-    if (result.status == CSolvoDoc::ReadStatus::Read ||
-        result.status == CSolvoDoc::ReadStatus::Empty)
-        return document;
-    std::string message;
-    for (const std::string& text : result.messages)
-        message += (message.empty() ? "" : "\n") + file + ": " + CliOutput::Utf8(text);
-    throw BadInput(message);
 }
 
 RecipeTemplate TemplateOf(const RecipeCommandOptions& options, CSolvoApp& app)
@@ -163,7 +151,7 @@ void AddRecipeCommand(CLI::App& cli, CliContext& context)
         const std::string title = RecipeTitle(
             CliOutput::ProgramText(std::filesystem::path(options->file).filename().string()), true);
         CSolvoApp& app = context.App();
-        const CSolvoDoc document = ReadSolution(options->file, app.Elements());
+        const CSolvoDoc document = ReadSolutionArgument(options->file, app.Elements()).document;
         const RecipeTemplate recipeTemplate = TemplateOf(*options, app);
         app.ReadUnitLabels();
 

@@ -4,6 +4,7 @@
 #include "app/CSolvoApp.h"
 #include "app/CommandActions.h"
 #include "app/MessagePrompts.h"
+#include "app/ProgramTextInput.h"
 #include "app/TextConversion.h"
 #include "formula/CStaticFormulaFrame.h"
 #include "quantities/CFEdit.h"
@@ -22,7 +23,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabBar>
-#include <QToolTip>
 
 namespace solvo {
 
@@ -97,21 +97,10 @@ void CSolvoView::Connect()
 
 void CSolvoView::FieldEdited(CompositionField field, const QString& text)
 {
-    QLineEdit* edit = widgets_.Field(field);
-    const std::optional<std::string> programText = ToProgramText(text);
-    if (!programText) {
-        // Refused where it was typed: the text goes back to what it was, the
-        // caret to where the refused characters began.
-        const QString before = ToQString(form_.Text(field));
-        const int caret = std::max(0, edit->cursorPosition() - static_cast<int>(text.size() - before.size()));
-        edit->setText(before);
-        edit->setCursorPosition(caret);
-        QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())),
-                           tr("This character cannot be used: Solvo keeps text in the Windows-1252 character set."),
-                           edit);
-        return;
-    }
-    Finish(form_.Type(field, *programText));
+    const std::optional<std::string> programText =
+        TakeProgramText(*widgets_.Field(field), text, form_.Text(field));
+    if (programText)
+        Finish(form_.Type(field, *programText));
 }
 
 void CSolvoView::Finish(const CompositionOutcome& outcome)

@@ -1,17 +1,17 @@
 #include "substances/CSubstanceDatabaseDlg.h"
 
 #include "app/CSolvoApp.h"
+#include "app/FieldMirror.h"
 #include "app/MessagePrompts.h"
+#include "app/ProgramTextInput.h"
 #include "app/TextConversion.h"
 #include "formula/CStaticFormulaFrame.h"
 #include "quantities/CFEdit.h"
 #include "quantities/FieldTransfer.h"
 #include "substances/CUnsolvedFormulasDlg.h"
-#include "app/ProgramTextInput.h"
-#include "substances/TableTextInput.h"
 #include "substances/SubstanceListModel.h"
+#include "substances/TableTextInput.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
@@ -201,21 +201,8 @@ void CSubstanceDatabaseDlg::MirrorRows()
 
 void CSubstanceDatabaseDlg::MirrorField(Field field)
 {
-    QLineEdit* edit = widgets_.Field(field);
-    const QString text = ToQString(form_.Text(field));
-    // The field being typed into holds this text already and is left alone,
-    // caret and selection included.
-    if (edit->text() != text) {
-        edit->setText(text);
-        edit->setCursorPosition(0);
-    }
-    edit->setEnabled(form_.Enabled(field));
-    if (field == Field::StockConcentration) {
-        QPalette palette = QApplication::palette(edit);
-        if (form_.StockConcentrationRed())
-            palette.setColor(QPalette::Text, QColor(255, 0, 0));
-        edit->setPalette(palette);
-    }
+    MirrorLineEdit(*widgets_.Field(field), form_.Text(field), form_.Enabled(field),
+                   field == Field::StockConcentration && form_.StockConcentrationRed());
 }
 
 void CSubstanceDatabaseDlg::MirrorTableText()
