@@ -26,5 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // text around it.
     if (found && !pattern.Search("\x01" + std::string(text) + "\xFF"))
         std::abort();
+    // A searcher carries its working memory from text to text; no answer may
+    // depend on what it searched before.
+    solvo::PatternSearcher searcher(pattern);
+    if (searcher.Search(text) != found ||
+        searcher.Search(patternText) != pattern.Search(patternText) || searcher.Search(text) != found)
+        std::abort();
     return 0;
 }
