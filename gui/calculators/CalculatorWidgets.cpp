@@ -1,5 +1,6 @@
 #include "calculators/CalculatorWidgets.h"
 
+#include "app/DialogControls.h"
 #include "formula/CStaticFormulaFrame.h"
 #include "quantities/CFEdit.h"
 #include "quantities/DensityUnit.h"
@@ -36,26 +37,17 @@ constexpr std::array<const char*, kCalculatorFieldCount> kFieldNames = {
     "molar",  "millimolar", "molal",        "percentWW", "ppm",       "percentWV", "moleFraction", "density",
     "mass",   "amount",     "volume",       "solutionMass", "molarMass", "name",    "formula"};
 
-QLabel* RightLabel(const QString& text, QWidget* buddy)
-{
-    auto* label = new QLabel(text);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setBuddy(buddy);
-    return label;
-}
-
 } // namespace
 
 CalculatorWidgets::CalculatorWidgets(QWidget& dialog, const ElementTable& elements,
                                      const std::function<std::int32_t()>& displayDigits)
+    : units_(dialog)
 {
-    charWidth_ = dialog.fontMetrics().averageCharWidth();
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         const auto field = static_cast<CalculatorField>(i);
-        const bool text = field == CalculatorField::Name || field == CalculatorField::Formula;
-        fields_[i] = text ? new QLineEdit : new CFEdit(displayDigits);
-        fields_[i]->setObjectName(QString::fromLatin1(kFieldNames[i]));
-        fields_[i]->setMinimumWidth((text ? kTextFieldWidth : kNumberFieldWidth) * charWidth_ / 4);
+        fields_[i] = field == CalculatorField::Name || field == CalculatorField::Formula
+                         ? TextField(kFieldNames[i], units_.Across(kTextFieldWidth))
+                         : NumberField(kFieldNames[i], units_.Across(kNumberFieldWidth), displayDigits);
     }
 
     auto* grid = new QGridLayout;
@@ -83,7 +75,8 @@ CalculatorWidgets::CalculatorWidgets(QWidget& dialog, const ElementTable& elemen
     toggle = new QPushButton;
     toggle->setObjectName(QStringLiteral("toggle"));
     toggle->setToolTip(QObject::tr("Type the volume (<) or the mass of the solution (>)"));
-    toggle->setFixedWidth(std::max(kToggleWidth * charWidth_ / 4, toggle->fontMetrics().horizontalAdvance(QStringLiteral("<>")) * 2));
+    toggle->setFixedWidth(
+        std::max(units_.Across(kToggleWidth), toggle->fontMetrics().horizontalAdvance(QStringLiteral("<>")) * 2));
     grid->addWidget(toggle, 2, 3);
     grid->addWidget(Mode(CalculatorMode::HoldVolume), 2, 7);
 
@@ -101,7 +94,7 @@ CalculatorWidgets::CalculatorWidgets(QWidget& dialog, const ElementTable& elemen
     densityUnit->setToolTip(QObject::tr("The unit the density is shown and typed in"));
     for (std::int32_t code = 0; code < kDensityUnitCount; ++code)
         densityUnit->addItem(QString::fromLatin1(DensityUnitLabel(static_cast<DensityUnit>(code))));
-    densityUnit->setMinimumWidth(kUnitListWidth * charWidth_ / 4);
+    densityUnit->setMinimumWidth(units_.Across(kUnitListWidth));
     grid->addWidget(densityUnit, 6, 6);
     grid->addWidget(Mode(CalculatorMode::HoldConcentration), 3, 7, 4, 1, Qt::AlignVCenter);
 
@@ -111,34 +104,24 @@ CalculatorWidgets::CalculatorWidgets(QWidget& dialog, const ElementTable& elemen
     grid->addWidget(next, 7, 5);
     noTable = new QLabel(QObject::tr("(no table)"));
     noTable->setObjectName(QStringLiteral("noTable"));
-    QSizePolicy keepPlace = noTable->sizePolicy();
-    keepPlace.setRetainSizeWhenHidden(true);
-    noTable->setSizePolicy(keepPlace);
+    KeepPlaceWhenHidden(*noTable);
     grid->addWidget(noTable, 7, 6);
     grid->setColumnMinimumWidth(7, Mode(CalculatorMode::BeSmart)->sizeHint().width());
 
-    clearAll = new QPushButton(QObject::tr("Clear all"));
+    clearAll = NamedButton(QObject::tr("Clear all"), "clearAll");
     clearAll->setToolTip(QObject::tr("Start again with no substance"));
-    clear = new QPushButton(QObject::tr("Clear"));
+    clear = NamedButton(QObject::tr("Clear"), "clear");
     clear->setToolTip(QObject::tr("Set every quantity to 0 and keep the substance"));
-    cancel = new QPushButton(QObject::tr("Cancel"));
-    ok = new QPushButton(QObject::tr("OK"));
+    cancel = NamedButton(QObject::tr("Cancel"), "cancel");
+    ok = NamedButton(QObject::tr("OK"), "ok");
     ok->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    const std::array<const char*, 4> buttonNames = {"clearAll", "clear", "cancel", "ok"};
-    std::size_t index = 0;
-    for (QPushButton* button : {clearAll, clear, cancel, ok}) {
-        button->setObjectName(QString::fromLatin1(buttonNames[index++]));
-        button->setMinimumWidth(kButtonWidth * charWidth_ / 4);
-        buttons->addWidget(button);
-    }
+    QHBoxLayout* buttons = ButtonRow({clearAll, clear, cancel, ok}, units_.Across(kButtonWidth));
     for (QPushButton* button : {database, toggle, next, clearAll, clear, cancel})
         button->setAutoDefault(false);
 
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(grid);
-    layout->addSpacing(dialog.fontMetrics().height() / 2);
+    layout->addSpacing(units_.Down(4));
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     // The frame takes the placeholder's place once the placeholder has one.
@@ -165,25 +148,18 @@ CalculatorWidgets::CalculatorWidgets(QWidget& dialog, const ElementTable& elemen
 QGridLayout* CalculatorWidgets::BuildSubstance(QWidget& dialog, const ElementTable& elements)
 {
     auto* grid = new QGridLayout;
-    database = new QPushButton(QObject::tr("database"));
+    database = DatabaseButton();
     database->setObjectName(QStringLiteral("database"));
-    database->setToolTip(QObject::tr("Choose the substance from the substance database"));
-    database->setMinimumWidth(50 * charWidth_ / 4);
+    database->setMinimumWidth(units_.Across(50));
     QLineEdit* name = Field(CalculatorField::Name);
     name->setAccessibleName(QObject::tr("name"));
     name->setToolTip(QObject::tr("Name of the substance"));
     Field(CalculatorField::Formula)->setToolTip(QObject::tr("Formula of the substance, such as CuSO_4&5H_2O"));
     Field(CalculatorField::MolarMass)->setToolTip(QObject::tr("Molar mass, g/mol; given by the formula when there is one"));
-    auto* placeholder = new QGroupBox(QObject::tr("formula"));
-    placeholder->setAlignment(Qt::AlignRight);
-    placeholder->setMinimumHeight(kFormulaFrameHeight * dialog.fontMetrics().height() / 8);
+    auto* placeholder = FormulaPlaceholder(QObject::tr("formula"));
+    placeholder->setMinimumHeight(units_.Down(kFormulaFrameHeight));
 
-    grid->addWidget(database, 0, 0);
-    grid->addWidget(name, 0, 1, 1, 2);
-    grid->addWidget(RightLabel(QObject::tr("formula"), Field(CalculatorField::Formula)), 1, 0);
-    grid->addWidget(Field(CalculatorField::Formula), 1, 1, 1, 2);
-    grid->addWidget(RightLabel(QObject::tr("molar mass"), Field(CalculatorField::MolarMass)), 2, 0);
-    grid->addWidget(Field(CalculatorField::MolarMass), 2, 1);
+    AddSubstanceRows(*grid, database, name, Field(CalculatorField::Formula), Field(CalculatorField::MolarMass));
     grid->addWidget(new QLabel(QStringLiteral("g/mol")), 2, 2);
     grid->addWidget(placeholder, 3, 0, 1, 3);
     grid->setColumnStretch(2, 1);
@@ -199,7 +175,7 @@ void CalculatorWidgets::AddQuantity(QGridLayout& grid, CalculatorField field, in
     QLineEdit* edit = Field(field);
     edit->setToolTip(toolTip);
     edit->setAccessibleName(toolTip);
-    grid.addWidget(RightLabel(label, edit), row, column);
+    grid.addWidget(FieldLabel(label, edit), row, column);
     grid.addWidget(edit, row, column + 1);
     if (!unit.isEmpty())
         grid.addWidget(new QLabel(unit), row, column + 2);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DialogUnits.h"
 #include "calculators/CalculatorField.h"
 
 #include <array>
@@ -56,7 +57,7 @@ private:
     std::array<QLineEdit*, kCalculatorFieldCount> fields_{};
     std::array<QRadioButton*, 4> modes_{};
     QGroupBox* placeholder_ = nullptr;
-    int charWidth_ = 0;
+    DialogUnits units_;
 };
 
 } // namespace solvo

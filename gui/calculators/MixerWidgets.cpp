@@ -1,5 +1,6 @@
 #include "calculators/MixerWidgets.h"
 
+#include "app/DialogControls.h"
 #include "formula/CStaticFormulaFrame.h"
 #include "quantities/CFEdit.h"
 
@@ -37,46 +38,31 @@ constexpr std::array<const char*, kMixerFieldCount> kFieldNames = {
 constexpr std::array<const char*, kMixerRowCount> kRowTitles = {"1st solution", "2nd solution",
                                                                 "mixed solution"};
 
-QLabel* RightLabel(const QString& text, QWidget* buddy)
-{
-    auto* label = new QLabel(text);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setBuddy(buddy);
-    return label;
-}
-
 } // namespace
 
 MixerWidgets::MixerWidgets(QWidget& dialog, const ElementTable& elements,
                            const std::function<std::int32_t()>& displayDigits)
+    : units_(dialog)
 {
-    charWidth_ = dialog.fontMetrics().averageCharWidth();
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         const auto field = static_cast<MixerField>(i);
-        const bool text = field == MixerField::Name || field == MixerField::Formula;
-        fields_[i] = text ? new QLineEdit : new CFEdit(displayDigits);
-        fields_[i]->setObjectName(QString::fromLatin1(kFieldNames[i]));
-        fields_[i]->setMinimumWidth((text ? kTextFieldWidth : kNumberFieldWidth) * charWidth_ / 4);
+        fields_[i] = field == MixerField::Name || field == MixerField::Formula
+                         ? TextField(kFieldNames[i], units_.Across(kTextFieldWidth))
+                         : NumberField(kFieldNames[i], units_.Across(kNumberFieldWidth), displayDigits);
     }
 
-    database = new QPushButton(QObject::tr("database"));
+    database = DatabaseButton();
     database->setObjectName(QStringLiteral("database"));
-    database->setToolTip(QObject::tr("Choose the substance from the substance database"));
-    database->setMinimumWidth(kButtonWidth * charWidth_ / 4);
+    database->setMinimumWidth(units_.Across(kButtonWidth));
     Field(MixerField::Name)->setAccessibleName(QObject::tr("name"));
     Field(MixerField::Name)->setToolTip(QObject::tr("Name of the substance"));
     Field(MixerField::Formula)->setToolTip(QObject::tr("Formula of the substance, such as CuSO_4&5H_2O"));
     Field(MixerField::MolarMass)->setToolTip(QObject::tr("Molar mass, g/mol; given by the formula when there is one"));
-    auto* placeholder = new QGroupBox(QObject::tr("formula"));
-    placeholder->setAlignment(Qt::AlignRight);
-    placeholder->setMinimumHeight(kFormulaFrameHeight * dialog.fontMetrics().height() / 8);
+    auto* placeholder = FormulaPlaceholder(QObject::tr("formula"));
+    placeholder->setMinimumHeight(units_.Down(kFormulaFrameHeight));
     auto* substance = new QGridLayout;
-    substance->addWidget(database, 0, 0);
-    substance->addWidget(Field(MixerField::Name), 0, 1, 1, 2);
-    substance->addWidget(RightLabel(QObject::tr("formula"), Field(MixerField::Formula)), 1, 0);
-    substance->addWidget(Field(MixerField::Formula), 1, 1, 1, 2);
-    substance->addWidget(RightLabel(QObject::tr("molar mass"), Field(MixerField::MolarMass)), 2, 0);
-    substance->addWidget(Field(MixerField::MolarMass), 2, 1);
+    AddSubstanceRows(*substance, database, Field(MixerField::Name), Field(MixerField::Formula),
+                     Field(MixerField::MolarMass));
     substance->addWidget(new QLabel(QStringLiteral("g/mol")), 2, 2);
     substance->addWidget(placeholder, 3, 1, 1, 3);
     substance->setColumnStretch(3, 1);
@@ -86,21 +72,13 @@ MixerWidgets::MixerWidgets(QWidget& dialog, const ElementTable& elements,
     constantConcentrations->setObjectName(QStringLiteral("constantConcentrations"));
     constantConcentrations->setToolTip(
         QObject::tr("Keep the three concentrations: an amount typed rescales the other two solutions"));
-    clearAll = new QPushButton(QObject::tr("Clear all"));
+    clearAll = NamedButton(QObject::tr("Clear all"), "clearAll");
     clearAll->setToolTip(QObject::tr("Start again with no substance"));
-    clear = new QPushButton(QObject::tr("Clear"));
+    clear = NamedButton(QObject::tr("Clear"), "clear");
     clear->setToolTip(QObject::tr("Set every quantity to 0 and keep the substance"));
-    ok = new QPushButton(QObject::tr("OK"));
+    ok = NamedButton(QObject::tr("OK"), "ok");
     ok->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    const std::array<const char*, 3> buttonNames = {"clearAll", "clear", "ok"};
-    std::size_t index = 0;
-    for (QPushButton* button : {clearAll, clear, ok}) {
-        button->setObjectName(QString::fromLatin1(buttonNames[index++]));
-        button->setMinimumWidth(kButtonWidth * charWidth_ / 4);
-        buttons->addWidget(button);
-    }
+    QHBoxLayout* buttons = ButtonRow({clearAll, clear, ok}, units_.Across(kButtonWidth));
 
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(substance);
@@ -145,17 +123,17 @@ QGroupBox* MixerWidgets::BuildRow(std::size_t row)
     conc[row]->setObjectName(QStringLiteral("conc") + number);
     conc[row]->setToolTip(QObject::tr("Work out the concentration of the %1 in the concentration calculator")
                               .arg(title));
-    conc[row]->setMinimumWidth(kConcButtonWidth * charWidth_ / 4);
+    conc[row]->setMinimumWidth(units_.Across(kConcButtonWidth));
     conc[row]->setAutoDefault(false);
     units[row] = new QComboBox;
     units[row]->setObjectName(QStringLiteral("unit") + number);
     units[row]->setAccessibleName(QObject::tr("unit of the %1").arg(title));
     units[row]->setToolTip(QObject::tr("The unit of the concentration"));
-    units[row]->setMinimumWidth(kUnitListWidth * charWidth_ / 4);
+    units[row]->setMinimumWidth(units_.Across(kUnitListWidth));
     toggles[row] = new QPushButton;
     toggles[row]->setObjectName(QStringLiteral("toggle") + number);
     toggles[row]->setToolTip(QObject::tr("Type the volume (<) or the mass of the solution (>)"));
-    toggles[row]->setFixedWidth(std::max(kToggleWidth * charWidth_ / 4,
+    toggles[row]->setFixedWidth(std::max(units_.Across(kToggleWidth),
                                          toggles[row]->fontMetrics().horizontalAdvance(QStringLiteral("<>")) * 2));
     toggles[row]->setAutoDefault(false);
 
@@ -170,14 +148,14 @@ QGroupBox* MixerWidgets::BuildRow(std::size_t row)
     grid->addWidget(conc[row], 0, 0);
     grid->addWidget(concentration, 0, 1);
     grid->addWidget(units[row], 0, 2);
-    grid->addWidget(RightLabel(QObject::tr("V"), volume), 0, 3);
+    grid->addWidget(FieldLabel(QObject::tr("V"), volume), 0, 3);
     grid->addWidget(volume, 0, 4);
     grid->addWidget(new QLabel(QStringLiteral("mL")), 0, 5);
     grid->addWidget(toggles[row], 0, 6);
-    grid->addWidget(RightLabel(QObject::tr("Sm"), mass), 0, 7);
+    grid->addWidget(FieldLabel(QObject::tr("Sm"), mass), 0, 7);
     grid->addWidget(mass, 0, 8);
     grid->addWidget(new QLabel(QStringLiteral("g")), 0, 9);
-    grid->setColumnMinimumWidth(3, 4 * charWidth_);
+    grid->setColumnMinimumWidth(3, units_.Across(16));
     return group;
 }
 

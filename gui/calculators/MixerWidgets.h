@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DialogUnits.h"
 #include "calculators/MixerField.h"
 
 #include <array>
@@ -44,7 +45,7 @@ private:
     QGroupBox* BuildRow(std::size_t row);
 
     std::array<QLineEdit*, kMixerFieldCount> fields_{};
-    int charWidth_ = 0;
+    DialogUnits units_;
 };
 
 } // namespace solvo

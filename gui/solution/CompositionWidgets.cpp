@@ -1,5 +1,6 @@
 #include "solution/CompositionWidgets.h"
 
+#include "app/DialogControls.h"
 #include "formula/CStaticFormulaFrame.h"
 #include "quantities/CFEdit.h"
 
@@ -33,20 +34,12 @@ constexpr int kButtonWidth = 73;
 // Height of a formula frame in eighths of the font's height.
 constexpr int kFormulaFrameHeight = 52;
 
-QLabel* RightLabel(const QString& text, QWidget* buddy)
-{
-    auto* label = new QLabel(text);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setBuddy(buddy);
-    return label;
-}
-
 } // namespace
 
 CompositionWidgets::CompositionWidgets(QWidget& view, const ElementTable& elements,
                                        const std::function<std::int32_t()>& displayDigits)
+    : units_(view)
 {
-    charWidth_ = view.fontMetrics().averageCharWidth();
     for (CompositionField field : {CompositionField::Name, CompositionField::Formula, CompositionField::SourceFormula})
         fields_[static_cast<std::size_t>(field)] = new QLineEdit;
     for (CompositionField field : {CompositionField::MolarMass, CompositionField::Concentration,
@@ -80,13 +73,9 @@ CompositionWidgets::CompositionWidgets(QWidget& view, const ElementTable& elemen
     removeSubstance->setToolTip(QObject::tr("Remove the component shown from the solution"));
     showRecipe = new QPushButton(QObject::tr("Show recipe"));
     showRecipe->setToolTip(QObject::tr("Show how to prepare the solution"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* button : {addSubstance, removeSubstance, showRecipe}) {
+    QHBoxLayout* buttons = ButtonRow({addSubstance, removeSubstance, showRecipe}, units_.Across(kButtonWidth));
+    for (QPushButton* button : {addSubstance, removeSubstance, showRecipe})
         button->setAutoDefault(false);
-        button->setMinimumWidth(kButtonWidth * charWidth_ / 4);
-        buttons->addWidget(button);
-    }
 
     tabs->setObjectName(QStringLiteral("tabs"));
     addSubstance->setObjectName(QStringLiteral("addSubstance"));
@@ -96,9 +85,9 @@ CompositionWidgets::CompositionWidgets(QWidget& view, const ElementTable& elemen
     layout->addWidget(tabs);
     layout->addWidget(panel);
     layout->setSpacing(0);
-    layout->addSpacing(view.fontMetrics().height() / 2);
+    layout->addSpacing(units_.Down(4));
     layout->addWidget(BuildVolumeRow(view));
-    layout->addSpacing(view.fontMetrics().height() / 2);
+    layout->addSpacing(units_.Down(4));
     layout->addLayout(buttons);
     SetTabOrder(view);
 }
@@ -107,22 +96,16 @@ QGroupBox* CompositionWidgets::BuildSubstanceGroup(QWidget& view, const ElementT
 {
     auto* group = new QGroupBox(QObject::tr("Substance in solution"));
     auto* grid = new QGridLayout(group);
-    database = new QPushButton(QObject::tr("database"));
-    database->setToolTip(QObject::tr("Choose the substance from the substance database"));
+    database = DatabaseButton();
     concentration = new QPushButton(QObject::tr("concentration"));
     concentration->setToolTip(QObject::tr("Work out the concentration in the concentration calculator"));
     prepareStandard = new QCheckBox(QObject::tr("prepare standard solution"));
     prepareStandard->setObjectName(QStringLiteral("prepareStandard"));
     prepareStandard->setToolTip(QObject::tr("Weigh about the amount needed and enter the exact weight"));
-    auto* placeholder = new QGroupBox(QObject::tr("formula"));
-    placeholder->setAlignment(Qt::AlignRight);
+    auto* placeholder = FormulaPlaceholder(QObject::tr("formula"));
 
-    grid->addWidget(database, 0, 0);
-    grid->addWidget(Field(CompositionField::Name), 0, 1, 1, 2);
-    grid->addWidget(RightLabel(QObject::tr("formula"), Field(CompositionField::Formula)), 1, 0);
-    grid->addWidget(Field(CompositionField::Formula), 1, 1, 1, 2);
-    grid->addWidget(RightLabel(QObject::tr("molar mass"), Field(CompositionField::MolarMass)), 2, 0);
-    grid->addWidget(Field(CompositionField::MolarMass), 2, 1);
+    AddSubstanceRows(*grid, database, Field(CompositionField::Name), Field(CompositionField::Formula),
+                     Field(CompositionField::MolarMass));
     grid->addWidget(concentration, 3, 0);
     grid->addWidget(Field(CompositionField::Concentration), 3, 1);
     grid->addWidget(List(CompositionList::ConcentrationUnit), 3, 2);
@@ -140,19 +123,16 @@ QGroupBox* CompositionWidgets::BuildSourceGroup(QWidget& view, const ElementTabl
 {
     auto* group = new QGroupBox(QObject::tr("Substance source"));
     auto* grid = new QGridLayout(group);
-    sourceValueLabel = RightLabel(QObject::tr("molar mass"), Field(CompositionField::SourceValue));
-    massLabel = RightLabel(QObject::tr("mass needed"), Field(CompositionField::Mass));
-    auto* placeholder = new QGroupBox(QObject::tr("source formula"));
-    placeholder->setAlignment(Qt::AlignRight);
+    sourceValueLabel = FieldLabel(QObject::tr("molar mass"), Field(CompositionField::SourceValue));
+    massLabel = FieldLabel(QObject::tr("mass needed"), Field(CompositionField::Mass));
+    auto* placeholder = FormulaPlaceholder(QObject::tr("source formula"));
     List(CompositionList::Source)->setAccessibleName(QObject::tr("source"));
     List(CompositionList::SourceUnit)->setAccessibleName(QObject::tr("source unit"));
     // The list is hidden for solids; its place stays so nothing moves.
-    QSizePolicy keepPlace = List(CompositionList::SourceUnit)->sizePolicy();
-    keepPlace.setRetainSizeWhenHidden(true);
-    List(CompositionList::SourceUnit)->setSizePolicy(keepPlace);
+    KeepPlaceWhenHidden(*List(CompositionList::SourceUnit));
 
     grid->addWidget(List(CompositionList::Source), 0, 1, 1, 2);
-    grid->addWidget(RightLabel(QObject::tr("formula"), Field(CompositionField::SourceFormula)), 1, 0);
+    grid->addWidget(FieldLabel(QObject::tr("formula"), Field(CompositionField::SourceFormula)), 1, 0);
     grid->addWidget(Field(CompositionField::SourceFormula), 1, 1, 1, 2);
     grid->addWidget(sourceValueLabel, 2, 0);
     grid->addWidget(Field(CompositionField::SourceValue), 2, 1);
@@ -171,16 +151,15 @@ QGroupBox* CompositionWidgets::BuildSourceGroup(QWidget& view, const ElementTabl
                                       QLabel(QObject::tr("concentration")).sizeHint().width()});
     for (QGridLayout* layout : {qobject_cast<QGridLayout*>(database->parentWidget()->layout()), grid}) {
         layout->setColumnMinimumWidth(0, firstColumn);
-        layout->setColumnMinimumWidth(1, kNumberFieldWidth * charWidth_ / 4);
-        layout->setColumnMinimumWidth(2, (kTextFieldWidth - kNumberFieldWidth) * charWidth_ / 4);
-        layout->setColumnMinimumWidth(3, kFormulaFrameWidth * charWidth_ / 4);
+        layout->setColumnMinimumWidth(1, units_.Across(kNumberFieldWidth));
+        layout->setColumnMinimumWidth(2, units_.Across(kTextFieldWidth - kNumberFieldWidth));
+        layout->setColumnMinimumWidth(3, units_.Across(kFormulaFrameWidth));
         layout->setColumnStretch(3, 1);
     }
     for (CStaticFormulaFrame* frame : {formulaFrame, sourceFormulaFrame})
-        frame->setMinimumSize(kFormulaFrameWidth * charWidth_ / 4,
-                              kFormulaFrameHeight * view.fontMetrics().height() / 8);
+        frame->setMinimumSize(units_.Across(kFormulaFrameWidth), units_.Down(kFormulaFrameHeight));
     for (CompositionList list : {CompositionList::ConcentrationUnit, CompositionList::SourceUnit})
-        List(list)->setMinimumWidth(kUnitListWidth * charWidth_ / 4);
+        List(list)->setMinimumWidth(units_.Across(kUnitListWidth));
     return group;
 }
 
@@ -192,11 +171,11 @@ QWidget* CompositionWidgets::BuildVolumeRow(QWidget& view)
     QLineEdit* volume = Field(CompositionField::FinalVolume);
     QComboBox* unit = List(CompositionList::VolumeUnit);
     unit->setAccessibleName(QObject::tr("volume unit"));
-    volume->setMinimumWidth(kVolumeFieldWidth * charWidth_ / 4);
+    volume->setMinimumWidth(units_.Across(kVolumeFieldWidth));
     volume->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    unit->setMinimumWidth(kVolumeUnitWidth * charWidth_ / 4);
+    unit->setMinimumWidth(units_.Across(kVolumeUnitWidth));
     layout->addStretch();
-    layout->addWidget(RightLabel(QObject::tr("Final volume"), volume));
+    layout->addWidget(FieldLabel(QObject::tr("Final volume"), volume));
     layout->addWidget(volume);
     layout->addWidget(unit);
     return row;

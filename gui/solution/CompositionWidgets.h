@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DialogUnits.h"
 #include "solution/CompositionField.h"
 
 #include <array>
@@ -54,7 +55,7 @@ private:
 
     std::array<QLineEdit*, 8> fields_{};
     std::array<QComboBox*, 4> lists_{};
-    int charWidth_ = 0;
+    DialogUnits units_;
 };
 
 } // namespace solvo

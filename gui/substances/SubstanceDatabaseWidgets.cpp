@@ -1,5 +1,6 @@
 #include "substances/SubstanceDatabaseWidgets.h"
 
+#include "app/DialogControls.h"
 #include "formula/CStaticFormulaFrame.h"
 #include "quantities/CFEdit.h"
 #include "substances/DensityPlot.h"
@@ -30,14 +31,6 @@ using DbButton = SubstanceDatabaseButton;
 constexpr int kListWidth = 28;
 constexpr int kTextFieldWidth = 26;
 constexpr int kNumberFieldWidth = 11;
-
-QLabel* RightLabel(const QString& text, QWidget* buddy)
-{
-    auto* label = new QLabel(text);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setBuddy(buddy);
-    return label;
-}
 
 } // namespace
 
@@ -91,13 +84,13 @@ void SubstanceDatabaseWidgets::Build(QDialog& dialog)
     left->addLayout(filterRow);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(RightLabel(QObject::tr("substance name"), Field(DbField::Name)), 0, 0);
+    fields->addWidget(FieldLabel(QObject::tr("substance name"), Field(DbField::Name)), 0, 0);
     fields->addWidget(Field(DbField::Name), 0, 1, 1, 2);
-    fields->addWidget(RightLabel(QObject::tr("solved formula"), Field(DbField::Formula)), 1, 0);
+    fields->addWidget(FieldLabel(QObject::tr("solved formula"), Field(DbField::Formula)), 1, 0);
     fields->addWidget(Field(DbField::Formula), 1, 1, 1, 2);
-    fields->addWidget(RightLabel(QObject::tr("solved molar mass"), Field(DbField::MolarMass)), 2, 0);
+    fields->addWidget(FieldLabel(QObject::tr("solved molar mass"), Field(DbField::MolarMass)), 2, 0);
     fields->addWidget(Field(DbField::MolarMass), 2, 1);
-    fields->addWidget(RightLabel(QObject::tr("stock concentration"), Field(DbField::StockConcentration)), 3, 0);
+    fields->addWidget(FieldLabel(QObject::tr("stock concentration"), Field(DbField::StockConcentration)), 3, 0);
     fields->addWidget(Field(DbField::StockConcentration), 3, 1);
     fields->addWidget(List(DbList::StockUnit), 3, 2);
     fields->addWidget(Button(DbButton::UnsolvedFormulas), 4, 1, 1, 2);
@@ -108,8 +101,7 @@ void SubstanceDatabaseWidgets::Build(QDialog& dialog)
     Button(DbButton::UnsolvedFormulas)
         ->setToolTip(QObject::tr("Other forms of the substance that can be weighed, such as hydrates"));
 
-    auto* placeholder = new QGroupBox(QObject::tr("formula"));
-    placeholder->setAlignment(Qt::AlignRight);
+    auto* placeholder = FormulaPlaceholder(QObject::tr("formula"));
     placeholder->setMinimumHeight(dialog.fontMetrics().height() * 5);
     formulaFrame->AttachToPlaceholder(placeholder);
 
