@@ -1,23 +1,17 @@
 #pragma once
 
+#include "calculators/CalculatorDialog.h"
 #include "calculators/CalculatorWidgets.h"
 #include "calculators/ConcentrationCalculatorForm.h"
 
-#include <QDialog>
-
-#include <optional>
-
 namespace solvo {
-
-class CSolvoApp;
 
 /// The dialog "Concentration calculator" over one solution component, which
 /// it edits in place. The rules live in ConcentrationCalculatorForm; the
 /// dialog forwards the user's typing and clicks to it and mirrors its state
-/// into the controls. The field being typed is never rewritten, so its text
-/// and caret stay as the user left them; a number field reformats itself
-/// only when it loses the focus.
-class CConcentrationCalculator : public QDialog {
+/// into the controls; a number field reformats itself only when it loses the
+/// focus.
+class CConcentrationCalculator : public CalculatorDialog<ConcentrationCalculatorForm, CalculatorWidgets> {
     Q_OBJECT
 
 public:
@@ -39,22 +33,9 @@ public:
     static Result RunLocked(CSolvoApp& app, SolvoSubstance& component, double volume, double solutionMass,
                             QWidget* parent);
 
-    const ConcentrationCalculatorForm& Form() const { return form_; }
-
-    /// OK: closes only when every field holds a number it may.
-    void accept() override;
-
 private:
     void Connect();
-    void FieldEdited(CalculatorField field, const QString& text);
-    void Finish(const std::optional<ConcentrationCalculatorForm::Message>& message);
-    void Mirror();
-    void MirrorField(CalculatorField field);
-    void ChooseFromDatabase();
-
-    CSolvoApp& app_;
-    ConcentrationCalculatorForm form_;
-    CalculatorWidgets widgets_;
+    void MirrorControls() override;
 };
 
 } // namespace solvo

@@ -30,6 +30,8 @@ class ElementTable;
 /// follow the font, so the arrangement holds with any font and scale.
 class CalculatorWidgets {
 public:
+    static constexpr std::int32_t kFieldCount = kCalculatorFieldCount;
+
     /// Builds every control inside dialog, which gets the layout.
     CalculatorWidgets(QWidget& dialog, const ElementTable& elements,
                       const std::function<std::int32_t()>& displayDigits);

@@ -26,6 +26,8 @@ class ElementTable;
 /// concentrations" and the dialog's buttons. Sizes follow the font.
 class MixerWidgets {
 public:
+    static constexpr std::int32_t kFieldCount = kMixerFieldCount;
+
     /// Builds every control inside dialog, which gets the layout.
     MixerWidgets(QWidget& dialog, const ElementTable& elements, const std::function<std::int32_t()>& displayDigits);
 
