@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -74,6 +75,9 @@ CompositionWidgets::CompositionWidgets(QWidget& view, const ElementTable& elemen
     showRecipe = new QPushButton(QObject::tr("Show recipe"));
     showRecipe->setToolTip(QObject::tr("Show how to prepare the solution"));
     QHBoxLayout* buttons = ButtonRow({addSubstance, removeSubstance, showRecipe}, units_.Across(kButtonWidth));
+    // The view's column has no spacing of its own, which the row would inherit
+    // and leave the buttons touching.
+    buttons->setSpacing(view.style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing));
     for (QPushButton* button : {addSubstance, removeSubstance, showRecipe})
         button->setAutoDefault(false);
 

@@ -16,6 +16,7 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace solvo {
@@ -28,7 +29,6 @@ using DbCheck = SubstanceDatabaseCheck;
 using DbButton = SubstanceDatabaseButton;
 
 // Sizes in average character widths of the dialog's font.
-constexpr int kListWidth = 28;
 constexpr int kTextFieldWidth = 26;
 constexpr int kNumberFieldWidth = 11;
 
@@ -67,7 +67,12 @@ void SubstanceDatabaseWidgets::Build(QDialog& dialog)
 
     substances->setUniformItemSizes(true);
     substances->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    substances->setMinimumWidth(kListWidth * charWidth);
+    // Wide enough to show the longest built-in name whole, beside a scroll bar.
+    const int longestName =
+        dialog.fontMetrics().horizontalAdvance(QStringLiteral("potassium dihydrogen phosphate"));
+    substances->setMinimumWidth(longestName + 2 * charWidth +
+                                dialog.style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                                2 * substances->frameWidth());
     substances->setToolTip(QObject::tr("The substances that pass the filter; select one to show it"));
     auto* filterRow = new QHBoxLayout;
     auto* filterLabel = new QLabel(QObject::tr("filter"));
