@@ -23,9 +23,7 @@ namespace {
 
 struct ConvertOptions {
     bool json = false;
-    std::optional<std::string> substance;
-    std::optional<std::string> formula;
-    std::optional<std::string> molarMass;
+    SubstanceChoice source;
     std::optional<std::string> tableFile;
     std::string tableKind = "w";
     std::string from;
@@ -63,11 +61,11 @@ std::string ReadTableFile(const std::string& path)
     throw BadInput(path + ": cannot be read.");
 }
 
-double MolarMassOf(const ConvertOptions& options, CliContext& context)
+double MolarMassOf(const SubstanceChoice& source, CliContext& context)
 {
-    if (options.molarMass)
-        return NumberArgument(*options.molarMass);
-    return FormulaMolarMassArgument(*options.formula, context);
+    if (source.molarMass)
+        return NumberArgument(*source.molarMass);
+    return FormulaMolarMassArgument(*source.formula, context);
 }
 
 nlohmann::ordered_json Describe(const ConcentrationSet& set)
@@ -135,6 +133,18 @@ const SolvoSubstance& SubstanceArgument(const std::string& name, CliContext& con
     return *substance;
 }
 
+void AddSubstanceChoice(CLI::App& command, SubstanceChoice& choice)
+{
+    CLI::Option_group* group = command.add_option_group("substance", "Where the molar mass comes from");
+    group->add_option("--substance", choice.substance,
+                      "Molar mass and density table of the program database's substance "
+                      "of exactly this name");
+    group->add_option("--formula", choice.formula,
+                      "Molar mass of this formula (with markup, as in the formula command)");
+    group->add_option("--mw", choice.molarMass, "Molar mass, g/mol");
+    group->require_option(1);
+}
+
 ConcentrationUnit ConcentrationUnitArgument(std::string_view argument)
 {
     if (const auto unit = ConcentrationUnitFromSymbol(argument))
@@ -151,15 +161,7 @@ void AddConvertCommand(CLI::App& cli, CliContext& context)
     CLI::App* command = cli.add_subcommand(
         "convert", "Set a concentration on a component and show it in all eight units");
     command->add_flag("--json", options->json, "Print one JSON object");
-    CLI::Option_group* substance =
-        command->add_option_group("substance", "Where the molar mass comes from");
-    substance->add_option("--substance", options->substance,
-                          "Molar mass and density table of the program database's substance "
-                          "of exactly this name");
-    substance->add_option("--formula", options->formula,
-                          "Molar mass of this formula (with markup, as in the formula command)");
-    substance->add_option("--mw", options->molarMass, "Molar mass, g/mol");
-    substance->require_option(1);
+    AddSubstanceChoice(*command, options->source);
     CLI::Option* tableFile = command->add_option(
         "--table-file", options->tableFile,
         "Density table text: pairs of numbers, concentration then density (g/mL); replaces "
@@ -179,12 +181,12 @@ void AddConvertCommand(CLI::App& cli, CliContext& context)
         const ConcentrationUnit unit = ConcentrationUnitArgument(options->from);
         const double value = NumberArgument(options->value);
         ConcentrationSet set;
-        if (options->substance) {
-            const SolvoSubstance& entry = SubstanceArgument(*options->substance, context);
+        if (options->source.substance) {
+            const SolvoSubstance& entry = SubstanceArgument(*options->source.substance, context);
             set.SetMolarMass(entry.MolarMass());
             set.Table() = entry.Table();
         } else {
-            set.SetMolarMass(MolarMassOf(*options, context));
+            set.SetMolarMass(MolarMassOf(options->source, context));
         }
         if (options->tableFile) {
             const DensityTableKind kind = TableKindArgument(options->tableKind);

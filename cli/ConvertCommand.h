@@ -4,6 +4,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,18 @@ class SolvoSubstance;
 /// component and prints it in all eight units, with the density-ambiguity
 /// flag and which values lie outside the density table.
 void AddConvertCommand(CLI::App& cli, CliContext& context);
+
+/// Where a command takes its molar mass (and density table) from: exactly
+/// one of --substance, --formula and --mw.
+struct SubstanceChoice {
+    std::optional<std::string> substance;
+    std::optional<std::string> formula;
+    std::optional<std::string> molarMass;
+};
+
+/// Adds --substance, --formula and --mw to command as a group of which
+/// exactly one must be given.
+void AddSubstanceChoice(CLI::App& command, SubstanceChoice& choice);
 
 /// A concentration unit as given on the command line: its symbol (M, mM, m,
 /// w, ppm, v, x, d) or its code 0 … 7. Throws BadInput naming the argument

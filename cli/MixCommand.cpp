@@ -26,25 +26,23 @@ struct RowOptions {
 
 struct MixOptions {
     bool json = false;
-    std::optional<std::string> substance;
-    std::optional<std::string> formula;
-    std::optional<std::string> molarMass;
+    SubstanceChoice source;
     std::array<RowOptions, kMixerRowCount> rows;
 };
 
 constexpr std::array<const char*, kMixerRowCount> kRowTitles = {"1st solution", "2nd solution",
                                                                 "mixed solution"};
 
-SolvoSubstance ComponentOf(const MixOptions& options, CliContext& context)
+SolvoSubstance ComponentOf(const SubstanceChoice& source, CliContext& context)
 {
     SolvoSubstance component;
-    if (options.substance) {
-        component = SubstanceArgument(*options.substance, context);
+    if (source.substance) {
+        component = SubstanceArgument(*source.substance, context);
         component.ParseDensityTable();
-    } else if (options.formula) {
-        component.SetMolarMass(FormulaMolarMassArgument(*options.formula, context));
+    } else if (source.formula) {
+        component.SetMolarMass(FormulaMolarMassArgument(*source.formula, context));
     } else {
-        component.SetMolarMass(NumberArgument(*options.molarMass));
+        component.SetMolarMass(NumberArgument(*source.molarMass));
     }
     return component;
 }
@@ -108,14 +106,7 @@ void AddMixCommand(CLI::App& cli, CliContext& context)
     CLI::App* command = cli.add_subcommand(
         "mix", "Mix two solutions of one substance, or find the second solution of a mixture");
     command->add_flag("--json", options->json, "Print one JSON object");
-    CLI::Option_group* substance =
-        command->add_option_group("substance", "Where the molar mass comes from");
-    substance->add_option("--substance", options->substance,
-                          "Molar mass and density table of the program database's substance "
-                          "of exactly this name");
-    substance->add_option("--formula", options->formula, "Molar mass of this formula");
-    substance->add_option("--mw", options->molarMass, "Molar mass, g/mol");
-    substance->require_option(1);
+    AddSubstanceChoice(*command, options->source);
     AddRowOptions(*command, options->rows[0], 1, false);
     command->get_option("--c1")->required();
     command->get_option("--v1")->required();
@@ -132,7 +123,7 @@ void AddMixCommand(CLI::App& cli, CliContext& context)
         if (!solve && !rowOptions[1].c)
             throw CLI::ValidationError("mix", "give the second solution (--c2, --v2) or the "
                                               "mixture (--c3, --v3)");
-        SolvoSubstance component = ComponentOf(*options, context);
+        SolvoSubstance component = ComponentOf(options->source, context);
         MixerRows rows{};
         rows[0] = GivenRow(rowOptions[0]);
         const std::size_t given = solve ? 2 : 1;
