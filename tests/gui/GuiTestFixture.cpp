@@ -3,6 +3,8 @@
 #include "app/CSolvoApp.h"
 #include "app/DatabasePrompts.h"
 #include "app/MemorySettingsStore.h"
+#include "solution/DocumentManager.h"
+#include "solution/SolvoDocument.h"
 
 #include <QApplication>
 #include <QAbstractButton>
@@ -85,6 +87,19 @@ void GuiTestFixture::WatchForModalDialogs()
         seen = modal;
     });
     timer->start(3000);
+}
+
+StartedSolvo::StartedSolvo()
+{
+    solvo.Start();
+}
+
+StartedSolvo::~StartedSolvo()
+{
+    for (SolvoDocument* document : solvo.Documents()->Documents())
+        document->Data().SetModified(false);
+    solvo.App().Substances().SetModified(false);
+    solvo.Finish();
 }
 
 } // namespace solvo::test

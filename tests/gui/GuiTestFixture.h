@@ -1,10 +1,13 @@
 #pragma once
 
+#include "app/SolvoApplication.h"
+
 #include <QMessageBox>
 #include <QObject>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <deque>
 
@@ -44,6 +47,23 @@ private:
     std::deque<QMessageBox::StandardButton> answers_;
     QStringList texts_;
 };
+
+/// The program started as a user starts it, with a new solution. At the end
+/// every change to the solutions and the database is dropped, so closing
+/// asks nothing.
+struct StartedSolvo {
+    SolvoApplication solvo;
+
+    StartedSolvo();
+    ~StartedSolvo();
+};
+
+/// The child of parent with this object name, or null.
+template <typename Widget>
+Widget* FindChild(const QWidget& parent, const char* name)
+{
+    return parent.findChild<Widget*>(QString::fromLatin1(name));
+}
 
 } // namespace solvo::test
 

@@ -15,32 +15,17 @@
 #include <QtTest>
 
 using solvo::CConcentrationCalculator;
+using solvo::test::FindChild;
 
 class CalculatorTest : public QObject {
     Q_OBJECT
 
 private:
-    struct Started {
-        solvo::SolvoApplication solvo;
-
-        Started() { solvo.Start(); }
-        ~Started()
-        {
-            for (solvo::SolvoDocument* document : solvo.Documents()->Documents())
-                document->Data().SetModified(false);
-            solvo.Finish();
-        }
-    };
-
-    template <typename Widget>
-    static Widget* Find(const QWidget& dialog, const char* name)
-    {
-        return dialog.findChild<Widget*>(QString::fromLatin1(name));
-    }
+    using Started = solvo::test::StartedSolvo;
 
     static QLineEdit* Type(const QWidget& dialog, const char* field, const QString& text)
     {
-        auto* edit = Find<QLineEdit>(dialog, field);
+        auto* edit = FindChild<QLineEdit>(dialog, field);
         edit->setFocus();
         edit->selectAll();
         QTest::keyClicks(edit, text);
@@ -59,34 +44,34 @@ private slots:
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Concentration calculator"));
-        QVERIFY(Find<QLabel>(dialog, "noTable")->isVisible());
-        QVERIFY(!Find<QLineEdit>(dialog, "volume")->isEnabled());
-        QVERIFY(!Find<QPushButton>(dialog, "next")->isEnabled());
+        QVERIFY(FindChild<QLabel>(dialog, "noTable")->isVisible());
+        QVERIFY(!FindChild<QLineEdit>(dialog, "volume")->isEnabled());
+        QVERIFY(!FindChild<QPushButton>(dialog, "next")->isEnabled());
 
         Type(dialog, "molarMass", QStringLiteral("58.44"));
-        QVERIFY(Find<QLineEdit>(dialog, "volume")->isEnabled());
-        QVERIFY(!Find<QLineEdit>(dialog, "solutionMass")->isEnabled());
-        QCOMPARE(Find<QPushButton>(dialog, "toggle")->text(), QStringLiteral("<"));
+        QVERIFY(FindChild<QLineEdit>(dialog, "volume")->isEnabled());
+        QVERIFY(!FindChild<QLineEdit>(dialog, "solutionMass")->isEnabled());
+        QCOMPARE(FindChild<QPushButton>(dialog, "toggle")->text(), QStringLiteral("<"));
         Type(dialog, "volume", QStringLiteral("100"));
 
         QLineEdit* molar = Type(dialog, "molar", QStringLiteral("1."));
         QCOMPARE(molar->text(), QStringLiteral("1."));
         QCOMPARE(molar->cursorPosition(), 2);
-        QCOMPARE(Find<QLineEdit>(dialog, "mass")->text(), QStringLiteral("5.844"));
-        QCOMPARE(Find<QLineEdit>(dialog, "amount")->text(), QStringLiteral("0.1"));
-        QCOMPARE(Find<QLineEdit>(dialog, "solutionMass")->text(), QStringLiteral("100"));
-        QCOMPARE(Find<QLineEdit>(dialog, "percentWW")->text(), QStringLiteral("5.844"));
+        QCOMPARE(FindChild<QLineEdit>(dialog, "mass")->text(), QStringLiteral("5.844"));
+        QCOMPARE(FindChild<QLineEdit>(dialog, "amount")->text(), QStringLiteral("0.1"));
+        QCOMPARE(FindChild<QLineEdit>(dialog, "solutionMass")->text(), QStringLiteral("100"));
+        QCOMPARE(FindChild<QLineEdit>(dialog, "percentWW")->text(), QStringLiteral("5.844"));
 
         // Leaving the field reformats it and recomputes nothing.
-        Find<QLineEdit>(dialog, "mass")->setFocus();
+        FindChild<QLineEdit>(dialog, "mass")->setFocus();
         QCOMPARE(molar->text(), QStringLiteral("1"));
         QCOMPARE(molar->cursorPosition(), 0);
-        QCOMPARE(Find<QLineEdit>(dialog, "mass")->text(), QStringLiteral("5.844"));
+        QCOMPARE(FindChild<QLineEdit>(dialog, "mass")->text(), QStringLiteral("5.844"));
 
         QLineEdit* mass = Type(dialog, "mass", QStringLiteral("11.688"));
         QCOMPARE(mass->text(), QStringLiteral("11.688"));
         QCOMPARE(molar->text(), QStringLiteral("2"));
-        QCOMPARE(Find<QLineEdit>(dialog, "amount")->text(), QStringLiteral("0.2"));
+        QCOMPARE(FindChild<QLineEdit>(dialog, "amount")->text(), QStringLiteral("0.2"));
 
         // A mass out of range: the message comes with the keystroke that
         // takes it out of range.
@@ -111,16 +96,16 @@ private slots:
         QTimer::singleShot(0, this, [&checked] {
             auto* dialog = qobject_cast<CConcentrationCalculator*>(QApplication::activeModalWidget());
             QVERIFY(dialog != nullptr);
-            QVERIFY(!Find<QLineEdit>(*dialog, "formula")->isEnabled());
-            QVERIFY(!Find<QLineEdit>(*dialog, "molarMass")->isEnabled());
-            QVERIFY(!Find<QPushButton>(*dialog, "database")->isVisible());
-            QVERIFY(!Find<QPushButton>(*dialog, "clearAll")->isEnabled());
-            QCOMPARE(Find<QLineEdit>(*dialog, "volume")->text(), QStringLiteral("0"));
+            QVERIFY(!FindChild<QLineEdit>(*dialog, "formula")->isEnabled());
+            QVERIFY(!FindChild<QLineEdit>(*dialog, "molarMass")->isEnabled());
+            QVERIFY(!FindChild<QPushButton>(*dialog, "database")->isVisible());
+            QVERIFY(!FindChild<QPushButton>(*dialog, "clearAll")->isEnabled());
+            QCOMPARE(FindChild<QLineEdit>(*dialog, "volume")->text(), QStringLiteral("0"));
             Type(*dialog, "volume", QStringLiteral("250"));
             Type(*dialog, "molar", QStringLiteral("0.1"));
-            QCOMPARE(Find<QLineEdit>(*dialog, "mass")->text(), QStringLiteral("1.4611"));
+            QCOMPARE(FindChild<QLineEdit>(*dialog, "mass")->text(), QStringLiteral("1.4611"));
             checked = true;
-            QTest::mouseClick(Find<QPushButton>(*dialog, "ok"), Qt::LeftButton);
+            QTest::mouseClick(FindChild<QPushButton>(*dialog, "ok"), Qt::LeftButton);
         });
         for (QPushButton* button : view->findChildren<QPushButton*>()) {
             if (button->text() == QStringLiteral("concentration"))

@@ -17,33 +17,19 @@
 
 using solvo::CSolutionMixer;
 
+using solvo::test::FindChild;
+
 class MixerTest : public QObject {
     Q_OBJECT
 
 private:
-    struct Started {
-        solvo::SolvoApplication solvo;
+    using Started = solvo::test::StartedSolvo;
 
-        Started() { solvo.Start(); }
-        ~Started()
-        {
-            for (solvo::SolvoDocument* document : solvo.Documents()->Documents())
-                document->Data().SetModified(false);
-            solvo.Finish();
-        }
-    };
-
-    template <typename Widget>
-    static Widget* Find(const QWidget& dialog, const char* name)
-    {
-        return dialog.findChild<Widget*>(QString::fromLatin1(name));
-    }
-
-    static QString Text(const QWidget& dialog, const char* name) { return Find<QLineEdit>(dialog, name)->text(); }
+    static QString Text(const QWidget& dialog, const char* name) { return FindChild<QLineEdit>(dialog, name)->text(); }
 
     static QLineEdit* Type(const QWidget& dialog, const char* field, const QString& text)
     {
-        auto* edit = Find<QLineEdit>(dialog, field);
+        auto* edit = FindChild<QLineEdit>(dialog, field);
         edit->setFocus();
         edit->selectAll();
         QTest::keyClicks(edit, text);
@@ -70,8 +56,8 @@ private slots:
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Solution mixer"));
-        QVERIFY(!Find<QLineEdit>(dialog, "volume1")->isEnabled());
-        QCOMPARE(Find<QComboBox>(dialog, "unit1")->currentText(), QStringLiteral("M (mol/L)"));
+        QVERIFY(!FindChild<QLineEdit>(dialog, "volume1")->isEnabled());
+        QCOMPARE(FindChild<QComboBox>(dialog, "unit1")->currentText(), QStringLiteral("M (mol/L)"));
 
         TwoSolutionsMixed(dialog);
         QCOMPARE(Text(dialog, "solutionMass3"), QStringLiteral("200"));
@@ -81,21 +67,21 @@ private slots:
         QLineEdit* mixed = Type(dialog, "concentration3", QStringLiteral("0.25"));
         QCOMPARE(mixed->text(), QStringLiteral("0.25"));
         QCOMPARE(mixed->cursorPosition(), 4);
-        auto* second = Find<QLineEdit>(dialog, "concentration2");
+        auto* second = FindChild<QLineEdit>(dialog, "concentration2");
         QCOMPARE(second->text(), QStringLiteral("-0.5"));
         QCOMPARE(second->palette().color(QPalette::Text), QColor(255, 0, 0));
         QCOMPARE(Text(dialog, "volume2"), QStringLiteral("100"));
 
-        auto* unit = Find<QComboBox>(dialog, "unit1");
+        auto* unit = FindChild<QComboBox>(dialog, "unit1");
         unit->setFocus();
         QTest::keyClicks(unit, QStringLiteral("%"));
         QCOMPARE(unit->currentText(), QStringLiteral("% w/w"));
         QCOMPARE(Text(dialog, "concentration1"), QStringLiteral("5.844"));
         QCOMPARE(Text(dialog, "concentration3"), QStringLiteral("0.25"));
 
-        Find<QCheckBox>(dialog, "constantConcentrations")->click();
-        QVERIFY(!Find<QLineEdit>(dialog, "concentration1")->isEnabled());
-        QVERIFY(!Find<QPushButton>(dialog, "conc1")->isEnabled());
+        FindChild<QCheckBox>(dialog, "constantConcentrations")->click();
+        QVERIFY(!FindChild<QLineEdit>(dialog, "concentration1")->isEnabled());
+        QVERIFY(!FindChild<QPushButton>(dialog, "conc1")->isEnabled());
         Type(dialog, "volume3", QStringLiteral("1000"));
         QCOMPARE(Text(dialog, "volume1"), QStringLiteral("500"));
         QCOMPARE(Text(dialog, "volume2"), QStringLiteral("500"));
@@ -116,12 +102,12 @@ private slots:
             QCOMPARE(Text(*calculator, "solutionMass"), QStringLiteral("100"));
             QCOMPARE(Text(*calculator, "molar"), QStringLiteral("1"));
             QCOMPARE(Text(*calculator, "mass"), QStringLiteral("5.844"));
-            QVERIFY(!Find<QLineEdit>(*calculator, "molarMass")->isEnabled());
+            QVERIFY(!FindChild<QLineEdit>(*calculator, "molarMass")->isEnabled());
             Type(*calculator, "molar", QStringLiteral("3"));
             checked = true;
-            QTest::mouseClick(Find<QPushButton>(*calculator, "cancel"), Qt::LeftButton);
+            QTest::mouseClick(FindChild<QPushButton>(*calculator, "cancel"), Qt::LeftButton);
         });
-        QTest::mouseClick(Find<QPushButton>(dialog, "conc1"), Qt::LeftButton);
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "conc1"), Qt::LeftButton);
         QVERIFY(checked);
         QCOMPARE(Text(dialog, "concentration1"), QStringLiteral("1"));
         QCOMPARE(Text(dialog, "concentration3"), QStringLiteral("0.5"));
@@ -130,9 +116,9 @@ private slots:
             auto* calculator = qobject_cast<solvo::CConcentrationCalculator*>(QApplication::activeModalWidget());
             QVERIFY(calculator != nullptr);
             Type(*calculator, "molar", QStringLiteral("2"));
-            QTest::mouseClick(Find<QPushButton>(*calculator, "ok"), Qt::LeftButton);
+            QTest::mouseClick(FindChild<QPushButton>(*calculator, "ok"), Qt::LeftButton);
         });
-        QTest::mouseClick(Find<QPushButton>(dialog, "conc2"), Qt::LeftButton);
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "conc2"), Qt::LeftButton);
         QCOMPARE(Text(dialog, "concentration2"), QStringLiteral("2"));
         QCOMPARE(Text(dialog, "concentration3"), QStringLiteral("1.5"));
         QCOMPARE(Text(dialog, "volume3"), QStringLiteral("200"));

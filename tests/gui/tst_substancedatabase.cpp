@@ -23,29 +23,13 @@
 
 using solvo::CSubstanceDatabaseDlg;
 using solvo::DatabaseDialogMode;
+using solvo::test::FindChild;
 
 class SubstanceDatabaseTest : public QObject {
     Q_OBJECT
 
 private:
-    struct Started {
-        solvo::SolvoApplication solvo;
-
-        Started() { solvo.Start(); }
-        ~Started()
-        {
-            for (solvo::SolvoDocument* document : solvo.Documents()->Documents())
-                document->Data().SetModified(false);
-            solvo.App().Substances().SetModified(false);
-            solvo.Finish();
-        }
-    };
-
-    template <typename Widget>
-    static Widget* Find(const QWidget& dialog, const char* name)
-    {
-        return dialog.findChild<Widget*>(QString::fromLatin1(name));
-    }
+    using Started = solvo::test::StartedSolvo;
 
     static QPushButton* ButtonNamed(const QWidget& dialog, const QString& text)
     {
@@ -73,11 +57,11 @@ private slots:
         CSubstanceDatabaseDlg dialog(s.solvo.App(), DatabaseDialogMode::Browsing);
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Substances database (10 items/10 listed)"));
-        auto* list = Find<QListView>(dialog, "substances");
+        auto* list = FindChild<QListView>(dialog, "substances");
         QCOMPARE(list->model()->rowCount(), 10);
         QVERIFY(!ButtonNamed(dialog, QStringLiteral("Use"))->isEnabled());
 
-        auto* filter = Find<QLineEdit>(dialog, "filter");
+        auto* filter = FindChild<QLineEdit>(dialog, "filter");
         filter->setFocus();
         filter->selectAll();
         QTest::keyClicks(filter, QStringLiteral("sodium"));
@@ -87,15 +71,15 @@ private slots:
         QCOMPARE(filter->cursorPosition(), 6);
 
         SelectRow(list, QStringLiteral("sodium chloride"));
-        QCOMPARE(Find<QLineEdit>(dialog, "name")->text(), QStringLiteral("sodium chloride"));
-        QCOMPARE(Find<QLineEdit>(dialog, "formula")->text(), QStringLiteral("NaCl"));
-        QVERIFY(!Find<QLineEdit>(dialog, "molarMass")->isEnabled());
+        QCOMPARE(FindChild<QLineEdit>(dialog, "name")->text(), QStringLiteral("sodium chloride"));
+        QCOMPARE(FindChild<QLineEdit>(dialog, "formula")->text(), QStringLiteral("NaCl"));
+        QVERIFY(!FindChild<QLineEdit>(dialog, "molarMass")->isEnabled());
 
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Delete);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Substances database (9 items/2 listed)"));
         QCOMPARE(s.solvo.App().Substances().FindByName("sodium chloride"), nullptr);
-        QCOMPARE(Find<QLineEdit>(dialog, "name")->text(), QStringLiteral("sodium chloride"));
+        QCOMPARE(FindChild<QLineEdit>(dialog, "name")->text(), QStringLiteral("sodium chloride"));
         QVERIFY(ButtonNamed(dialog, QStringLiteral("Add"))->isEnabled());
     }
 
@@ -104,16 +88,16 @@ private slots:
         Started s;
         CSubstanceDatabaseDlg dialog(s.solvo.App(), DatabaseDialogMode::Browsing);
         dialog.show();
-        auto* plot = Find<QLabel>(dialog, "plot");
+        auto* plot = FindChild<QLabel>(dialog, "plot");
         const QImage blank = plot->pixmap().toImage();
         QCOMPARE(blank.size(), QSize(102, 110));
         QCOMPARE(blank.pixelColor(50, 50), QColor(Qt::white));
 
-        SelectRow(Find<QListView>(dialog, "substances"), QStringLiteral("sulfuric acid"));
+        SelectRow(FindChild<QListView>(dialog, "substances"), QStringLiteral("sulfuric acid"));
         const QImage sulfuric = plot->pixmap().toImage();
         QVERIFY(sulfuric != blank);
 
-        auto* table = Find<QPlainTextEdit>(dialog, "tableText");
+        auto* table = FindChild<QPlainTextEdit>(dialog, "tableText");
         table->setFocus();
         table->selectAll();
         QTest::keyClicks(table, QStringLiteral("0 1.0"));
@@ -132,8 +116,8 @@ private slots:
         Started s;
         CSubstanceDatabaseDlg dialog(s.solvo.App(), DatabaseDialogMode::Browsing);
         dialog.show();
-        SelectRow(Find<QListView>(dialog, "substances"), QStringLiteral("sulfuric acid"));
-        auto* stock = Find<QLineEdit>(dialog, "stockConcentration");
+        SelectRow(FindChild<QListView>(dialog, "substances"), QStringLiteral("sulfuric acid"));
+        auto* stock = FindChild<QLineEdit>(dialog, "stockConcentration");
         QVERIFY(stock->isEnabled());
         QVERIFY(stock->palette().color(QPalette::Text) != QColor(255, 0, 0));
         stock->setFocus();
@@ -147,7 +131,7 @@ private slots:
         Started s;
         CSubstanceDatabaseDlg dialog(s.solvo.App(), DatabaseDialogMode::Browsing);
         dialog.show();
-        SelectRow(Find<QListView>(dialog, "substances"), QStringLiteral("magnesium chloride"));
+        SelectRow(FindChild<QListView>(dialog, "substances"), QStringLiteral("magnesium chloride"));
         QPushButton* unsolved = ButtonNamed(dialog, QStringLiteral("unsolved formulas (5)"));
         QVERIFY(unsolved != nullptr);
 
@@ -217,7 +201,7 @@ private slots:
         qInfo("open and show with %d substances: %lld ms", substances.GetSubstanceCount(),
               static_cast<long long>(timer.elapsed()));
 
-        auto* filter = Find<QLineEdit>(dialog, "filter");
+        auto* filter = FindChild<QLineEdit>(dialog, "filter");
         filter->setFocus();
         filter->selectAll();
         for (const char key : std::string("substance 12")) {
@@ -225,7 +209,7 @@ private slots:
             QTest::keyClick(filter, key);
             QCoreApplication::processEvents();
             qInfo("keystroke '%c': %lld ms, %d listed", key, static_cast<long long>(timer.elapsed()),
-                  Find<QListView>(dialog, "substances")->model()->rowCount());
+                  FindChild<QListView>(dialog, "substances")->model()->rowCount());
         }
     }
 };
