@@ -102,4 +102,12 @@ StartedSolvo::~StartedSolvo()
     solvo.Finish();
 }
 
+QPushButton* ButtonWithText(const QWidget& parent, const QString& text)
+{
+    for (QPushButton* button : parent.findChildren<QPushButton*>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+
 } // namespace solvo::test

@@ -4,6 +4,7 @@
 
 #include <QMessageBox>
 #include <QObject>
+#include <QPushButton>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -64,6 +65,9 @@ Widget* FindChild(const QWidget& parent, const char* name)
 {
     return parent.findChild<Widget*>(QString::fromLatin1(name));
 }
+
+/// The push button of parent that shows this text, or null.
+QPushButton* ButtonWithText(const QWidget& parent, const QString& text);
 
 } // namespace solvo::test
 

@@ -25,14 +25,6 @@ QPushButton* Ok(const QDialog& dialog)
     return dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
 }
 
-QPushButton* Button(const QDialog& dialog, const QString& text)
-{
-    for (QPushButton* button : dialog.findChildren<QPushButton*>())
-        if (button->text() == text)
-            return button;
-    return nullptr;
-}
-
 } // namespace
 
 class DatabaseDialogsTest : public QObject {
@@ -76,7 +68,7 @@ private slots:
         path->selectAll();
         QTest::keyClicks(path, moved);
         QVERIFY(Ok(dialog)->isEnabled());
-        QTest::mouseClick(Button(dialog, QStringLiteral("Default")), Qt::LeftButton);
+        QTest::mouseClick(test::ButtonWithText(dialog, QStringLiteral("Default")), Qt::LeftButton);
         QCOMPARE(path->text(), current);
         QVERIFY(!Ok(dialog)->isEnabled());
         path->selectAll();

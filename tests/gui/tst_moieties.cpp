@@ -13,18 +13,6 @@
 
 using namespace solvo;
 
-namespace {
-
-QPushButton* Button(const QDialog& dialog, const QString& text)
-{
-    for (QPushButton* button : dialog.findChildren<QPushButton*>())
-        if (button->text() == text)
-            return button;
-    return nullptr;
-}
-
-} // namespace
-
 class MoietiesTest : public QObject {
     Q_OBJECT
 
@@ -52,7 +40,7 @@ private slots:
         QVERIFY(!frame->Frame().ShowsCaption());
         QVERIFY(!frame->Frame().DrawsEdge());
         for (const char* text : {"Add", "Modify", "Delete"})
-            QVERIFY(!Button(dialog, QLatin1String(text))->isEnabled());
+            QVERIFY(!test::ButtonWithText(dialog, QLatin1String(text))->isEnabled());
 
         list->setCurrentItem(sodium);
         QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("composition"))->text(),
@@ -78,7 +66,7 @@ private slots:
         QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("molarMass"))->text(),
                  QStringLiteral("189.0997"));
         QCOMPARE(dialog.findChild<CStaticFormulaFrame*>()->Frame().Text(), std::string("C_6H_5O_7"));
-        QPushButton* add = Button(dialog, QStringLiteral("Add"));
+        QPushButton* add = test::ButtonWithText(dialog, QStringLiteral("Add"));
         QVERIFY(add->isEnabled());
         QTest::mouseClick(add, Qt::LeftButton);
 
@@ -102,7 +90,7 @@ private slots:
         dialog.show();
         auto* list = dialog.findChild<QTreeWidget*>();
         list->setCurrentItem(list->topLevelItem(103));
-        QVERIFY(Button(dialog, QStringLiteral("Delete"))->isEnabled());
+        QVERIFY(test::ButtonWithText(dialog, QStringLiteral("Delete"))->isEnabled());
 
         test::MessageBoxAnswers answers({QMessageBox::Ok});
         QTest::keyClick(list, Qt::Key_Delete);
@@ -115,7 +103,7 @@ private slots:
         QTest::keyClick(list, Qt::Key_Delete);
         QCOMPARE(table_.Count(), 104);
         QCOMPARE(list->topLevelItemCount(), 103);
-        QVERIFY(!Button(dialog, QStringLiteral("Delete"))->isEnabled());
+        QVERIFY(!test::ButtonWithText(dialog, QStringLiteral("Delete"))->isEnabled());
     }
 
 private:
