@@ -8,32 +8,52 @@
 #include <QIcon>
 
 #include <cstdio>
-#include <string>
 #include <string_view>
 
 namespace {
 
 constexpr std::string_view kExportPdf = "--export-pdf";
 
-// An export shows no window, so it needs no display: it runs where there is
-// none (a server, a script) unless a platform is chosen explicitly.
-void ChoosePlatformForExport(int argc, char* argv[])
-{
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument(argv[i]);
-        if (argument == kExportPdf || argument.starts_with(std::string(kExportPdf) + '=')) {
-            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-                qputenv("QT_QPA_PLATFORM", "offscreen");
-            return;
-        }
+struct CommandLine {
+    QCommandLineParser parser;
+    QCommandLineOption help;
+    QCommandLineOption version;
+    QCommandLineOption exportPdf{
+        QString::fromLatin1(kExportPdf.substr(2)),
+        QApplication::translate("main", "Write the printed recipe of the file as a PDF and exit"),
+        QStringLiteral("OUT.pdf")};
+
+    CommandLine() : help(parser.addHelpOption()), version(parser.addVersionOption())
+    {
+        parser.setApplicationDescription(
+            QApplication::translate("main", "Solvo: prepare laboratory solutions"));
+        parser.addPositionalArgument(
+            QStringLiteral("file"), QApplication::translate("main", "A solution file (.sln) to open"),
+            QStringLiteral("[file]"));
+        parser.addOption(exportPdf);
     }
-}
+
+    // Only a run that opens a window needs a display; help, version, an export
+    // and a mistyped command line answer on a terminal or a server too.
+    [[nodiscard]] bool NeedsWindow(int argc, char* argv[])
+    {
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        if (!parser.parse(arguments))
+            return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+        return !parser.isSet(help) && !parser.isSet(version) && !parser.isSet(exportPdf) &&
+               !parser.isSet(QStringLiteral("help-all"));
+    }
+};
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    ChoosePlatformForExport(argc, argv);
+    CommandLine commandLine;
+    if (!commandLine.NeedsWindow(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Flaskware"));
     QApplication::setApplicationName(QStringLiteral("Solvo"));
@@ -41,20 +61,19 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/solvo.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral("solvo"));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QApplication::translate("main", "Solvo: prepare laboratory solutions"));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QApplication::translate("main", "A solution file (.sln) to open"),
-                                 QStringLiteral("[file]"));
-    const QCommandLineOption exportPdf(
-        QString::fromLatin1(kExportPdf.substr(2)),
-        QApplication::translate("main", "Write the printed recipe of the file as a PDF and exit"),
-        QStringLiteral("OUT.pdf"));
-    parser.addOption(exportPdf);
-    parser.process(application);
+    // Parsed again now that the toolkit has taken its own options (-style,
+    // -platform) out of the arguments.
+    QCommandLineParser& parser = commandLine.parser;
+    if (!parser.parse(QApplication::arguments())) {
+        std::fprintf(stderr, "solvo: %s\nUsage: solvo [--export-pdf OUT.pdf] [file]\n",
+                     qPrintable(parser.errorText()));
+        return 1;
+    }
+    if (parser.isSet(commandLine.help) || parser.isSet(QStringLiteral("help-all")))
+        parser.process(application); // prints the help and exits with 0
+    if (parser.isSet(commandLine.version))
+        parser.showVersion();
+    const QCommandLineOption& exportPdf = commandLine.exportPdf;
     const QStringList files = parser.positionalArguments();
     const QString fileToOpen = files.isEmpty() ? QString() : files.first();
 

@@ -13,6 +13,7 @@ packages=(
   fonts-liberation2 fontconfig
   locales
   xvfb xauth x11-apps
+  lintian appstream desktop-file-utils bash-completion man-db
 )
 
 missing=()

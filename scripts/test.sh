@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Solvo with every test (warnings as errors) and runs them all.
+# Builds Solvo with every test (warnings as errors), runs them all, then
+# packages that build as a .deb and checks the package as Debian would.
 # Usage: scripts/test.sh [preset]   (debug by default; asan for the sanitizers)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,3 +10,4 @@ bash scripts/setup.sh
 cmake --preset "$preset"
 cmake --build --preset "$preset"
 QT_QPA_PLATFORM=offscreen ctest --preset "$preset" --output-on-failure -j "$(nproc)"
+bash scripts/package.sh "build/$preset"
