@@ -1,7 +1,7 @@
 #include "ComponentText.h"
 
 #include "CliOutput.h"
-#include "app/UnitLabels.h"
+#include "quantities/UnitLabels.h"
 #include "quantities/NumberFormat.h"
 #include "substances/SolvoSubstance.h"
 

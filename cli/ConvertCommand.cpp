@@ -2,7 +2,7 @@
 
 #include "CliContext.h"
 #include "CliOutput.h"
-#include "app/UnitLabels.h"
+#include "quantities/UnitLabels.h"
 #include "formula/ChemicalFormula.h"
 #include "quantities/ConcentrationSet.h"
 #include "quantities/NumberFormat.h"

@@ -3,7 +3,7 @@
 #include "CliContext.h"
 #include "CliOutput.h"
 #include "ConvertCommand.h"
-#include "app/UnitLabels.h"
+#include "quantities/UnitLabels.h"
 #include "calculators/SolutionMixing.h"
 #include "quantities/NumberFormat.h"
 #include "substances/SolvoSubstance.h"

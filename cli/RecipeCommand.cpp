@@ -3,7 +3,7 @@
 #include "CliContext.h"
 #include "CliOutput.h"
 #include "ShowCommand.h"
-#include "app/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "formula/ChemicalFormula.h"
 #include "solution/CSolvoDoc.h"
 #include "solution/CompositionSolver.h"

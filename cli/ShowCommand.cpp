@@ -1,6 +1,6 @@
 #include "ShowCommand.h"
 
-#include "app/UnitLabels.h"
+#include "quantities/UnitLabels.h"
 #include "CliContext.h"
 #include "CliOutput.h"
 #include "ComponentJson.h"

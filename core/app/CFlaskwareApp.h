@@ -92,7 +92,7 @@ private:
 
     ProgramSettings settings_;
     DataFolder dataFolder_;
-    std::int32_t displayDigits_ = ProgramSettings::kDefaultDisplayDigits;
+    std::int32_t displayDigits_ = kDefaultDisplayDigits;
     ElementTable elements_;
     std::string passwordDigest_;
     // A database file that existed but could not be read in full; it is

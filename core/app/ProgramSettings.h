@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/SettingsStore.h"
+#include "quantities/NumberFormat.h"
 
 namespace solvo {
 
@@ -9,7 +10,6 @@ namespace solvo {
 class ProgramSettings {
 public:
     static constexpr std::string_view kSection = "Settings";
-    static constexpr std::int32_t kDefaultDisplayDigits = 4;
 
     explicit ProgramSettings(SettingsStore& store) : store_(store) {}
 

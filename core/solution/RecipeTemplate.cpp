@@ -1,6 +1,6 @@
 #include "solution/RecipeTemplate.h"
 
-#include "app/AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 #include <system_error>
 

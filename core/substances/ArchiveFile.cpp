@@ -1,6 +1,6 @@
 #include "substances/ArchiveFile.h"
 
-#include "app/AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 #include <cstdio>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "formula/CanvasTextCache.h"
 
 #include "app/TextConversion.h"
-#include "app/Windows1252.h"
+#include "platform/Windows1252.h"
 #include "formula/QtFormulaCanvas.h"
 
 #include <QPaintDevice>

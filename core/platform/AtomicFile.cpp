@@ -1,4 +1,4 @@
-#include "app/AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 #include <atomic>
 #include <chrono>

@@ -1,6 +1,6 @@
-#include "app/UnitLabels.h"
+#include "quantities/UnitLabels.h"
 
-#include "app/AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 #include <system_error>
 
