@@ -18,8 +18,8 @@ public:
     void SetDisplayDigits(std::int32_t digits);
 
     /// The program database file; empty means the default file of the data folder.
-    std::string DatabasePath() const;
-    void SetDatabasePath(std::string_view path);
+    FilePath DatabasePath() const;
+    void SetDatabasePath(const FilePath& path);
 
     /// Not 0 when the next start should show the first-run tutorial.
     std::int32_t FirstRun() const;

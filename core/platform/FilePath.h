@@ -15,7 +15,9 @@ namespace solvo {
 class FilePath {
 public:
     FilePath() = default;
-    explicit FilePath(std::filesystem::path native) : native_(std::move(native)) {}
+    /// Not explicit: a std::filesystem::path is a path already, while text
+    /// (std::string) needs one of the named conversions below.
+    FilePath(std::filesystem::path native) : native_(std::move(native)) {}
 
     /// A path given as UTF-8, as the command line, the settings store and
     /// the GUI hand it over. On POSIX systems the bytes are taken as they
@@ -29,6 +31,9 @@ public:
     const std::filesystem::path& Native() const { return native_; }
 
     bool Empty() const { return native_.empty(); }
+
+    /// The last part of the path: the file's own name.
+    FilePath Name() const { return FilePath(native_.filename()); }
 
     /// The folder that holds the file.
     FilePath Folder() const { return FilePath(native_.parent_path()); }
