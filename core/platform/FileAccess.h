@@ -16,9 +16,9 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-/// Every file the program reads or writes goes through these functions, so
-/// that names with any character work on every platform and a save never
-/// loses what was there before.
+// Every file the program reads or writes goes through these functions, so
+// that names with any character work on every platform and a save never
+// loses what was there before.
 
 /// Opens path for reading bytes, only when it is a regular file (a link is
 /// followed): a folder, FIFO or device gives nullptr at once, without
