@@ -5,6 +5,7 @@
 #include "app/CSolvoApp.h"
 #include "app/DatabasePrompts.h"
 #include "app/MemorySettingsStore.h"
+#include "app/PathConversion.h"
 #include "app/SolvoApplication.h"
 #include "solution/CRecipeView.h"
 #include "solution/CSolvoView.h"
@@ -95,7 +96,7 @@ QString WriteTwentyComponents(const QString& folder, const solvo::ElementTable& 
     }
     document.SetFinalVolume(1.0);
     const QString path = folder + QStringLiteral("/twenty.sln");
-    document.WriteFile(QFile::encodeName(path).toStdString(), elements);
+    document.WriteFile(solvo::ToFilePath(path), elements);
     return path;
 }
 
@@ -165,7 +166,7 @@ int main(int argc, char* argv[])
     const QString dataFolder = home.filePath(QStringLiteral("data/Flaskware/Solvo"));
     QDir().mkpath(dataFolder);
     solvo::MemorySettingsStore store;
-    solvo::CSolvoApp app(store, solvo::DataFolder(QFile::encodeName(dataFolder).toStdString()));
+    solvo::CSolvoApp app(store, solvo::DataFolder(solvo::ToFilePath(dataFolder)));
     app.InstallDefaults();
     NoPrompts prompts;
     app.SaveDatabaseFile(app.DatabaseFilePath(), false, prompts);

@@ -1,7 +1,7 @@
 // The substance database dialog on a database of 100,000 substances: opening
 // it (listing and sorting every entry) and listing again after each
 // keystroke in the filter, as the form model does it for the window.
-#include "app/UnitLabels.h"
+#include "quantities/UnitLabels.h"
 #include "formula/ElementTable.h"
 #include "substances/SolvoSubstanceDatabase.h"
 #include "substances/SubstanceDatabaseForm.h"

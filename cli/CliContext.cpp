@@ -25,9 +25,8 @@ CSolvoApp& CliContext::App()
         app_.Initialise();
         if (digits_)
             app_.SetDisplayDigits(*digits_);
-        const std::filesystem::path path =
-            databasePath_.empty() ? app_.DatabaseFilePath()
-                                  : std::filesystem::path(CliOutput::ProgramText(databasePath_));
+        const FilePath path = databasePath_.empty() ? app_.DatabaseFilePath()
+                                                    : FilePath::FromUtf8(databasePath_);
         CliPrompts prompts;
         app_.LoadDatabaseFile(path, prompts);
         prepared_ = true;

@@ -1,6 +1,6 @@
 #include "CliOutput.h"
 
-#include "app/Windows1252.h"
+#include "platform/Windows1252.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "ComponentJson.h"
 
-#include "app/Windows1252.h"
+#include "platform/Windows1252.h"
 #include "CliOutput.h"
 #include "substances/ArchiveReader.h"
 #include "substances/ArchiveWriter.h"

@@ -1,8 +1,8 @@
 #include "ComponentText.h"
 
 #include "CliOutput.h"
-#include "app/UnitLabels.h"
 #include "quantities/NumberFormat.h"
+#include "quantities/UnitLabels.h"
 #include "substances/SolvoSubstance.h"
 
 #include <array>

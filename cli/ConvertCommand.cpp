@@ -2,15 +2,16 @@
 
 #include "CliContext.h"
 #include "CliOutput.h"
-#include "app/UnitLabels.h"
 #include "formula/ChemicalFormula.h"
+#include "platform/FileAccess.h"
 #include "quantities/ConcentrationSet.h"
 #include "quantities/NumberFormat.h"
 #include "quantities/ParseNumber.h"
+#include "quantities/UnitLabels.h"
 #include "substances/SolvoSubstanceDatabase.h"
 
 #include <array>
-#include <fstream>
+#include <filesystem>
 #include <iostream>
 #include <iterator>
 #include <memory>
@@ -46,19 +47,17 @@ DensityTableKind TableKindArgument(const std::string& argument)
     throw BadInput("\"" + argument + "\": not a density table kind; use w, M or m.");
 }
 
-std::string ReadTableFile(const std::string& path)
+std::string ReadTableFile(const std::string& argument)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        throw BadInput(path + ": cannot be opened.");
-    try {
-        std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-        if (!file.bad())
-            return text;
-    } catch (const std::ios_base::failure&) {
-        // A folder opens but cannot be read.
-    }
-    throw BadInput(path + ": cannot be read.");
+    const FilePath path = FilePath::FromUtf8(argument);
+    std::error_code error;
+    if (!std::filesystem::exists(path.Native(), error))
+        throw BadInput(argument + ": cannot be opened.");
+    std::string text;
+    // A folder, FIFO or device is there but holds no table to read.
+    if (!ReadWholeFile(path, text))
+        throw BadInput(argument + ": cannot be read.");
+    return text;
 }
 
 double MolarMassOf(const SubstanceChoice& source, CliContext& context)

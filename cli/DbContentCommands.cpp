@@ -106,13 +106,13 @@ void Export(const ExportOptions& options, CliContext& context)
 
 void Init(const InitOptions& options)
 {
-    const std::filesystem::path path(CliOutput::ProgramText(options.path));
+    const FilePath path = FilePath::FromUtf8(options.path);
     std::error_code error;
-    if (!options.force && std::filesystem::exists(path, error))
+    if (!options.force && std::filesystem::exists(path.Native(), error))
         throw BadInput(options.path + ": exists; use --force to replace it.");
     // A database of its own: the user's settings and files play no part.
     MemorySettingsStore store;
-    CSolvoApp app(store, DataFolder(path.parent_path()));
+    CSolvoApp app(store, DataFolder(path.Folder()));
     app.InstallDefaults();
     CliPrompts prompts;
     if (!app.SaveDatabaseFile(path, false, prompts))

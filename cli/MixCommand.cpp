@@ -3,9 +3,9 @@
 #include "CliContext.h"
 #include "CliOutput.h"
 #include "ConvertCommand.h"
-#include "app/UnitLabels.h"
 #include "calculators/SolutionMixing.h"
 #include "quantities/NumberFormat.h"
+#include "quantities/UnitLabels.h"
 #include "substances/SolvoSubstance.h"
 
 #include <array>

@@ -3,8 +3,9 @@
 #include "CliContext.h"
 #include "CliOutput.h"
 #include "ShowCommand.h"
-#include "app/AtomicFile.h"
 #include "formula/ChemicalFormula.h"
+#include "platform/FileAccess.h"
+#include "platform/Windows1252.h"
 #include "solution/CSolvoDoc.h"
 #include "solution/CompositionSolver.h"
 #include "solution/RecipeDate.h"
@@ -59,12 +60,12 @@ RecipeTemplate TemplateOf(const RecipeCommandOptions& options, CSolvoApp& app)
 {
     if (options.templateFile) {
         std::string bytes;
-        if (!ReadWholeFile(*options.templateFile, bytes))
+        if (!ReadWholeFile(FilePath::FromUtf8(*options.templateFile), bytes))
             throw BadInput(*options.templateFile + ": cannot be read.");
         return RecipeTemplate::Parse(bytes);
     }
     app.Data().EnsureExists();
-    return RecipeTemplate::Load(app.Data().FilePath(DataFolder::kTemplateFile));
+    return RecipeTemplate::Load(app.Data().File(DataFolder::kTemplateFile));
 }
 
 // A line as plain text: the formula's display text stands where the recipe
@@ -149,7 +150,7 @@ void AddRecipeCommand(CLI::App& cli, CliContext& context)
         const std::chrono::year_month_day date =
             options->date ? DateArgument(*options->date) : LocalToday();
         const std::string title = RecipeTitle(
-            CliOutput::ProgramText(std::filesystem::path(options->file).filename().string()), true);
+            Windows1252::FromUtf8Replacing(FilePath::FromUtf8(options->file).Name().Utf8()), true);
         CSolvoApp& app = context.App();
         const CSolvoDoc document = ReadSolutionArgument(options->file, app.Elements()).document;
         const RecipeTemplate recipeTemplate = TemplateOf(*options, app);

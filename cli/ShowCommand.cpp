@@ -1,11 +1,11 @@
 #include "ShowCommand.h"
 
-#include "app/UnitLabels.h"
 #include "CliContext.h"
 #include "CliOutput.h"
 #include "ComponentJson.h"
 #include "ComponentText.h"
 #include "quantities/NumberFormat.h"
+#include "quantities/UnitLabels.h"
 
 #include <iostream>
 #include <memory>
@@ -63,7 +63,7 @@ std::string PlainText(const std::string& file, const SolutionFile& solution,
 SolutionFile ReadSolutionArgument(const std::string& file, const ElementTable& elements)
 {
     SolutionFile solution;
-    const CSolvoDoc::ReadResult result = solution.document.ReadFile(file, elements);
+    const CSolvoDoc::ReadResult result = solution.document.ReadFile(FilePath::FromUtf8(file), elements);
     if (result.status == CSolvoDoc::ReadStatus::Read ||
         result.status == CSolvoDoc::ReadStatus::Empty) {
         solution.version = result.version;

@@ -68,10 +68,10 @@ CSolvoDoc SolutionFromJson(const nlohmann::json& json, const ElementTable& eleme
     return document;
 }
 
-bool Exists(const std::string& file)
+bool Exists(const FilePath& file)
 {
     std::error_code error;
-    return std::filesystem::exists(std::filesystem::symlink_status(file, error));
+    return std::filesystem::exists(std::filesystem::symlink_status(file.Native(), error));
 }
 
 } // namespace
@@ -87,12 +87,13 @@ void AddWriteCommand(CLI::App& cli, CliContext& context)
     context.AddCommonOptions(*command);
 
     command->callback([options, &context] {
-        if (!options->force && Exists(options->file))
+        const FilePath file = FilePath::FromUtf8(options->file);
+        if (!options->force && Exists(file))
             throw BadInput(options->file + ": exists; use --force to replace it.");
         const nlohmann::json input = ReadStandardInput();
         const ElementTable& elements = context.App().Elements();
         CSolvoDoc document = SolutionFromJson(input, elements);
-        if (!document.WriteFile(options->file, elements))
+        if (!document.WriteFile(file, elements))
             throw BadInput(options->file + ": Failed to save document.");
     });
 }

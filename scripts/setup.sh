@@ -14,6 +14,7 @@ packages=(
   locales
   xvfb xauth x11-apps
   lintian appstream desktop-file-utils bash-completion man-db
+  g++-mingw-w64-x86-64-posix wine64
 )
 
 missing=()

@@ -11,3 +11,4 @@ cmake --preset "$preset"
 cmake --build --preset "$preset"
 QT_QPA_PLATFORM=offscreen ctest --preset "$preset" --output-on-failure -j "$(nproc)"
 bash scripts/package.sh "build/$preset"
+bash scripts/windows-core-tests.sh

@@ -1,6 +1,7 @@
 #include "app/CFlaskwareApp.h"
 
 #include "app/DatabasePrompts.h"
+#include "platform/FileAccess.h"
 #include "solution/CFlaskwareDocument.h"
 #include "substances/ArchiveFile.h"
 #include "substances/CFlaskwareDatabase.h"
@@ -41,12 +42,12 @@ std::vector<std::int32_t> CFlaskwareApp::CountAllElementUses(
     return counts;
 }
 
-std::filesystem::path CFlaskwareApp::DatabaseFilePath() const
+FilePath CFlaskwareApp::DatabaseFilePath() const
 {
-    const std::string path = settings_.DatabasePath();
-    if (path.empty())
-        return dataFolder_.FilePath(DataFolder::kDefaultDatabaseFile);
-    return std::filesystem::path(path);
+    const FilePath path = settings_.DatabasePath();
+    if (path.Empty())
+        return dataFolder_.File(DataFolder::kDefaultDatabaseFile);
+    return path;
 }
 
 namespace {
@@ -54,16 +55,9 @@ namespace {
 constexpr std::string_view kIncorrectPasswordQuestion =
     "Incorrect password, do you wan't to retry?";
 
-std::filesystem::path BackupPath(const std::filesystem::path& path)
-{
-    std::filesystem::path backup = path;
-    backup += ".bak";
-    return backup;
-}
-
 } // namespace
 
-bool CFlaskwareApp::LoadDatabaseFile(const std::filesystem::path& path, DatabasePrompts& prompts)
+bool CFlaskwareApp::LoadDatabaseFile(const FilePath& path, DatabasePrompts& prompts)
 {
     bool complete = false;
     std::vector<std::string> notices;
@@ -83,7 +77,7 @@ bool CFlaskwareApp::LoadDatabaseFile(const std::filesystem::path& path, Database
     // A block of an unknown version loads as empty; saving over it would
     // lose what it holds, so it is backed up like a file that failed.
     const bool readInFull = complete && !Database().BlockVersionUnknown();
-    unloadedFile_ = opened && !readInFull ? path : std::filesystem::path();
+    unloadedFile_ = opened && !readInFull ? path : FilePath();
     if (!complete) {
         prompts.ShowMessage(kDatabaseLoadFailedMessage, PromptIcon::Exclamation);
         InstallDefaults();
@@ -91,7 +85,7 @@ bool CFlaskwareApp::LoadDatabaseFile(const std::filesystem::path& path, Database
     return complete;
 }
 
-bool CFlaskwareApp::SaveDatabaseFile(const std::filesystem::path& path, bool checkPassword,
+bool CFlaskwareApp::SaveDatabaseFile(const FilePath& path, bool checkPassword,
                                      DatabasePrompts& prompts)
 {
     if (checkPassword && !CheckPassword(path, prompts))
@@ -111,19 +105,19 @@ bool CFlaskwareApp::SaveDatabaseFile(const std::filesystem::path& path, bool che
     return saved;
 }
 
-std::string CFlaskwareApp::ReadStoredDigest(const std::filesystem::path& path)
+std::string CFlaskwareApp::ReadStoredDigest(const FilePath& path)
 {
     return DatabaseFile::ReadStoredDigest(path);
 }
 
-bool CFlaskwareApp::CheckPassword(const std::filesystem::path& path,
+bool CFlaskwareApp::CheckPassword(const FilePath& path,
                                   DatabasePrompts& prompts) const
 {
     // A file that does not exist yet has nothing to protect: without this a
     // first database could never be saved, since a missing file reads as
     // the digest that no password matches.
     std::error_code error;
-    if (!std::filesystem::exists(path, error))
+    if (!std::filesystem::exists(path.Native(), error))
         return true;
     const std::string stored = ReadStoredDigest(path);
     if (stored.empty())
@@ -139,19 +133,19 @@ bool CFlaskwareApp::CheckPassword(const std::filesystem::path& path,
     }
 }
 
-bool CFlaskwareApp::BackUpUnloadedFile(const std::filesystem::path& path)
+bool CFlaskwareApp::BackUpUnloadedFile(const FilePath& path)
 {
     std::error_code error;
-    if (unloadedFile_.empty() || !std::filesystem::equivalent(unloadedFile_, path, error))
+    if (unloadedFile_.Empty() ||
+        !std::filesystem::equivalent(unloadedFile_.Native(), path.Native(), error))
         return true;
-    if (std::filesystem::exists(path, error)) {
-        std::filesystem::copy_file(path, BackupPath(path),
-                                   std::filesystem::copy_options::overwrite_existing, error);
+    if (std::filesystem::exists(path.Native(), error)) {
         // Better no save than a damaged library replaced with no copy left.
-        if (error)
+        std::string bytes;
+        if (!ReadWholeFile(path, bytes) || !WriteFileAtomically(path.WithSuffix(".bak"), bytes))
             return false;
     }
-    unloadedFile_.clear();
+    unloadedFile_ = FilePath();
     return true;
 }
 

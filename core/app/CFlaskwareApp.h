@@ -5,7 +5,6 @@
 #include "formula/ElementTable.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -48,7 +47,7 @@ public:
 
     /// The program database file: DatabasePath when set, else the default
     /// file of the data folder.
-    std::filesystem::path DatabaseFilePath() const;
+    FilePath DatabaseFilePath() const;
 
     /// Replaces the database content with the built-in defaults, not modified.
     virtual void InstallDefaults() = 0;
@@ -72,32 +71,32 @@ public:
     /// (after any message of the reading itself), the built-in defaults are
     /// installed, and false is returned. A file that existed but was not
     /// read in full is copied to <path>.bak before it is first overwritten.
-    bool LoadDatabaseFile(const std::filesystem::path& path, DatabasePrompts& prompts);
+    bool LoadDatabaseFile(const FilePath& path, DatabasePrompts& prompts);
 
     /// Writes the database file at path, atomically. With checkPassword, and
     /// when the file exists and stores a digest, the user must first enter
     /// the password (asked again while wrong and the user wants to retry).
     /// Returns false, with the old file and the modified flags untouched,
     /// when the password is refused or the file cannot be written.
-    bool SaveDatabaseFile(const std::filesystem::path& path, bool checkPassword,
+    bool SaveDatabaseFile(const FilePath& path, bool checkPassword,
                           DatabasePrompts& prompts);
 
     /// The digest stored in the database file at path; "pqmvzr", which no
     /// password matches, when the file cannot be read.
-    static std::string ReadStoredDigest(const std::filesystem::path& path);
+    static std::string ReadStoredDigest(const FilePath& path);
 
 private:
-    bool CheckPassword(const std::filesystem::path& path, DatabasePrompts& prompts) const;
-    bool BackUpUnloadedFile(const std::filesystem::path& path);
+    bool CheckPassword(const FilePath& path, DatabasePrompts& prompts) const;
+    bool BackUpUnloadedFile(const FilePath& path);
 
     ProgramSettings settings_;
     DataFolder dataFolder_;
-    std::int32_t displayDigits_ = ProgramSettings::kDefaultDisplayDigits;
+    std::int32_t displayDigits_ = kDefaultDisplayDigits;
     ElementTable elements_;
     std::string passwordDigest_;
     // A database file that existed but could not be read in full; it is
     // kept as <name>.bak before anything overwrites it.
-    std::filesystem::path unloadedFile_;
+    FilePath unloadedFile_;
 };
 
 } // namespace solvo

@@ -4,7 +4,7 @@ namespace solvo {
 
 void CSolvoApp::ReadUnitLabels()
 {
-    units_ = UnitLabels::Read(Data().FilePath(DataFolder::kUnitsFile));
+    units_ = UnitLabels::Read(Data().File(DataFolder::kUnitsFile));
 }
 
 void CSolvoApp::InstallDefaults()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/CFlaskwareApp.h"
-#include "app/UnitLabels.h"
+#include "quantities/UnitLabels.h"
 #include "substances/SolvoSubstanceDatabase.h"
 
 namespace solvo {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <filesystem>
+#include "platform/FilePath.h"
+
 #include <string_view>
 
 namespace solvo {
@@ -15,19 +16,19 @@ public:
     /// The program's name without spaces, followed by "database.dat".
     static constexpr std::string_view kDefaultDatabaseFile = "Solvodatabase.dat";
 
-    explicit DataFolder(std::filesystem::path root) : root_(std::move(root)) {}
+    explicit DataFolder(FilePath root) : root_(std::move(root)) {}
 
-    const std::filesystem::path& Root() const { return root_; }
+    const FilePath& Root() const { return root_; }
 
-    /// The path of the file called name (8-bit text) in the folder.
-    std::filesystem::path FilePath(std::string_view name) const;
+    /// The path of the file called name in the folder.
+    FilePath File(std::string_view name) const { return root_.Child(name); }
 
     /// Creates the folder and its parents when missing; no installer does it.
     /// Returns false when the folder does not exist afterwards.
     bool EnsureExists() const;
 
 private:
-    std::filesystem::path root_;
+    FilePath root_;
 };
 
 } // namespace solvo

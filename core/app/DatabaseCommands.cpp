@@ -43,9 +43,9 @@ bool AskToProtect(CFlaskwareApp& app, DatabasePrompts& prompts)
     return false;
 }
 
-PathDialogOutcome SaveAt(CFlaskwareApp& app, std::string_view path, DatabasePrompts& prompts)
+PathDialogOutcome SaveAt(CFlaskwareApp& app, const FilePath& path, DatabasePrompts& prompts)
 {
-    if (!app.SaveDatabaseFile(std::filesystem::path(path), false, prompts)) {
+    if (!app.SaveDatabaseFile(path, false, prompts)) {
         prompts.ShowMessage(kCannotSaveThereMessage, PromptIcon::Exclamation);
         return PathDialogOutcome::KeepOpen;
     }
@@ -53,10 +53,10 @@ PathDialogOutcome SaveAt(CFlaskwareApp& app, std::string_view path, DatabaseProm
     return PathDialogOutcome::ClosedWithOk;
 }
 
-PathDialogOutcome OverwriteExisting(CFlaskwareApp& app, std::string_view path,
+PathDialogOutcome OverwriteExisting(CFlaskwareApp& app, const FilePath& path,
                                     DatabasePrompts& prompts)
 {
-    const std::string stored = CFlaskwareApp::ReadStoredDigest(std::filesystem::path(path));
+    const std::string stored = CFlaskwareApp::ReadStoredDigest(path);
     if (stored.empty()) {
         if (!AskToProtect(app, prompts))
             return PathDialogOutcome::KeepOpen;
@@ -101,11 +101,11 @@ void ChangePasswordCommand(CFlaskwareApp& app, DatabasePrompts& prompts)
     app.SaveDatabaseFile(app.DatabaseFilePath(), false, prompts);
 }
 
-PathDialogOutcome AcceptDatabasePath(CFlaskwareApp& app, std::string_view path,
+PathDialogOutcome AcceptDatabasePath(CFlaskwareApp& app, const FilePath& path,
                                      DatabasePrompts& prompts)
 {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) {
+    if (!std::filesystem::is_regular_file(path.Native(), error)) {
         if (!AskToProtect(app, prompts))
             return PathDialogOutcome::KeepOpen;
         return SaveAt(app, path, prompts);
@@ -114,7 +114,7 @@ PathDialogOutcome AcceptDatabasePath(CFlaskwareApp& app, std::string_view path,
     case PromptAnswer::Yes:
         return OverwriteExisting(app, path, prompts);
     case PromptAnswer::No:
-        if (app.LoadDatabaseFile(std::filesystem::path(path), prompts)) {
+        if (app.LoadDatabaseFile(path, prompts)) {
             app.Settings().SetDatabasePath(path);
             return PathDialogOutcome::ClosedWithOk;
         }

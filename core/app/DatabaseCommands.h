@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string_view>
+#include "platform/FilePath.h"
 
 namespace solvo {
 
@@ -33,7 +33,7 @@ void ChangePasswordCommand(CFlaskwareApp& app, DatabasePrompts& prompts);
 /// password, when it has one) and reading it; at a new path the database is
 /// written there, optionally protected by a new password. DatabasePath
 /// changes only after the database was written to or read from path.
-PathDialogOutcome AcceptDatabasePath(CFlaskwareApp& app, std::string_view path,
+PathDialogOutcome AcceptDatabasePath(CFlaskwareApp& app, const FilePath& path,
                                      DatabasePrompts& prompts);
 
 } // namespace solvo

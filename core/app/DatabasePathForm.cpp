@@ -5,11 +5,11 @@
 namespace solvo {
 
 DatabasePathForm::DatabasePathForm(CFlaskwareApp& app)
-    : app_(app), current_(app.DatabaseFilePath().string()), path_(current_)
+    : app_(app), current_(app.DatabaseFilePath()), path_(current_)
 {
 }
 
-void DatabasePathForm::SetPath(std::string_view path)
+void DatabasePathForm::SetPath(const FilePath& path)
 {
     path_ = path;
     okEnabled_ = path_ != current_;
@@ -17,7 +17,7 @@ void DatabasePathForm::SetPath(std::string_view path)
 
 void DatabasePathForm::UseDefault()
 {
-    SetPath(app_.Data().FilePath(DataFolder::kDefaultDatabaseFile).string());
+    SetPath(app_.Data().File(DataFolder::kDefaultDatabaseFile));
 }
 
 PathDialogOutcome DatabasePathForm::Accept(DatabasePrompts& prompts)

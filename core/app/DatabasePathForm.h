@@ -2,8 +2,6 @@
 
 #include "app/DatabaseCommands.h"
 
-#include <string>
-#include <string_view>
 
 namespace solvo {
 
@@ -21,13 +19,13 @@ public:
     /// app must outlive the form.
     explicit DatabasePathForm(CFlaskwareApp& app);
 
-    /// The field's text (program bytes).
-    const std::string& Path() const { return path_; }
-    /// Whether the field differs from the current database path, byte for byte.
+    /// The field's path.
+    const FilePath& Path() const { return path_; }
+    /// Whether the field names another path than the current database path.
     bool OkEnabled() const { return okEnabled_; }
 
     /// Every change of the field, and the path chosen with "Browse...".
-    void SetPath(std::string_view path);
+    void SetPath(const FilePath& path);
     /// "Default": the data folder's database file.
     void UseDefault();
 
@@ -37,8 +35,8 @@ public:
 
 private:
     CFlaskwareApp& app_;
-    std::string current_;
-    std::string path_;
+    FilePath current_;
+    FilePath path_;
     bool okEnabled_ = false;
 };
 

@@ -53,4 +53,16 @@ void MemorySettingsStore::WriteString(std::string_view section, std::string_view
     values_[MakeKey(section, key)] = std::string(value);
 }
 
+FilePath MemorySettingsStore::ReadPath(std::string_view section, std::string_view key) const
+{
+    // Held as UTF-8, as a persistent store would keep it.
+    return FilePath::FromUtf8(ReadString(section, key, {}));
+}
+
+void MemorySettingsStore::WritePath(std::string_view section, std::string_view key,
+                                    const FilePath& path)
+{
+    WriteString(section, key, path.Utf8());
+}
+
 } // namespace solvo

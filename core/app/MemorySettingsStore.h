@@ -19,6 +19,8 @@ public:
     void WriteInt(std::string_view section, std::string_view key, std::int32_t value) override;
     void WriteString(std::string_view section, std::string_view key,
                      std::string_view value) override;
+    FilePath ReadPath(std::string_view section, std::string_view key) const override;
+    void WritePath(std::string_view section, std::string_view key, const FilePath& path) override;
 
     /// Number of values written so far.
     std::size_t Size() const { return values_.size(); }

@@ -21,14 +21,14 @@ void ProgramSettings::SetDisplayDigits(std::int32_t digits)
     store_.WriteInt(kSection, kDisplayDigits, digits);
 }
 
-std::string ProgramSettings::DatabasePath() const
+FilePath ProgramSettings::DatabasePath() const
 {
-    return store_.ReadString(kSection, kDatabasePath, {});
+    return store_.ReadPath(kSection, kDatabasePath);
 }
 
-void ProgramSettings::SetDatabasePath(std::string_view path)
+void ProgramSettings::SetDatabasePath(const FilePath& path)
 {
-    store_.WriteString(kSection, kDatabasePath, path);
+    store_.WritePath(kSection, kDatabasePath, path);
 }
 
 std::int32_t ProgramSettings::FirstRun() const

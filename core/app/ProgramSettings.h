@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/SettingsStore.h"
+#include "quantities/NumberFormat.h"
 
 namespace solvo {
 
@@ -9,7 +10,6 @@ namespace solvo {
 class ProgramSettings {
 public:
     static constexpr std::string_view kSection = "Settings";
-    static constexpr std::int32_t kDefaultDisplayDigits = 4;
 
     explicit ProgramSettings(SettingsStore& store) : store_(store) {}
 
@@ -18,8 +18,8 @@ public:
     void SetDisplayDigits(std::int32_t digits);
 
     /// The program database file; empty means the default file of the data folder.
-    std::string DatabasePath() const;
-    void SetDatabasePath(std::string_view path);
+    FilePath DatabasePath() const;
+    void SetDatabasePath(const FilePath& path);
 
     /// Not 0 when the next start should show the first-run tutorial.
     std::int32_t FirstRun() const;

@@ -17,8 +17,8 @@ void RecentFileList::Read(const SettingsStore& store)
 {
     files_.clear();
     for (std::size_t position = 0; position < kMaxFiles; ++position) {
-        std::string path = store.ReadString(kSection, KeyOf(position), {});
-        if (!path.empty() && std::find(files_.begin(), files_.end(), path) == files_.end())
+        FilePath path = store.ReadPath(kSection, KeyOf(position));
+        if (!path.Empty() && std::find(files_.begin(), files_.end(), path) == files_.end())
             files_.push_back(std::move(path));
     }
 }
@@ -26,21 +26,21 @@ void RecentFileList::Read(const SettingsStore& store)
 void RecentFileList::Write(SettingsStore& store) const
 {
     for (std::size_t position = 0; position < kMaxFiles; ++position)
-        store.WriteString(kSection, KeyOf(position),
-                          position < files_.size() ? files_[position] : std::string());
+        store.WritePath(kSection, KeyOf(position),
+                        position < files_.size() ? files_[position] : FilePath());
 }
 
-void RecentFileList::Add(std::string_view path)
+void RecentFileList::Add(const FilePath& path)
 {
-    if (path.empty())
+    if (path.Empty())
         return;
     Remove(path);
-    files_.insert(files_.begin(), std::string(path));
+    files_.insert(files_.begin(), path);
     if (files_.size() > kMaxFiles)
         files_.resize(kMaxFiles);
 }
 
-void RecentFileList::Remove(std::string_view path)
+void RecentFileList::Remove(const FilePath& path)
 {
     std::erase(files_, path);
 }

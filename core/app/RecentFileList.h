@@ -2,7 +2,6 @@
 
 #include "app/SettingsStore.h"
 
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -22,14 +21,14 @@ public:
 
     /// Puts path first, removing an earlier entry of the same path and the
     /// oldest entry when the list would grow past four.
-    void Add(std::string_view path);
+    void Add(const FilePath& path);
     /// Removes path (a file that could not be opened); nothing when absent.
-    void Remove(std::string_view path);
+    void Remove(const FilePath& path);
 
-    const std::vector<std::string>& Files() const { return files_; }
+    const std::vector<FilePath>& Files() const { return files_; }
 
 private:
-    std::vector<std::string> files_;
+    std::vector<FilePath> files_;
 };
 
 } // namespace solvo

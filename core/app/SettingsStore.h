@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FilePath.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -7,7 +9,7 @@
 namespace solvo {
 
 /// A per-user store of named values grouped in sections; each value is an
-/// integer or a string.
+/// integer, a string of program text or a file's path.
 ///
 /// Reading a value that was never written yields the caller's default, and
 /// nothing is stored until a value is written explicitly. The store never
@@ -24,6 +26,11 @@ public:
                           std::int32_t value) = 0;
     virtual void WriteString(std::string_view section, std::string_view key,
                              std::string_view value) = 0;
+    /// A path is stored as the platform names the file, not as program text,
+    /// so that any name the file system allows comes back unchanged.
+    virtual FilePath ReadPath(std::string_view section, std::string_view key) const = 0;
+    virtual void WritePath(std::string_view section, std::string_view key,
+                           const FilePath& path) = 0;
 };
 
 } // namespace solvo

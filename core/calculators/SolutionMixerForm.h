@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UnitLabels.h"
+#include "quantities/UnitLabels.h"
 #include "calculators/FieldMessage.h"
 #include "calculators/SolutionMixing.h"
 #include "substances/SolvoSubstance.h"

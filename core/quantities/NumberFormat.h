@@ -12,6 +12,10 @@ namespace solvo {
 /// text absurdly long.
 inline constexpr std::int32_t kMaxShownDigits = 31;
 
+/// Significant digits for numbers shown without their own precision, until
+/// the user chooses another count.
+inline constexpr std::int32_t kDefaultDisplayDigits = 4;
+
 /// The text shown for a value that is not finite.
 inline constexpr std::string_view kNotFiniteText = "???";
 

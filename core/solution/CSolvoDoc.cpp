@@ -168,7 +168,7 @@ CSolvoDoc::ReadResult CSolvoDoc::Read(std::string_view bytes, const ElementTable
     return ReadArchive(reader, elements);
 }
 
-CSolvoDoc::ReadResult CSolvoDoc::ReadFile(const std::filesystem::path& path,
+CSolvoDoc::ReadResult CSolvoDoc::ReadFile(const FilePath& path,
                                           const ElementTable& elements)
 {
     ReadResult result;
@@ -190,7 +190,7 @@ std::string CSolvoDoc::Write(const ElementTable& elements)
     return bytes;
 }
 
-bool CSolvoDoc::WriteFile(const std::filesystem::path& path, const ElementTable& elements)
+bool CSolvoDoc::WriteFile(const FilePath& path, const ElementTable& elements)
 {
     const bool saved = WriteArchiveFile(
         path, [&](ArchiveWriter& writer) { Serialize(writer, elements); });

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "platform/FilePath.h"
 #include "solution/CFlaskwareDocument.h"
 #include "solution/VolumeUnit.h"
 #include "substances/SolvoSubstance.h"
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -116,12 +116,12 @@ public:
     /// is refreshed with elements' molar masses.
     ReadResult Read(std::string_view bytes, const ElementTable& elements);
     /// Read() of the file at path.
-    ReadResult ReadFile(const std::filesystem::path& path, const ElementTable& elements);
+    ReadResult ReadFile(const FilePath& path, const ElementTable& elements);
     /// The bytes of the solution file.
     std::string Write(const ElementTable& elements);
     /// Saves at path atomically (the old file stays whole when this fails);
     /// the document is not modified afterwards. Returns false on failure.
-    bool WriteFile(const std::filesystem::path& path, const ElementTable& elements);
+    bool WriteFile(const FilePath& path, const ElementTable& elements);
 
 private:
     bool ReadContent(Archive& ar, std::uint32_t version, const ElementTable& elements);

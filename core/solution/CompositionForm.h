@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UnitLabels.h"
+#include "quantities/UnitLabels.h"
 #include "solution/CSolvoDoc.h"
 #include "solution/CompositionFields.h"
 

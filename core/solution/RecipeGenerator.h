@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ProgramSettings.h"
-#include "app/UnitLabels.h"
+#include "quantities/NumberFormat.h"
+#include "quantities/UnitLabels.h"
 #include "solution/RecipeLine.h"
 
 #include <chrono>
@@ -28,7 +28,7 @@ struct RecipeOptions {
     /// A printed recipe ends with the footer line.
     bool printing = false;
     /// Significant digits of numbers shown without a precision of their own.
-    std::int32_t displayDigits = ProgramSettings::kDefaultDisplayDigits;
+    std::int32_t displayDigits = kDefaultDisplayDigits;
     /// The labels of the concentration units.
     UnitLabels labels = UnitLabels::Defaults();
 };

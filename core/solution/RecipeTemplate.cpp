@@ -1,6 +1,6 @@
 #include "solution/RecipeTemplate.h"
 
-#include "app/AtomicFile.h"
+#include "platform/FileAccess.h"
 
 #include <system_error>
 
@@ -54,7 +54,7 @@ RecipeTemplate RecipeTemplate::Parse(std::string_view bytes)
     return parsed;
 }
 
-RecipeTemplate RecipeTemplate::Load(const std::filesystem::path& file)
+RecipeTemplate RecipeTemplate::Load(const FilePath& file)
 {
     std::string bytes;
     if (ReadWholeFile(file, bytes))
@@ -62,7 +62,7 @@ RecipeTemplate RecipeTemplate::Load(const std::filesystem::path& file)
     RecipeTemplate defaults;
     // A file that is there but cannot be read is the user's: keep it.
     std::error_code error;
-    if (!std::filesystem::exists(file, error) && !error)
+    if (!std::filesystem::exists(file.Native(), error) && !error)
         WriteFileAtomically(file, defaults.FileText());
     return defaults;
 }

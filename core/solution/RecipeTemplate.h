@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/FilePath.h"
+
 #include <array>
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -44,7 +45,7 @@ public:
     /// The template in file. When the file cannot be read, the defaults;
     /// a missing file is then created with them (atomically). A file that
     /// exists but cannot be read is left alone. Never fails.
-    static RecipeTemplate Load(const std::filesystem::path& file);
+    static RecipeTemplate Load(const FilePath& file);
 
     const std::string& Text(Line line) const;
 

@@ -1,6 +1,6 @@
 #include "substances/Archive.h"
 
-#include "app/Windows1252.h"
+#include "platform/Windows1252.h"
 
 #include <bit>
 #include <limits>

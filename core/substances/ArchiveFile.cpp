@@ -1,28 +1,13 @@
 #include "substances/ArchiveFile.h"
 
-#include "app/AtomicFile.h"
-
-#include <cstdio>
-#include <memory>
-#include <system_error>
+#include "platform/FileAccess.h"
 
 namespace solvo {
 
-namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-} // namespace
-
-bool ReadArchiveFile(const std::filesystem::path& path,
+bool ReadArchiveFile(const FilePath& path,
                      const std::function<void(ArchiveReader&)>& read)
 {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error))
-        return false;
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    const FileHandle file = OpenRegularFile(path);
     if (!file)
         return false;
     if (std::fseek(file.get(), 0, SEEK_END) != 0)
@@ -35,7 +20,7 @@ bool ReadArchiveFile(const std::filesystem::path& path,
     return true;
 }
 
-bool WriteArchiveFile(const std::filesystem::path& path,
+bool WriteArchiveFile(const FilePath& path,
                       const std::function<void(ArchiveWriter&)>& write)
 {
     return WriteFileAtomically(path, [&write](std::FILE* file) {

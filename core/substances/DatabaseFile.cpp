@@ -32,7 +32,7 @@ bool DatabaseFile::Read(Archive& ar, ElementTable& elements, CFlaskwareDatabase&
     return elements.IsComplete() && substances.EndMarkerFound();
 }
 
-std::string DatabaseFile::ReadStoredDigest(const std::filesystem::path& path)
+std::string DatabaseFile::ReadStoredDigest(const FilePath& path)
 {
     std::string digest(kUnreadableDigest);
     try {

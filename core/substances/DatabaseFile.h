@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
+#include "platform/FilePath.h"
 #include <string>
 #include <string_view>
 
@@ -41,7 +41,7 @@ public:
     /// The digest stored in the file at path: the string after the file's
     /// version word, whatever that word is; kUnreadableDigest when the file
     /// cannot be opened or ends before the string does.
-    static std::string ReadStoredDigest(const std::filesystem::path& path);
+    static std::string ReadStoredDigest(const FilePath& path);
 };
 
 } // namespace solvo

@@ -5,6 +5,7 @@
 #include "app/CTipofTheDay.h"
 #include "app/CommandActions.h"
 #include "app/KeyboardIndicators.h"
+#include "app/PathConversion.h"
 #include "app/RecentFileList.h"
 #include "app/TextConversion.h"
 #include "app/WindowSizeRule.h"
@@ -229,7 +230,7 @@ void CMainFrame::RefreshRecentFiles()
         QAction* action = c.recentFiles[i];
         action->setVisible(i < files.size());
         if (i < files.size()) {
-            const QString path = QString::fromStdString(files[i]);
+            const QString path = ToQString(files[i]);
             action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
             action->setData(path);
             action->setStatusTip(tr("Open this document"));

@@ -1,5 +1,6 @@
 #include "app/QtSettingsStore.h"
 
+#include "app/PathConversion.h"
 #include "app/TextConversion.h"
 
 namespace solvo {
@@ -46,6 +47,17 @@ void QtSettingsStore::WriteString(std::string_view section, std::string_view key
                                   std::string_view value)
 {
     settings_.setValue(KeyOf(section, key), ToQString(value));
+}
+
+FilePath QtSettingsStore::ReadPath(std::string_view section, std::string_view key) const
+{
+    return ToFilePath(settings_.value(KeyOf(section, key)).toString());
+}
+
+void QtSettingsStore::WritePath(std::string_view section, std::string_view key,
+                                const FilePath& path)
+{
+    settings_.setValue(KeyOf(section, key), ToQString(path));
 }
 
 } // namespace solvo

@@ -1,5 +1,7 @@
 #include "app/StandardDataFolder.h"
 
+#include "app/PathConversion.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
@@ -9,7 +11,7 @@ DataFolder StandardDataFolder()
 {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     const QString folder = QDir(base).filePath(QStringLiteral("Flaskware/Solvo"));
-    return DataFolder(std::filesystem::path(QFile::encodeName(folder).toStdString()));
+    return DataFolder(ToFilePath(folder));
 }
 
 } // namespace solvo

@@ -1,6 +1,6 @@
 #include "app/TextConversion.h"
 
-#include "app/Windows1252.h"
+#include "platform/Windows1252.h"
 
 namespace solvo {
 

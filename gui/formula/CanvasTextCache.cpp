@@ -1,8 +1,8 @@
 #include "formula/CanvasTextCache.h"
 
 #include "app/TextConversion.h"
-#include "app/Windows1252.h"
 #include "formula/QtFormulaCanvas.h"
+#include "platform/Windows1252.h"
 
 #include <QPaintDevice>
 

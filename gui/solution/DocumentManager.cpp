@@ -4,6 +4,7 @@
 #include "app/CSolvoApp.h"
 #include "app/CommandActions.h"
 #include "app/MessagePrompts.h"
+#include "app/PathConversion.h"
 #include "app/RecentFileList.h"
 #include "app/TextConversion.h"
 #include "solution/SolvoDocument.h"
@@ -98,7 +99,7 @@ SolvoDocument* DocumentManager::OpenDocument(const QString& path)
         prompts.ShowMessage(message, PromptIcon::Exclamation);
     if (!result.Opened()) {
         delete document;
-        recentFiles_.Remove(QFile::encodeName(absolute).toStdString());
+        recentFiles_.Remove(ToFilePath(absolute));
         recentFiles_.Write(store_);
         frame_.RefreshRecentFiles();
         return nullptr;
@@ -278,7 +279,7 @@ void DocumentManager::UpdateCommands()
 
 void DocumentManager::RememberFile(const QString& path)
 {
-    recentFiles_.Add(QFile::encodeName(path).toStdString());
+    recentFiles_.Add(ToFilePath(path));
     recentFiles_.Write(store_);
     frame_.RefreshRecentFiles();
 }

@@ -3,6 +3,7 @@
 #include "app/CSolvoApp.h"
 #include "app/TextConversion.h"
 #include "formula/QtFormulaCanvas.h"
+#include "platform/Windows1252.h"
 #include "solution/CompositionSolver.h"
 #include "solution/RecipeDate.h"
 #include "solution/RecipeGenerator.h"
@@ -27,10 +28,7 @@ constexpr qreal kPdfMarginMillimetres = 10.0;
 // as "?" rather than costing the title.
 std::string ProgramTitle(const QString& title)
 {
-    std::string text;
-    for (const QChar c : title)
-        text += ToProgramText(QString(c)).value_or("?");
-    return text;
+    return Windows1252::FromUtf8Replacing(title.toStdString());
 }
 
 } // namespace
@@ -39,7 +37,7 @@ RecipePainter::RecipePainter(SolvoDocument& document) : document_(document)
 {
     const DataFolder& data = document.App().Data();
     data.EnsureExists();
-    template_ = RecipeTemplate::Load(data.FilePath(DataFolder::kTemplateFile));
+    template_ = RecipeTemplate::Load(data.File(DataFolder::kTemplateFile));
 }
 
 std::vector<RecipeLine> RecipePainter::Lines(bool printing) const

@@ -1,20 +1,11 @@
 #include "solution/SolvoDocument.h"
 
 #include "app/CSolvoApp.h"
+#include "app/PathConversion.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace solvo {
-
-namespace {
-
-std::filesystem::path FilePath(const QString& path)
-{
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
-} // namespace
 
 SolvoDocument::SolvoDocument(CSolvoApp& app, const QString& title, QObject* parent)
     : QObject(parent), app_(app), title_(title)
@@ -34,7 +25,7 @@ void SolvoDocument::Redraw()
 
 CSolvoDoc::ReadResult SolvoDocument::Read(const QString& path)
 {
-    CSolvoDoc::ReadResult result = data_.ReadFile(FilePath(path), app_.Elements());
+    CSolvoDoc::ReadResult result = data_.ReadFile(ToFilePath(path), app_.Elements());
     if (result.Opened()) {
         path_ = QFileInfo(path).absoluteFilePath();
         title_ = QFileInfo(path).fileName();
@@ -46,7 +37,7 @@ CSolvoDoc::ReadResult SolvoDocument::Read(const QString& path)
 
 bool SolvoDocument::Save(const QString& path)
 {
-    if (!data_.WriteFile(FilePath(path), app_.Elements()))
+    if (!data_.WriteFile(ToFilePath(path), app_.Elements()))
         return false;
     path_ = QFileInfo(path).absoluteFilePath();
     title_ = QFileInfo(path).fileName();

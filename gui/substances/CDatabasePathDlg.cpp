@@ -1,7 +1,7 @@
 #include "substances/CDatabasePathDlg.h"
 
 #include "app/DataFolder.h"
-#include "app/ProgramTextInput.h"
+#include "app/PathConversion.h"
 #include "app/TextConversion.h"
 
 #include <QDialogButtonBox>
@@ -46,10 +46,7 @@ CDatabasePathDlg::CDatabasePathDlg(CFlaskwareApp& app, DatabasePrompts& prompts,
     path_->setMinimumWidth(fontMetrics().horizontalAdvance(label->text()));
 
     connect(path_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        const std::optional<std::string> typed = TakeProgramText(*path_, text, form_.Path());
-        if (!typed)
-            return;
-        form_.SetPath(*typed);
+        form_.SetPath(ToFilePath(text));
         Mirror();
     });
     connect(browse, &QPushButton::clicked, this, &CDatabasePathDlg::Browse);
@@ -79,11 +76,7 @@ void CDatabasePathDlg::Browse()
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
         return;
     const QString chosen = QDir::toNativeSeparators(chooser.selectedFiles().constFirst());
-    path_->setText(chosen);
-    const std::optional<std::string> typed = TakeProgramText(*path_, chosen, form_.Path());
-    if (!typed)
-        return;
-    form_.SetPath(*typed);
+    form_.SetPath(ToFilePath(chosen));
     Mirror();
 }
 

@@ -3,6 +3,7 @@
 #include "app/CSolvoApp.h"
 #include "app/DatabasePrompts.h"
 #include "app/MemorySettingsStore.h"
+#include "app/PathConversion.h"
 #include "solution/DocumentManager.h"
 #include "solution/SolvoDocument.h"
 
@@ -45,7 +46,7 @@ GuiTestFixture::GuiTestFixture()
     const QString dataFolder = root_.filePath(QStringLiteral("data/Flaskware/Solvo"));
     QDir().mkpath(dataFolder);
     MemorySettingsStore store;
-    CSolvoApp app(store, DataFolder(std::filesystem::path(QFile::encodeName(dataFolder).toStdString())));
+    CSolvoApp app(store, DataFolder(ToFilePath(dataFolder)));
     app.InstallDefaults();
     NoPrompts prompts;
     app.SaveDatabaseFile(app.DatabaseFilePath(), false, prompts);

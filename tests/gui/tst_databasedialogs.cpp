@@ -3,12 +3,16 @@
 #include "app/CSolvoApp.h"
 #include "app/MemorySettingsStore.h"
 #include "app/MessagePrompts.h"
+#include "app/PathConversion.h"
 #include "substances/CDatabasePasswordDlg.h"
 #include "substances/CDatabasePathDlg.h"
 #include "substances/PasswordDigest.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -55,12 +59,12 @@ private slots:
     {
         QTemporaryDir folder;
         MemorySettingsStore store;
-        CSolvoApp app(store, DataFolder(std::filesystem::path(folder.path().toStdString())));
+        CSolvoApp app(store, DataFolder(ToFilePath(folder.path())));
         app.InstallDefaults();
         MessagePrompts prompts(nullptr);
         CDatabasePathDlg dialog(app, prompts);
         QLineEdit* path = dialog.PathField();
-        const QString current = QString::fromStdString(app.DatabaseFilePath().string());
+        const QString current = ToQString(app.DatabaseFilePath());
         QCOMPARE(path->text(), current);
         QVERIFY(!Ok(dialog)->isEnabled());
 
@@ -93,10 +97,46 @@ private slots:
                  QStringList{QStringLiteral(
                      "Do you want to use a password to protect the database from overwriting?")});
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(QString::fromStdString(app.Settings().DatabasePath()), moved);
+        QCOMPARE(ToQString(app.Settings().DatabasePath()), moved);
         QCOMPARE(app.PasswordDigest(), PasswordDigest("lab"));
-        QCOMPARE(QString::fromStdString(CFlaskwareApp::ReadStoredDigest(moved.toStdString())),
+        QCOMPARE(QString::fromStdString(CFlaskwareApp::ReadStoredDigest(ToFilePath(moved))),
                  QString::fromStdString(PasswordDigest("lab")));
+    }
+
+    // The user's own database in a folder and under a name that the
+    // program's 8-bit text cannot hold: the dialog must find it, ask before
+    // replacing it, and store its real path.
+    void path_over_an_existing_file_with_any_name_asks_and_keeps_the_real_path()
+    {
+        QTemporaryDir folder;
+        const QString existing =
+            folder.filePath(QStringLiteral("Donn\u00e9es \u5b9f/Donn\u00e9es \u00fc\u00df \u5b9f.dat"));
+        QVERIFY(QDir().mkpath(QFileInfo(existing).absolutePath()));
+        MemorySettingsStore store;
+        CSolvoApp app(store, DataFolder(ToFilePath(folder.path())));
+        app.InstallDefaults();
+        MessagePrompts prompts(nullptr);
+        QVERIFY(app.SaveDatabaseFile(ToFilePath(existing), false, prompts));
+
+        CDatabasePathDlg dialog(app, prompts);
+        // Typed as an input method delivers it: key clicks carry Latin-1 only.
+        dialog.PathField()->selectAll();
+        QInputMethodEvent typed;
+        typed.setCommitString(existing);
+        QApplication::sendEvent(dialog.PathField(), &typed);
+        QVERIFY(Ok(dialog)->isEnabled());
+        // No: read the database found there instead of replacing it.
+        test::MessageBoxAnswers answers({QMessageBox::No});
+        dialog.show();
+        QTest::mouseClick(Ok(dialog), Qt::LeftButton);
+
+        QCOMPARE(answers.Texts(),
+                 QStringList{QStringLiteral("Do you want to overwrite existing database?\n\n"
+                                            "(Selecting No will READ the new database)")});
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(ToQString(app.Settings().DatabasePath()), existing);
+        QCOMPARE(QDir(QFileInfo(existing).absolutePath()).entryList(QDir::Files),
+                 QStringList{QFileInfo(existing).fileName()});
     }
 };
 

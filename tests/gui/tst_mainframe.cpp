@@ -1,5 +1,6 @@
 #include "GuiTestFixture.h"
 
+#include "app/PathConversion.h"
 #include "app/SolvoApplication.h"
 
 #include <QApplication>
@@ -35,8 +36,7 @@ private slots:
             solvo.App().SetDisplayDigits(6);
             solvo.Finish();
         }
-        QFile units(QString::fromStdString(
-            solvo::SolvoApplication().App().Data().FilePath("units.txt").string()));
+        QFile units(solvo::ToQString(solvo::SolvoApplication().App().Data().File("units.txt")));
         QVERIFY(units.open(QIODevice::ReadOnly));
         QVERIFY(units.readAll().startsWith("M (mol/L)\r\nmM (mmol/L)\r\n"));
         QCOMPARE(QSettings().value(QStringLiteral("Settings/DisplayDigits")).toInt(), 6);

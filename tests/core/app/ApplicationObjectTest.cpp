@@ -13,7 +13,7 @@ TEST(ProgramSettings, DefaultsOnAFirstStartWriteNothing)
     MemorySettingsStore store;
     const ProgramSettings settings(store);
     EXPECT_EQ(settings.DisplayDigits(), 4);
-    EXPECT_EQ(settings.DatabasePath(), "");
+    EXPECT_TRUE(settings.DatabasePath().Empty());
     EXPECT_EQ(settings.FirstRun(), 0);
     EXPECT_EQ(settings.ShowTipOfTheDay(), 1);
     EXPECT_EQ(settings.CurrentTip(), -1);
@@ -26,7 +26,7 @@ TEST(ProgramSettings, ValuesLiveInTheSettingsSection)
     MemorySettingsStore store;
     ProgramSettings settings(store);
     settings.SetDisplayDigits(6);
-    settings.SetDatabasePath("/data/lab.dat");
+    settings.SetDatabasePath(FilePath::FromUtf8("/data/lab.dat"));
     settings.SetShowTipOfTheDay(0);
     EXPECT_EQ(store.ReadInt("Settings", "DisplayDigits", 0), 6);
     EXPECT_EQ(store.ReadString("Settings", "DatabasePath", ""), "/data/lab.dat");
@@ -57,9 +57,9 @@ TEST(CSolvoApp, DatabasePathFallsBackToTheDataFolder)
     MemorySettingsStore store;
     CSolvoApp app(store, DataFolder(folder.Path() / "Flaskware" / "Solvo"));
     EXPECT_EQ(app.DatabaseFilePath(), folder.Path() / "Flaskware" / "Solvo" / "Solvodatabase.dat");
-    app.Settings().SetDatabasePath("");
+    app.Settings().SetDatabasePath(FilePath());
     EXPECT_EQ(app.DatabaseFilePath(), folder.Path() / "Flaskware" / "Solvo" / "Solvodatabase.dat");
-    app.Settings().SetDatabasePath("/elsewhere/db.dat");
+    app.Settings().SetDatabasePath(FilePath::FromUtf8("/elsewhere/db.dat"));
     EXPECT_EQ(app.DatabaseFilePath(), std::filesystem::path("/elsewhere/db.dat"));
 
     EXPECT_TRUE(app.Data().EnsureExists());

@@ -117,7 +117,7 @@ protected:
 
 TEST_F(DatabaseAppTest, PathDialogOffersOkOnlyForAnotherPath)
 {
-    const std::string current = app.DatabaseFilePath().string();
+    const FilePath current = app.DatabaseFilePath();
     DatabasePathForm form(app);
     EXPECT_EQ(form.Path(), current);
     EXPECT_FALSE(form.OkEnabled());
@@ -125,7 +125,7 @@ TEST_F(DatabaseAppTest, PathDialogOffersOkOnlyForAnotherPath)
     EXPECT_EQ(form.Accept(prompts), PathDialogOutcome::KeepOpen);
     EXPECT_TRUE(prompts.said.empty());
 
-    const std::string other = (folder.Path() / "lab.dat").string();
+    const FilePath other(folder.Path() / "lab.dat");
     form.SetPath(other);
     EXPECT_TRUE(form.OkEnabled());
     form.SetPath(current);
@@ -138,7 +138,7 @@ TEST_F(DatabaseAppTest, PathDialogOffersOkOnlyForAnotherPath)
     moved.UseDefault();
     EXPECT_EQ(moved.Path(), current);
     EXPECT_TRUE(moved.OkEnabled());
-    app.Settings().SetDatabasePath("");
+    app.Settings().SetDatabasePath(FilePath());
 
     // A new file: not protected, written there, and the path is kept.
     EXPECT_EQ(form.Accept(prompts), PathDialogOutcome::ClosedWithOk);
@@ -146,7 +146,7 @@ TEST_F(DatabaseAppTest, PathDialogOffersOkOnlyForAnotherPath)
                                 "Do you want to use a password to protect the database from "
                                 "overwriting?"});
     EXPECT_EQ(app.Settings().DatabasePath(), other);
-    EXPECT_TRUE(std::filesystem::is_regular_file(other));
+    EXPECT_TRUE(std::filesystem::is_regular_file(other.Native()));
 }
 
 TEST_F(DatabaseAppTest, MoietiesUsedByOpenSolutionsOrTheDatabaseStay)

@@ -33,13 +33,19 @@ TEST(WindowSizeRule, CyclesThroughStandardSizes)
 
 TEST(RecentFileList, NewestFirstAtMostFourWithoutDuplicates)
 {
+    const auto paths = [](std::initializer_list<const char*> names) {
+        std::vector<FilePath> result;
+        for (const char* name : names)
+            result.push_back(FilePath::FromUtf8(name));
+        return result;
+    };
     RecentFileList list;
-    for (const char* path : {"/a.sln", "/b.sln", "/c.sln", "/d.sln", "/e.sln", "/c.sln"})
+    for (const FilePath& path : paths({"/a.sln", "/b.sln", "/c.sln", "/d.sln", "/e.sln", "/c.sln"}))
         list.Add(path);
-    EXPECT_EQ(list.Files(), (std::vector<std::string>{"/c.sln", "/e.sln", "/d.sln", "/b.sln"}));
-    list.Remove("/e.sln");
-    list.Remove("/not-there.sln");
-    EXPECT_EQ(list.Files(), (std::vector<std::string>{"/c.sln", "/d.sln", "/b.sln"}));
+    EXPECT_EQ(list.Files(), paths({"/c.sln", "/e.sln", "/d.sln", "/b.sln"}));
+    list.Remove(FilePath::FromUtf8("/e.sln"));
+    list.Remove(FilePath::FromUtf8("/not-there.sln"));
+    EXPECT_EQ(list.Files(), paths({"/c.sln", "/d.sln", "/b.sln"}));
 
     MemorySettingsStore store;
     list.Write(store);

@@ -38,6 +38,15 @@ public:
         writes.push_back(std::string(key) + "=" + std::string(value));
         values_.WriteString(section, key, value);
     }
+    FilePath ReadPath(std::string_view section, std::string_view key) const override
+    {
+        return values_.ReadPath(section, key);
+    }
+    void WritePath(std::string_view section, std::string_view key, const FilePath& path) override
+    {
+        writes.push_back(std::string(key) + "=" + path.Utf8());
+        values_.WritePath(section, key, path);
+    }
 
     std::vector<std::string> writes;
 

@@ -10,6 +10,16 @@ namespace solvo::test {
 
 inline constexpr const char* kGermanLocale = "de_DE.UTF-8";
 
+/// Sets a variable of this process's environment, for itself and its children.
+inline void SetEnvironment(const char* name, const std::string& value)
+{
+#ifdef _WIN32
+    _putenv_s(name, value.c_str());
+#else
+    ::setenv(name, value.c_str(), 1);
+#endif
+}
+
 /// Makes the German locale (decimal comma) available to setlocale and to
 /// child processes, generating it into a temporary folder named by LOCPATH
 /// when the machine lacks it. False when it cannot be had at all.
@@ -26,7 +36,7 @@ inline bool ProvideGermanLocale()
             // localedef warns about a few characters yet writes the locale;
             // whether it worked is seen from setlocale below.
             [[maybe_unused]] const int status = std::system(command.c_str());
-            ::setenv("LOCPATH", dir.c_str(), 1);
+            SetEnvironment("LOCPATH", dir.string());
         }
         const bool ok = std::setlocale(LC_ALL, kGermanLocale) != nullptr;
         std::setlocale(LC_ALL, previous.c_str());

@@ -2,14 +2,19 @@
 #include "app/DatabaseCommands.h"
 #include "app/DatabasePrompts.h"
 #include "app/MemorySettingsStore.h"
+#include "solution/CSolvoDoc.h"
+#include "solution/RecipeTemplate.h"
 #include "substances/ArchiveWriter.h"
 #include "substances/DatabaseFile.h"
 #include "substances/ElementTableBlock.h"
 #include "substances/FileMessages.h"
 #include "substances/PasswordDigest.h"
 
+#include "../platform/NonAsciiNames.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -74,7 +79,7 @@ protected:
     {
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
-        file = app.DatabaseFilePath();
+        file = app.DatabaseFilePath().Native();
     }
     ~DatabaseFlowsTest() override { std::filesystem::remove_all(folder); }
 
@@ -286,29 +291,29 @@ TEST_F(DatabaseFlowsTest, ChangePasswordSavesWithoutTheOldPassword)
 TEST_F(DatabaseFlowsTest, PathDialogOk)
 {
     SavedDefaults();
-    const std::string elsewhere = (folder / "elsewhere.dat").string();
+    const FilePath elsewhere(folder / "elsewhere.dat");
 
     // A new path: protect? Cancel keeps the dialog open; No saves there.
     prompts.answers = {PromptAnswer::Cancel};
     EXPECT_EQ(AcceptDatabasePath(app, elsewhere, prompts), PathDialogOutcome::KeepOpen);
-    EXPECT_FALSE(std::filesystem::exists(elsewhere));
+    EXPECT_FALSE(std::filesystem::exists(elsewhere.Native()));
     prompts.answers = {PromptAnswer::No};
     EXPECT_EQ(AcceptDatabasePath(app, elsewhere, prompts), PathDialogOutcome::ClosedWithOk);
     EXPECT_EQ(app.Settings().DatabasePath(), elsewhere);
 
     // An existing file read instead of overwritten.
     prompts.answers = {PromptAnswer::No};
-    EXPECT_EQ(AcceptDatabasePath(app, file.string(), prompts), PathDialogOutcome::ClosedWithOk);
-    EXPECT_EQ(app.Settings().DatabasePath(), file.string());
+    EXPECT_EQ(AcceptDatabasePath(app, file, prompts), PathDialogOutcome::ClosedWithOk);
+    EXPECT_EQ(app.Settings().DatabasePath(), FilePath(file));
 
     // An existing file that cannot be read: defaults, path unchanged.
-    const std::string broken = (folder / "broken.dat").string();
+    const std::filesystem::path broken = folder / "broken.dat";
     WriteBytes(broken, "junk");
     prompts.said.clear();
     prompts.answers = {PromptAnswer::No};
     EXPECT_EQ(AcceptDatabasePath(app, broken, prompts), PathDialogOutcome::Closed);
     EXPECT_EQ(prompts.said.back(), "Database path not changed.");
-    EXPECT_EQ(app.Settings().DatabasePath(), file.string());
+    EXPECT_EQ(app.Settings().DatabasePath(), FilePath(file));
 
     // Overwriting a protected file needs its password (change form).
     app.SetPasswordDigest(PasswordDigest("p"));
@@ -326,9 +331,65 @@ TEST_F(DatabaseFlowsTest, PathDialogOk)
     // A folder that cannot take the file.
     prompts.said.clear();
     prompts.answers = {PromptAnswer::No};
-    EXPECT_EQ(AcceptDatabasePath(app, (folder / "no" / "x.dat").string(), prompts),
+    EXPECT_EQ(AcceptDatabasePath(app, folder / "no" / "x.dat", prompts),
               PathDialogOutcome::KeepOpen);
     EXPECT_EQ(prompts.said.back(), "Can't save the database at specified location.");
+}
+
+// Every file the program keeps, in a data folder and under names with
+// accents, ß, a CJK character and a space: each reaches the file of exactly
+// that name, and the settings keep the real path.
+TEST_F(DatabaseFlowsTest, EveryFileWorksUnderNamesWithAnyCharacter)
+{
+    for (const std::string& name : test::NonAsciiNames()) {
+        SCOPED_TRACE(name);
+        const FilePath data = FilePath(folder).Child(name).Child(name);
+        MemorySettingsStore settings;
+        CSolvoApp named(settings, DataFolder(data));
+        ASSERT_TRUE(named.Data().EnsureExists());
+        named.ReadUnitLabels();
+        EXPECT_EQ(RecipeTemplate::Load(named.Data().File(DataFolder::kTemplateFile)),
+                  RecipeTemplate());
+        EXPECT_TRUE(std::filesystem::is_regular_file(data.Child("units.txt").Native()));
+        EXPECT_TRUE(std::filesystem::is_regular_file(data.Child("template.txt").Native()));
+
+        // The database at the default path and at a path the user chose.
+        named.InstallDefaults();
+        ASSERT_TRUE(named.SaveDatabaseFile(named.DatabaseFilePath(), false, prompts));
+        const FilePath chosen = data.Child(name + ".dat");
+        prompts.answers = {PromptAnswer::No};
+        ASSERT_EQ(AcceptDatabasePath(named, chosen, prompts), PathDialogOutcome::ClosedWithOk);
+        EXPECT_EQ(settings.ReadString("Settings", "DatabasePath", ""), chosen.Utf8());
+        EXPECT_EQ(named.DatabaseFilePath(), chosen);
+        EXPECT_TRUE(named.LoadDatabaseFile(chosen, prompts));
+        // Over an existing file the user is asked before anything is replaced.
+        prompts.said.clear();
+        prompts.answers = {PromptAnswer::Cancel};
+        EXPECT_EQ(AcceptDatabasePath(named, named.Data().File(DataFolder::kDefaultDatabaseFile),
+                                     prompts),
+                  PathDialogOutcome::KeepOpen);
+        EXPECT_EQ(prompts.said.size(), 1u);
+
+        // A damaged file is kept as .bak beside it before it is replaced.
+        WriteBytes(chosen.Native(), "junk");
+        EXPECT_FALSE(named.LoadDatabaseFile(chosen, prompts));
+        ASSERT_TRUE(named.SaveDatabaseFile(chosen, false, prompts));
+        EXPECT_EQ(ReadBytes(chosen.WithSuffix(".bak").Native()), "junk");
+
+        CSolvoDoc solution;
+        const FilePath sln = data.Child(name + ".sln");
+        ASSERT_TRUE(solution.WriteFile(sln, named.Elements()));
+        EXPECT_EQ(CSolvoDoc().ReadFile(sln, named.Elements()).status, CSolvoDoc::ReadStatus::Read);
+
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(data.Native()))
+            names.push_back(FilePath(entry.path().filename()).Utf8());
+        std::sort(names.begin(), names.end());
+        std::vector<std::string> expected = {"Solvodatabase.dat", "template.txt", "units.txt",
+                                             name + ".dat", name + ".dat.bak", name + ".sln"};
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(names, expected);
+    }
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "substances/SubstanceDatabaseForm.h"
 
-#include "app/UnitLabels.h"
+#include "quantities/UnitLabels.h"
 #include "formula/ElementTable.h"
 #include "substances/SolvoSubstanceDatabase.h"
 

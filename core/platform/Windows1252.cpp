@@ -1,4 +1,4 @@
-#include "app/Windows1252.h"
+#include "platform/Windows1252.h"
 
 #include <array>
 
@@ -94,20 +94,31 @@ std::string Windows1252::ToUtf8(std::string_view bytes)
     return out;
 }
 
-std::optional<std::string> Windows1252::FromUtf8(std::string_view text)
+std::optional<std::string> Windows1252::Convert(std::string_view text, bool replace)
 {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
+        const std::size_t start = i;
         const auto cp = DecodeUtf8(text, i);
+        const auto byte = cp ? Byte(*cp) : std::nullopt;
+        if (!byte && !replace)
+            return std::nullopt;
         if (!cp)
-            return std::nullopt;
-        const auto byte = Byte(*cp);
-        if (!byte)
-            return std::nullopt;
-        out += static_cast<char>(*byte);
+            i = start + 1;
+        out += static_cast<char>(byte.value_or('?'));
     }
     return out;
+}
+
+std::optional<std::string> Windows1252::FromUtf8(std::string_view text)
+{
+    return Convert(text, false);
+}
+
+std::string Windows1252::FromUtf8Replacing(std::string_view text)
+{
+    return *Convert(text, true);
 }
 
 } // namespace solvo

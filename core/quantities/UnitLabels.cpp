@@ -1,6 +1,6 @@
-#include "app/UnitLabels.h"
+#include "quantities/UnitLabels.h"
 
-#include "app/AtomicFile.h"
+#include "platform/FileAccess.h"
 
 #include <system_error>
 
@@ -14,10 +14,10 @@ UnitLabels UnitLabels::Defaults()
     return labels;
 }
 
-UnitLabels UnitLabels::Read(const std::filesystem::path& file)
+UnitLabels UnitLabels::Read(const FilePath& file)
 {
     std::error_code error;
-    const bool exists = std::filesystem::exists(file, error);
+    const bool exists = std::filesystem::exists(file.Native(), error);
     std::string bytes;
     if (!exists || !ReadWholeFile(file, bytes)) {
         UnitLabels defaults = Defaults();

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/FilePath.h"
+
 #include <array>
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -25,7 +26,7 @@ public:
     /// alone. A missing file gives the defaults and is created with them; a
     /// file that exists but cannot be read gives the defaults and is not
     /// touched. Never fails.
-    static UnitLabels Read(const std::filesystem::path& file);
+    static UnitLabels Read(const FilePath& file);
 
     /// The label of unit code 0 … 7; any other code gives an empty text.
     const std::string& Label(std::int32_t code) const;

@@ -19,11 +19,19 @@ public:
     /// Windows-1252 cannot hold: such text is refused, never silently changed.
     static std::optional<std::string> FromUtf8(std::string_view text);
 
+    /// For a name shown as text (a file's name in a title): each character
+    /// that Windows-1252 cannot hold, and each byte that is not UTF-8,
+    /// becomes '?'.
+    static std::string FromUtf8Replacing(std::string_view text);
+
     /// The Unicode code point of one byte.
     static char32_t CodePoint(unsigned char byte);
 
     /// The byte of one code point, or empty when Windows-1252 cannot hold it.
     static std::optional<unsigned char> Byte(char32_t codePoint);
+
+private:
+    static std::optional<std::string> Convert(std::string_view text, bool replace);
 };
 
 } // namespace solvo

@@ -1,6 +1,6 @@
-#include "app/UnitLabels.h"
+#include "quantities/UnitLabels.h"
 
-#include "TemporaryFolder.h"
+#include "../app/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
