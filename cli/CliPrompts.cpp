@@ -9,6 +9,11 @@ namespace solvo {
 void CliPrompts::ShowMessage(std::string_view text, PromptIcon)
 {
     std::string line = CliOutput::Utf8(text);
+    if (messages_ == Messages::Keep) {
+        // What the failure is; what the windowed program then does is not.
+        kept_.push_back(line.substr(0, line.find_first_of("\r\n")));
+        return;
+    }
     for (char& c : line) {
         if (c == '\r' || c == '\n')
             c = ' ';

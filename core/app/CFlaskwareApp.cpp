@@ -91,6 +91,24 @@ bool CFlaskwareApp::LoadDatabaseFile(const std::filesystem::path& path, Database
     return complete;
 }
 
+void CFlaskwareApp::StartDatabase(DatabasePrompts& prompts, bool writeFirstFile)
+{
+    const std::filesystem::path path = DatabaseFilePath();
+    // Only a plain "no such file" counts: a dangling link or a folder that
+    // cannot be searched gets the load and its message.
+    std::error_code error;
+    const bool firstRun =
+        settings_.DatabasePath().empty() &&
+        std::filesystem::symlink_status(path, error).type() == std::filesystem::file_type::not_found;
+    if (!firstRun) {
+        LoadDatabaseFile(path, prompts);
+        return;
+    }
+    InstallDefaults();
+    if (writeFirstFile)
+        SaveDatabaseFile(path, false, prompts);
+}
+
 bool CFlaskwareApp::SaveDatabaseFile(const std::filesystem::path& path, bool checkPassword,
                                      DatabasePrompts& prompts)
 {
