@@ -1,6 +1,7 @@
 #include "CliPrompts.h"
 
 #include "CliOutput.h"
+#include "substances/PasswordDigest.h"
 
 #include <iostream>
 
@@ -28,7 +29,10 @@ PromptAnswer CliPrompts::Ask(std::string_view, PromptButtons, PromptIcon)
 
 std::optional<std::string> CliPrompts::RunPasswordDialog(PasswordDialogMode, std::string_view)
 {
-    return std::nullopt;
+    passwordAsked_ = true;
+    if (!password_)
+        return std::nullopt;
+    return PasswordDigest(*password_);
 }
 
 } // namespace solvo
