@@ -30,6 +30,24 @@ TEST(LiteralArguments, FormulasReachTheParserWhole)
         EXPECT_EQ(echoed[i + 1]["formula"], kValues[i]);
 }
 
+TEST(LiteralArguments, FilterPatternsKeepTheirBrackets)
+{
+    // A character class alone: without its brackets it would be another pattern.
+    const CliResult found = RunCli({"db", "list", "--json", "--filter", "[T]RIS"});
+    ASSERT_EQ(found.exitCode, 0) << found.err;
+    const auto rows = nlohmann::json::parse(found.out);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0]["name"], "TRIS");
+
+    for (const std::string& value : kValues) {
+        const CliResult result = RunCli({"db", "list", "--json", "--filter=" + value});
+        EXPECT_EQ(result.out.empty(), result.exitCode != 0) << value;
+        if (result.exitCode != 0) {
+            EXPECT_NE(result.err.find("\"" + value + "\""), std::string::npos) << result.err;
+        }
+    }
+}
+
 TEST(LiteralArguments, OptionAndFileValuesAreNamedAsGiven)
 {
     // Each command names the value it could not use in its message, so the
