@@ -119,7 +119,13 @@ void Init(const InitOptions& options)
     app.InstallDefaults();
     std::optional<std::string> password;
     if (options.password) {
-        password = CliOutput::ProgramText(*options.password);
+        try {
+            password = CliOutput::ProgramText(*options.password);
+        } catch (const BadInput&) {
+            // The same complaint, without repeating the password.
+            throw BadInput("--password: holds a character that Solvo's text (Windows-1252) "
+                           "cannot hold.");
+        }
         // The replaced file's protection stays with the new content.
         app.SetPasswordDigest(PasswordDigest(*password));
     }

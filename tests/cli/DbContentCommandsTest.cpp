@@ -58,6 +58,9 @@ TEST(DbContentCommands, InitReplacesAProtectedFileOnlyWithItsPassword)
     const Case cases[] = {
         {{}, 2, path.string() + ": protected by a password; give it with --password.\n"},
         {{"--password", "sesame"}, 2, path.string() + ": Incorrect password.\n"},
+        // Never repeated on the screen, not even when it cannot be used.
+        {{"--password", "s\u2192same"}, 2,
+         "--password: holds a character that Solvo's text (Windows-1252) cannot hold.\n"},
         {{"--password", "s\u00e9same"}, 0, ""},
     };
     for (const Case& c : cases) {
