@@ -25,10 +25,16 @@ CSolvoApp& CliContext::App()
         app_.Initialise();
         if (digits_)
             app_.SetDisplayDigits(*digits_);
-        const FilePath path = databasePath_.empty() ? app_.DatabaseFilePath()
-                                                    : FilePath::FromUtf8(databasePath_);
-        CliPrompts prompts;
-        app_.LoadDatabaseFile(path, prompts);
+        if (databasePath_.empty()) {
+            // solvo-cli never writes the database unasked: before the
+            // windowed program's first run it works with the built-in one.
+            CliPrompts prompts;
+            app_.StartDatabase(prompts, false);
+        } else {
+            CliPrompts prompts(CliPrompts::Messages::Keep);
+            if (!app_.LoadDatabaseFile(FilePath::FromUtf8(databasePath_), prompts))
+                throw BadInput(databasePath_ + ": " + prompts.Kept().front());
+        }
         prepared_ = true;
     }
     return app_;

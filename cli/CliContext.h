@@ -22,8 +22,10 @@ public:
 
     /// The application object, prepared on first use: DisplayDigits from the
     /// settings unless --digits was given, and the program database from
-    /// --db, else from its stored path; the built-in database with a warning
-    /// on standard error when that cannot be loaded.
+    /// --db (BadInput when it cannot be loaded), else from its stored path
+    /// (the built-in database with a warning on standard error when that
+    /// cannot be loaded), else from the default file, or silently the
+    /// built-in database while that file does not exist.
     CSolvoApp& App();
 
 private:

@@ -14,13 +14,6 @@ namespace solvo {
 
 namespace {
 
-constexpr std::int32_t kSmallestInteger = std::numeric_limits<std::int32_t>::min();
-constexpr std::int32_t kLargestInteger = std::numeric_limits<std::int32_t>::max();
-constexpr std::int32_t kLastTableKind = static_cast<std::int32_t>(DensityTableKind::Molality);
-constexpr std::int32_t kLastUnit = kConcentrationUnitCount - 1;
-// The stock and other solution's units may also say "the component's own
-// unit": the built-in substances store that where they have no stock solution.
-constexpr std::int32_t kLastSolutionUnit = static_cast<std::int32_t>(ConcentrationUnit::OwnUnit);
 
 // A value as it appears in a message, cut short when long.
 std::string Shown(const nlohmann::json& value)
@@ -169,7 +162,7 @@ SolvoSubstance ComponentFromJson(const nlohmann::json& object, const std::string
     if (const auto molarMass = NumberField(object, path, "molar_mass"))
         component.SetMolarMass(*molarMass);
     if (const auto number =
-            IntegerField(object, path, "reserved_number", kSmallestInteger, kLargestInteger))
+            IntegerField(object, path, "reserved_number"))
         component.SetReservedNumber(*number);
     if (auto formula = TextField(object, path, "source_formula"))
         component.SetSourceFormula(std::move(*formula));
@@ -183,30 +176,25 @@ SolvoSubstance ComponentFromJson(const nlohmann::json& object, const std::string
         component.SetStandardSubstance(*flag);
     if (const auto flag = FlagField(object, path, "no_table"))
         component.Table().SetNoTable(*flag);
-    if (const auto kind = IntegerField(object, path, "table_kind", 0, kLastTableKind))
+    if (const auto kind = IntegerField(object, path, "table_kind"))
         component.Table().SetKind(static_cast<DensityTableKind>(*kind));
     if (const auto value = NumberField(object, path, "stock_concentration"))
         component.SetStockConcentration(*value);
-    if (const auto unit = IntegerField(object, path, "stock_unit", 0, kLastSolutionUnit))
+    if (const auto unit = IntegerField(object, path, "stock_unit"))
         component.SetStockUnit(static_cast<ConcentrationUnit>(*unit));
     if (const auto flag = FlagField(object, path, "use_stock"))
         component.SetUseStockSolution(*flag);
     if (const auto value = NumberField(object, path, "other_concentration"))
         component.SetOtherConcentration(*value);
-    if (const auto unit = IntegerField(object, path, "other_unit", 0, kLastSolutionUnit))
+    if (const auto unit = IntegerField(object, path, "other_unit"))
         component.SetOtherUnit(static_cast<ConcentrationUnit>(*unit));
-    if (const auto unit = IntegerField(object, path, "unit", 0, kLastUnit))
+    if (const auto unit = IntegerField(object, path, "unit"))
         component.SetUnit(static_cast<ConcentrationUnit>(*unit));
-    // A source kind from the first alternative on must name one that exists.
-    const auto lastSource = static_cast<std::int32_t>(
-        std::min<std::size_t>(static_cast<std::size_t>(SourceKind::FirstAlternative) +
-                                  component.Alternatives().size() - 1,
-                              kLargestInteger));
-    if (const auto kind = IntegerField(object, path, "source_kind", 0, lastSource))
+    if (const auto kind = IntegerField(object, path, "source_kind"))
         component.SetSource(static_cast<SourceKind>(*kind));
     if (const auto molarity = NumberField(object, path, "M"))
         component.SetConcentration(*molarity, ConcentrationUnit::Molar);
-    if (const auto digits = IntegerField(object, path, "digits", kSmallestInteger, kLargestInteger))
+    if (const auto digits = IntegerField(object, path, "digits"))
         component.SetConcentrationDigits(*digits);
     if (const auto flag = FlagField(object, path, "prepare_standard"))
         component.SetPrepareStandardSolution(*flag);
@@ -260,8 +248,7 @@ const nlohmann::json* ArrayField(const nlohmann::json& object, const std::string
 }
 
 std::optional<std::int32_t> IntegerField(const nlohmann::json& object, const std::string& path,
-                                         std::string_view name, std::int32_t lowest,
-                                         std::int32_t highest)
+                                         std::string_view name)
 {
     const nlohmann::json* value = Field(object, name);
     if (!value)
@@ -270,15 +257,12 @@ std::optional<std::int32_t> IntegerField(const nlohmann::json& object, const std
     if (!value->is_number_integer())
         Expected(field, "an integer", *value);
     // Integers above the signed range are read as unsigned.
+    constexpr auto kLargest = std::numeric_limits<std::int32_t>::max();
     const bool fits = !value->is_number_unsigned() ||
-                      value->get<std::uint64_t>() <= static_cast<std::uint64_t>(highest);
+                      value->get<std::uint64_t>() <= static_cast<std::uint64_t>(kLargest);
     const std::int64_t number = fits ? value->get<std::int64_t>() : 0;
-    if (!fits || number < lowest || number > highest) {
-        if (lowest == kSmallestInteger)
-            Expected(field, "a 32-bit integer", *value);
-        throw BadInput(field + ": " + value->dump() + " is not a known code; expected " +
-                       std::to_string(lowest) + " to " + std::to_string(highest) + ".");
-    }
+    if (!fits || number < std::numeric_limits<std::int32_t>::min() || number > kLargest)
+        Expected(field, "a 32-bit integer", *value);
     return static_cast<std::int32_t>(number);
 }
 

@@ -27,8 +27,8 @@ nlohmann::ordered_json ComponentToJson(const SolvoSubstance& component);
 /// derived is then rebuilt with elements exactly as reading the component's
 /// record from a file rebuilds it. path names the object in messages, such as
 /// "components[1]". Throws BadInput naming the field for a field this shape
-/// does not have, a value of the wrong type, a code that is not known, or a
-/// text that Windows-1252 cannot hold.
+/// does not have, a value of the wrong type, or a text that Windows-1252
+/// cannot hold.
 SolvoSubstance ComponentFromJson(const nlohmann::json& object, const std::string& path,
                                  const ElementTable& elements);
 
@@ -52,9 +52,11 @@ std::optional<double> NumberField(const nlohmann::json& object, const std::strin
 const nlohmann::json* ArrayField(const nlohmann::json& object, const std::string& path,
                                  std::string_view name);
 
-/// An integer in lowest … highest; none when the field is missing.
+/// A 32-bit integer; none when the field is missing. Codes are taken as
+/// they are, also those outside their known range: a file keeps such a code
+/// (from another version of the program, or damaged) and show prints it, so
+/// write must take it back for the file to come out as it went in.
 std::optional<std::int32_t> IntegerField(const nlohmann::json& object, const std::string& path,
-                                         std::string_view name, std::int32_t lowest,
-                                         std::int32_t highest);
+                                         std::string_view name);
 
 } // namespace solvo

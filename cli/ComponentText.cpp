@@ -63,7 +63,7 @@ std::string ComponentText::Number(double value) const
 std::string ComponentText::UnitLabel(ConcentrationUnit unit, const SolvoSubstance& component) const
 {
     const ConcentrationUnit shown = unit == ConcentrationUnit::OwnUnit ? component.Unit() : unit;
-    return labels_.Label(static_cast<std::int32_t>(shown));
+    return CliOutput::Utf8(labels_.Label(static_cast<std::int32_t>(shown)));
 }
 
 std::string ComponentText::Source(const SolvoSubstance& component) const

@@ -82,14 +82,14 @@ nlohmann::ordered_json Describe(const ConcentrationSet& set)
     return json;
 }
 
-std::string PlainText(const ConcentrationSet& set, std::int32_t displayDigits)
+std::string PlainText(const ConcentrationSet& set, const UnitLabels& labels,
+                      std::int32_t displayDigits)
 {
-    const UnitLabels labels = UnitLabels::Defaults();
     std::ostringstream out;
     out << "molar mass" << std::string(8, ' ') << FormatDefault(set.MolarMass(), displayDigits)
         << " g/mol\n";
     for (const ConcentrationUnit unit : kUnits) {
-        const std::string& label = labels.Label(static_cast<std::int32_t>(unit));
+        const std::string label = CliOutput::Utf8(labels.Label(static_cast<std::int32_t>(unit)));
         const double value = set.GetConcentration(unit);
         out << label << std::string(label.size() < 18 ? 18 - label.size() : 1, ' ')
             << FormatDefault(value, displayDigits);
@@ -196,10 +196,13 @@ void AddConvertCommand(CLI::App& cli, CliContext& context)
         set.ParseDensityTable();
         set.SetConcentration(value, unit);
 
-        if (options->json)
+        if (options->json) {
             std::cout << Describe(set).dump(2) << '\n';
-        else
-            std::cout << PlainText(set, context.App().DisplayDigits());
+            return;
+        }
+        CSolvoApp& app = context.App();
+        app.ReadUnitLabels();
+        std::cout << PlainText(set, app.Units(), app.DisplayDigits());
     });
 }
 

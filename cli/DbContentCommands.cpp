@@ -8,10 +8,12 @@
 #include "app/CSolvoApp.h"
 #include "app/MemorySettingsStore.h"
 #include "quantities/NumberFormat.h"
+#include "substances/PasswordDigest.h"
 
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 namespace solvo {
 
@@ -29,6 +31,7 @@ struct ExportOptions {
 struct InitOptions {
     std::string path;
     bool force = false;
+    std::optional<std::string> password;
 };
 
 const SolvoSubstance& FindSubstance(const CSolvoApp& app, const std::string& name)
@@ -114,9 +117,28 @@ void Init(const InitOptions& options)
     MemorySettingsStore store;
     CSolvoApp app(store, DataFolder(path.Folder()));
     app.InstallDefaults();
-    CliPrompts prompts;
-    if (!app.SaveDatabaseFile(path, false, prompts))
+    std::optional<std::string> password;
+    if (options.password) {
+        try {
+            password = CliOutput::ProgramText(*options.password);
+        } catch (const BadInput&) {
+            // The same complaint, without repeating the password.
+            throw BadInput("--password: holds a character that Solvo's text (Windows-1252) "
+                           "cannot hold.");
+        }
+        // The replaced file's protection stays with the new content.
+        app.SetPasswordDigest(PasswordDigest(*password));
+    }
+    // A protected file is replaced only with its password, as the windowed
+    // program saves over it.
+    CliPrompts prompts(CliPrompts::Messages::Keep, password);
+    if (!app.SaveDatabaseFile(path, true, prompts)) {
+        if (prompts.PasswordAsked())
+            throw BadInput(options.path + (options.password
+                                               ? ": Incorrect password."
+                                               : ": protected by a password; give it with --password."));
         throw BadInput(options.path + ": Error: database was NOT saved.");
+    }
 }
 
 } // namespace
@@ -143,6 +165,9 @@ void AddDbContentCommands(CLI::App& db, CliContext& context)
         db.add_subcommand("init", "Write the built-in default database to a file");
     initCommand->add_option("PATH", init->path, "The database file to write")->required();
     initCommand->add_flag("--force", init->force, "Replace an existing file");
+    initCommand->add_option("--password", init->password,
+                            "The password of the file to replace, when it has one; the new "
+                            "file is protected by it");
     initCommand->callback([init] { Init(*init); });
 }
 

@@ -2,6 +2,7 @@
 
 #include "CliContext.h"
 #include "CliOutput.h"
+#include "LiteralPositionals.h"
 #include "formula/ChemicalFormula.h"
 #include "formula/ElementTable.h"
 
@@ -15,7 +16,7 @@ namespace {
 
 struct FormulaOptions {
     bool json = false;
-    std::vector<std::string> formulas;
+    std::shared_ptr<std::vector<std::string>> formulas = std::make_shared<std::vector<std::string>>();
 };
 
 constexpr char kKindLetters[] = {'N', 'S', 'P', 'D'};
@@ -92,15 +93,15 @@ void AddFormulaCommand(CLI::App& cli, CliContext& context)
     CLI::App* command = cli.add_subcommand(
         "formula", "Parse chemical formulas: molar mass, composition and markup forms");
     command->add_flag("--json", options->json, "Print one JSON array");
-    command->add_option("FORMULA", options->formulas,
-                        "Formulas with markup: _ subscript, ^ superscript or charge, "
-                        "{} grouping, & water of crystallisation")
-        ->required();
+    AddLiteralPositionals(*command, "FORMULA",
+                          "Formulas with markup: _ subscript, ^ superscript or charge, "
+                          "{} grouping, & water of crystallisation",
+                          options->formulas);
     context.AddCommonOptions(*command);
     command->callback([options, &context] {
         const ElementTable& table = context.App().Elements();
         nlohmann::ordered_json all = nlohmann::ordered_json::array();
-        for (const auto& given : options->formulas) {
+        for (const auto& given : *options->formulas) {
             const ChemicalFormula formula(table, CliOutput::ProgramText(given));
             all.push_back(Describe(given, formula, table));
         }

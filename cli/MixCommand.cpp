@@ -83,15 +83,14 @@ nlohmann::ordered_json Describe(const MixerRows& rows)
     return json;
 }
 
-std::string PlainText(const MixerRows& rows, std::int32_t displayDigits)
+std::string PlainText(const MixerRows& rows, const UnitLabels& labels, std::int32_t displayDigits)
 {
-    const UnitLabels labels = UnitLabels::Defaults();
     std::ostringstream out;
     for (std::size_t i = 0; i < kMixerRowCount; ++i) {
         const MixerRow& row = rows[i];
         const std::string title = kRowTitles[i];
         out << title << std::string(16 - title.size(), ' ') << FormatDefault(row.c, displayDigits) << ' '
-            << labels.Label(static_cast<std::int32_t>(row.unit)) << ", V "
+            << CliOutput::Utf8(labels.Label(static_cast<std::int32_t>(row.unit))) << ", V "
             << FormatDefault(row.V, displayDigits) << " mL, Sm " << FormatDefault(row.S, displayDigits)
             << " g\n";
     }
@@ -139,10 +138,13 @@ void AddMixCommand(CLI::App& cli, CliContext& context)
         else
             mixing.ForwardMix(rows);
 
-        if (options->json)
+        if (options->json) {
             std::cout << Describe(rows).dump(2) << '\n';
-        else
-            std::cout << PlainText(rows, context.App().DisplayDigits());
+            return;
+        }
+        CSolvoApp& app = context.App();
+        app.ReadUnitLabels();
+        std::cout << PlainText(rows, app.Units(), app.DisplayDigits());
     });
 }
 

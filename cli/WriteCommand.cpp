@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <iostream>
 #include <iterator>
-#include <limits>
 #include <memory>
 
 namespace solvo {
@@ -57,13 +56,9 @@ CSolvoDoc SolutionFromJson(const nlohmann::json& json, const ElementTable& eleme
     }
     if (const auto volume = NumberField(json, "", "final_volume"))
         document.SetFinalVolume(*volume);
-    if (const auto digits =
-            IntegerField(json, "", "volume_digits", std::numeric_limits<std::int32_t>::min(),
-                         std::numeric_limits<std::int32_t>::max()))
+    if (const auto digits = IntegerField(json, "", "volume_digits"))
         document.SetVolumeDigits(*digits);
-    if (const auto unit =
-            IntegerField(json, "", "volume_unit", static_cast<std::int32_t>(VolumeUnit::Litre),
-                         static_cast<std::int32_t>(VolumeUnit::Millilitre)))
+    if (const auto unit = IntegerField(json, "", "volume_unit"))
         document.SetVolumeUnit(static_cast<VolumeUnit>(*unit));
     return document;
 }

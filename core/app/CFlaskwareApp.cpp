@@ -85,6 +85,24 @@ bool CFlaskwareApp::LoadDatabaseFile(const FilePath& path, DatabasePrompts& prom
     return complete;
 }
 
+void CFlaskwareApp::StartDatabase(DatabasePrompts& prompts, bool writeFirstFile)
+{
+    const FilePath path = DatabaseFilePath();
+    // Only a plain "no such file" counts: a dangling link or a folder that
+    // cannot be searched gets the load and its message.
+    std::error_code error;
+    const bool firstRun =
+        settings_.DatabasePath().Empty() &&
+        std::filesystem::symlink_status(path.Native(), error).type() == std::filesystem::file_type::not_found;
+    if (!firstRun) {
+        LoadDatabaseFile(path, prompts);
+        return;
+    }
+    InstallDefaults();
+    if (writeFirstFile)
+        SaveDatabaseFile(path, false, prompts);
+}
+
 bool CFlaskwareApp::SaveDatabaseFile(const FilePath& path, bool checkPassword,
                                      DatabasePrompts& prompts)
 {

@@ -73,6 +73,16 @@ public:
     /// read in full is copied to <path>.bak before it is first overwritten.
     bool LoadDatabaseFile(const FilePath& path, DatabasePrompts& prompts);
 
+    /// Start-up's program database. No installer puts a database file in the
+    /// data folder, so when DatabasePath is not set and the default file does
+    /// not exist yet, the built-in defaults are installed without a word and,
+    /// with writeFirstFile, written to the default file (a failed write stays
+    /// silent too: the next start tries again). Any other case is
+    /// LoadDatabaseFile of the database path, with its message when that
+    /// fails: a file the user named that is missing (a share not mounted)
+    /// is never created here.
+    void StartDatabase(DatabasePrompts& prompts, bool writeFirstFile);
+
     /// Writes the database file at path, atomically. With checkPassword, and
     /// when the file exists and stores a digest, the user must first enter
     /// the password (asked again while wrong and the user wants to retry).

@@ -57,7 +57,7 @@ bool SolvoApplication::Start(const QString& fileToOpen)
 
     app_.Data().EnsureExists();
     MessagePrompts prompts(mainFrame_.get());
-    app_.LoadDatabaseFile(app_.DatabaseFilePath(), prompts);
+    app_.StartDatabase(prompts, true);
     app_.ReadUnitLabels();
     new DatabaseMenu(app_, *mainFrame_, *documents_);
 

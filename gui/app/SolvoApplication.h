@@ -23,7 +23,8 @@ public:
     ~SolvoApplication();
 
     /// Start-up, in order: settings, recent files, main window, program
-    /// database (the built-in one after a message when it cannot be
+    /// database (on the first run the built-in one, written to the data
+    /// folder; the built-in one after a message when a file cannot be
     /// loaded), unit labels, then the solution file named on the command
     /// line or a new solution, the main window shown, and then on the first
     /// run after installation the tutorial, otherwise the tip of the day

@@ -60,9 +60,10 @@ const std::filesystem::path& Sandbox()
 
 } // namespace
 
-CliResult RunCli(const std::vector<std::string>& arguments, const std::string& input)
+CliResult RunCli(const std::vector<std::string>& arguments, const std::string& input,
+                 const std::filesystem::path& home)
 {
-    const auto dir = Sandbox();
+    const auto dir = home.empty() ? Sandbox() : home;
     const auto inPath = dir / "stdin";
     const auto outPath = dir / "stdout";
     const auto errPath = dir / "stderr";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,11 @@ struct CliResult {
 };
 
 /// Runs the built solvo-cli with arguments (no shell involved) and standard
-/// input text, with settings and data folders of its own.
-CliResult RunCli(const std::vector<std::string>& arguments, const std::string& input = {});
+/// input text, with settings and data folders of its own: under home when
+/// given (its config/ and data/ folders, as the test left them), else in a
+/// folder shared by the test process that holds the built-in database as
+/// after a first run of the windowed program.
+CliResult RunCli(const std::vector<std::string>& arguments, const std::string& input = {},
+                 const std::filesystem::path& home = {});
 
 } // namespace solvo::test

@@ -44,6 +44,38 @@ TEST(DbContentCommands, InitWritesTheBuiltInDatabaseAndNeverReplacesByAccident)
     ASSERT_EQ(json["substances"].size(), 10u);
 }
 
+TEST(DbContentCommands, InitReplacesAProtectedFileOnlyWithItsPassword)
+{
+    const auto path = FreshFolder("protected") / "lab.dat";
+    ASSERT_EQ(RunCli({"db", "init", "--password", "s\u00e9same", path.string()}).exitCode, 0);
+    std::ofstream(path, std::ios::binary | std::ios::app) << "kept";
+    const auto size = std::filesystem::file_size(path);
+    struct Case {
+        std::vector<std::string> password;
+        int exitCode;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{}, 2, path.string() + ": protected by a password; give it with --password.\n"},
+        {{"--password", "sesame"}, 2, path.string() + ": Incorrect password.\n"},
+        // Never repeated on the screen, not even when it cannot be used.
+        {{"--password", "s\u2192same"}, 2,
+         "--password: holds a character that Solvo's text (Windows-1252) cannot hold.\n"},
+        {{"--password", "s\u00e9same"}, 0, ""},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> arguments{"db", "init", "--force", path.string()};
+        arguments.insert(arguments.end(), c.password.begin(), c.password.end());
+        const CliResult result = RunCli(arguments);
+        EXPECT_EQ(result.exitCode, c.exitCode);
+        EXPECT_EQ(result.err, c.err);
+        EXPECT_EQ(std::filesystem::file_size(path), c.exitCode == 0 ? size - 4 : size);
+    }
+    const CliResult exported = RunCli({"db", "export", "--json", "--db", path.string()});
+    ASSERT_EQ(exported.exitCode, 0) << exported.err;
+    EXPECT_EQ(nlohmann::json::parse(exported.out)["digest_set"], true);
+}
+
 TEST(DbContentCommands, ShowGivesOneSubstanceInTheComponentShape)
 {
     const CliResult shown = RunCli({"db", "show", "--json", "sodium tetraborate - standard"});

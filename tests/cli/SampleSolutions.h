@@ -2,6 +2,7 @@
 
 #include "formula/ElementTable.h"
 #include "solution/CSolvoDoc.h"
+#include "substances/ArchiveWriter.h"
 
 #include <limits>
 #include <string>
@@ -99,6 +100,67 @@ inline std::string MillilitreFile(const ElementTable& elements)
     bytes.resize(bytes.size() - 4);
     const std::string millilitres("\x00\x00\x00\x00\x00\x40\x6F\x40", 8); // 250.0
     bytes.replace(bytes.size() - 12, millilitres.size(), millilitres);
+    return bytes;
+}
+
+/// A solution file (current version) of one borax component whose record
+/// has recordVersion (0x10000 to 0x40000), with three alternative formulas
+/// (the first version holds only one), sourceKind stored as it is, and the
+/// document's volumeUnit code stored as it is.
+inline std::string OneRecordFile(std::uint32_t recordVersion, std::int32_t sourceKind,
+                                 std::int32_t volumeUnit)
+{
+    const std::vector<std::string> alternatives = {"Na_2B_4O_7&10H_2O", "Na_2B_4O_7&5H_2O",
+                                                   "Na_2B_4O_7&2H_2O"};
+    std::string bytes;
+    ArchiveWriter writer(bytes);
+    writer.WriteUInt32(0x10001);
+    writer.WriteInt32(1);
+    writer.WriteCount(1);
+    writer.WriteUInt32(recordVersion);
+    if (recordVersion >= 0x30000) {
+        writer.WriteUInt32(0x10000);
+        writer.WriteString("borax");
+        writer.WriteString("Na_2B_4O_7");
+        writer.WriteString("kept");
+        writer.WriteDouble(201.2);
+        writer.WriteInt32(7);
+    } else {
+        writer.WriteString("borax");
+        writer.WriteString("Na_2B_4O_7");
+    }
+    if (recordVersion == 0x40000)
+        writer.WriteString(alternatives[1]);
+    if (recordVersion == 0x10000) {
+        writer.WriteString(alternatives[0]);
+    } else {
+        writer.WriteCount(alternatives.size());
+        for (const std::string& alternative : alternatives)
+            writer.WriteString(alternative);
+    }
+    writer.WriteString(SolvoSubstance::ScrambleTableText("0 1.000\r\n0.5 1.040"));
+    writer.WriteInt32(0); // no solid
+    writer.WriteInt32(1); // standard substance
+    writer.WriteInt32(0); // no table
+    if (recordVersion == 0x10000)
+        writer.WriteInt32(1); // has its alternative
+    writer.WriteInt32(1);     // table kind
+    writer.WriteDouble(0.5);  // stock concentration
+    writer.WriteInt32(3);     // stock unit
+    writer.WriteInt32(0);     // use stock solution
+    writer.WriteDouble(1.5);  // other solution's concentration
+    writer.WriteInt32(3);     // unit
+    writer.WriteInt32(sourceKind);
+    writer.WriteDouble(0.05); // M
+    writer.WriteInt32(5);     // other solution's unit
+    writer.WriteInt32(3);     // digits
+    writer.WriteInt32(0);     // prepare standard solution
+    if (recordVersion != 0x40000)
+        writer.WriteDouble(201.2);
+    writer.WriteDouble(0.25);
+    writer.WriteInt32(3);
+    writer.WriteInt32(volumeUnit);
+    writer.Close();
     return bytes;
 }
 

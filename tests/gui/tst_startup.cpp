@@ -7,7 +7,18 @@
 
 #include <QApplication>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QtTest>
+
+namespace {
+
+QString DefaultDatabaseFile()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("Flaskware/Solvo/Solvodatabase.dat"));
+}
+
+} // namespace
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -52,6 +63,46 @@ private slots:
             QCOMPARE(answers.Texts().size(), 2);
         }
         solvo.Finish();
+    }
+
+    void first_start_writes_the_built_in_database_without_a_word()
+    {
+        const QString file = DefaultDatabaseFile();
+        QVERIFY(QFile::remove(file));
+        {
+            solvo::SolvoApplication solvo;
+            solvo::test::MessageBoxAnswers answers({QMessageBox::Ok});
+            QVERIFY(solvo.Start());
+            QVERIFY(answers.Texts().isEmpty());
+            QCOMPARE(solvo.App().Substances().GetSubstanceCount(), 10);
+            solvo.Finish();
+        }
+        QVERIFY(QFileInfo(file).size() > 0);
+
+        // The next start reads that file as any other.
+        solvo::SolvoApplication next;
+        solvo::test::MessageBoxAnswers answers({QMessageBox::Ok});
+        QVERIFY(next.Start());
+        QVERIFY(answers.Texts().isEmpty());
+        next.Finish();
+    }
+
+    void a_missing_database_the_user_chose_is_reported_not_created()
+    {
+        QTemporaryDir folder;
+        const QString chosen = folder.filePath(QStringLiteral("share/lab.dat"));
+        QSettings().setValue(QStringLiteral("Settings/DatabasePath"), chosen);
+        {
+            solvo::SolvoApplication solvo;
+            solvo::test::MessageBoxAnswers answers({QMessageBox::Ok});
+            QVERIFY(solvo.Start());
+            QCOMPARE(answers.Texts(),
+                     QStringList({QStringLiteral("Can't open program database file.\n"
+                                                 "Program will start with a limited database.")}));
+            solvo.Finish();
+        }
+        QSettings().remove(QStringLiteral("Settings/DatabasePath"));
+        QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("share"))));
     }
 
     void a_file_that_cannot_be_read_ends_the_start()

@@ -174,6 +174,52 @@ TEST_F(DatabaseFlowsTest, FailedLoadsInstallTheDefaults)
     EXPECT_EQ(app.PasswordDigest(), "before");
 }
 
+TEST_F(DatabaseFlowsTest, StartUpIsQuietOnlyWhenTheDefaultFileWasNeverWritten)
+{
+    const std::string good = SavedDefaults();
+    const std::filesystem::path elsewhere = folder / "share" / "lab.dat";
+    const std::filesystem::path dangling = folder / "gone.dat";
+    enum class Setup { Missing, Good, Damaged, DanglingLink, UserPathMissing };
+    struct Case {
+        Setup setup;
+        bool writeFirstFile;
+        std::vector<std::string> said;
+        bool defaultFileAfter; // the default file holds the built-in database afterwards
+    };
+    const Case cases[] = {
+        {Setup::Missing, true, {}, true},
+        {Setup::Missing, false, {}, false},
+        {Setup::Good, true, {}, true},
+        {Setup::Damaged, true, {kLoadFailed}, false},
+        {Setup::DanglingLink, true, {kLoadFailed}, false},
+        {Setup::UserPathMissing, true, {kLoadFailed}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.setup));
+        std::filesystem::remove(file);
+        app.Settings().SetDatabasePath(FilePath());
+        if (c.setup == Setup::Good)
+            WriteBytes(file, good);
+        if (c.setup == Setup::Damaged)
+            WriteBytes(file, good.substr(0, 300));
+        if (c.setup == Setup::DanglingLink)
+            std::filesystem::create_symlink(dangling, file);
+        if (c.setup == Setup::UserPathMissing)
+            app.Settings().SetDatabasePath(elsewhere);
+        app.Substances().Clear();
+        prompts.said.clear();
+
+        app.StartDatabase(prompts, c.writeFirstFile);
+        EXPECT_EQ(prompts.said, c.said);
+        EXPECT_EQ(app.Substances().GetSubstanceCount(), 10);
+        EXPECT_FALSE(app.IsDatabaseModified());
+        EXPECT_EQ(ReadBytes(file) == good, c.defaultFileAfter);
+        // A place the user chose, or where a link points, is never created at start-up.
+        EXPECT_FALSE(std::filesystem::exists(elsewhere.parent_path()));
+        EXPECT_FALSE(std::filesystem::exists(dangling));
+    }
+}
+
 TEST_F(DatabaseFlowsTest, FileWithoutDigestKeepsTheStoredOne)
 {
     const std::string good = SavedDefaults("");
