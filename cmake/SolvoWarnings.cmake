@@ -12,7 +12,7 @@ function(solvo_target_defaults target)
   endif()
   if(SOLVO_SANITIZE)
     target_compile_options(${target} PRIVATE -fsanitize=address,undefined
-                           -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+                           -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_link_options(${target} PRIVATE -fsanitize=address,undefined)
   endif()
 endfunction()

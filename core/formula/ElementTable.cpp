@@ -91,9 +91,9 @@ SymbolMatch ElementTable::MatchLongestSymbol(std::string_view text) const
         if (text.starts_with(symbol))
             return {index, static_cast<std::int32_t>(symbol.size())};
     }
-    if (text.size() >= 2) {
+    if (const std::int32_t page = twoBytes_[first]; page >= 0 && text.size() >= 2) {
         const auto second = static_cast<unsigned char>(text[1]);
-        if (const std::int32_t index = twoBytes_[first + 256u * second]; index >= 0)
+        if (const std::int32_t index = twoBytes_[static_cast<std::size_t>(page) + second]; index >= 0)
             return {index, 2};
     }
     if (const std::int32_t index = oneByte_[first]; index >= 0)
@@ -166,7 +166,7 @@ void ElementTable::RebuildIndex()
 {
     symbolIndex_.clear();
     oneByte_.fill(-1);
-    twoBytes_.assign(256 * 256, -1);
+    twoBytes_.assign(256, -1);
     for (auto& bucket : longer_)
         bucket.clear();
     allMassesFinite_ = true;
@@ -189,7 +189,16 @@ void ElementTable::IndexEntry(std::int32_t index)
         if (oneByte_[first] < 0)
             oneByte_[first] = index;
     } else if (symbol.size() == 2) {
-        std::int32_t& slot = twoBytes_[first + 256u * static_cast<unsigned char>(symbol[1])];
+        // A table is made for every file read, so a first byte gets its 256
+        // slots only when a symbol needs them.
+        std::int32_t page = twoBytes_[first];
+        if (page < 0) {
+            page = static_cast<std::int32_t>(twoBytes_.size());
+            twoBytes_[first] = page;
+            twoBytes_.resize(twoBytes_.size() + 256, -1);
+        }
+        std::int32_t& slot =
+            twoBytes_[static_cast<std::size_t>(page) + static_cast<unsigned char>(symbol[1])];
         if (slot < 0)
             slot = index;
     } else {

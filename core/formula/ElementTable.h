@@ -105,7 +105,9 @@ private:
     // those that share the first byte. Every result equals that of a scan of
     // the whole table.
     std::array<std::int32_t, 256> oneByte_{};
-    std::vector<std::int32_t> twoBytes_; // 65536 slots, by first byte + 256 × second
+    // By first byte, -1 or where the 256 slots of its second bytes start
+    // further on in the same vector.
+    std::vector<std::int32_t> twoBytes_;
     std::array<std::vector<std::int32_t>, 256> longer_;
 };
 

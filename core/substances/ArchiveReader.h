@@ -17,6 +17,9 @@ class ArchiveReader final : public Archive {
 public:
     /// Reads from bytes, which must outlive the reader.
     explicit ArchiveReader(std::string_view bytes);
+    /// A temporary string would be gone before the first read: refused at
+    /// compile time rather than read after it is freed.
+    explicit ArchiveReader(const std::string&& bytes) = delete;
     /// Reads file (opened for binary reading, positioned at its start) of
     /// size bytes; the file must outlive the reader.
     ArchiveReader(std::FILE* file, std::uint64_t size);

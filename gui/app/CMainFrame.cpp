@@ -49,7 +49,8 @@ CMainFrame::CMainFrame(CFlaskwareApp& app, RecentFileList& recentFiles, QWidget*
       app_(app),
       recentFiles_(recentFiles),
       mdiArea_(new QMdiArea(this)),
-      commands_(new CommandActions(this))
+      commands_(new CommandActions(this)),
+      helpers_(new QObject(this))
 {
     setWindowTitle(QString::fromLatin1(kTitle));
     setAcceptDrops(true);
@@ -115,9 +116,14 @@ CMainFrame::CMainFrame(CFlaskwareApp& app, RecentFileList& recentFiles, QWidget*
 CMainFrame::~CMainFrame()
 {
     qApp->removeEventFilter(this);
-    // Closing the child windows while the frame is taken down activates
-    // others; nothing may react to that any more.
+    // What QWidget's tear-down sends (a window activated or destroyed, the
+    // focus moving) would reach this window half taken down. So the solution
+    // windows go first, while everything they report to is whole, and then
+    // the helpers, whose connections go with them. The windows left over
+    // activate one another as they go; nothing needs to hear of it.
     mdiArea_->disconnect();
+    qDeleteAll(mdiArea_->subWindowList());
+    delete helpers_;
 }
 
 QString CMainFrame::IdleText()

@@ -29,6 +29,10 @@ public:
 
     QMdiArea* MdiArea() const { return mdiArea_; }
     CommandActions& Commands() const { return *commands_; }
+    /// The parent of the objects that route commands to and from this window
+    /// and hold on to it: they go before the window is taken down, after its
+    /// solution windows.
+    QObject* Helpers() const { return helpers_; }
 
     /// Rebuilds the File menu's recent-file entries from the list.
     void RefreshRecentFiles();
@@ -66,6 +70,7 @@ private:
     RecentFileList& recentFiles_;
     QMdiArea* mdiArea_;
     CommandActions* commands_;
+    QObject* helpers_;
     QToolBar* toolBar_ = nullptr;
     bool menusForSolution_ = false;
 };

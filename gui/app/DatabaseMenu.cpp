@@ -17,7 +17,7 @@
 namespace solvo {
 
 DatabaseMenu::DatabaseMenu(CSolvoApp& app, CMainFrame& frame, DocumentManager& documents)
-    : QObject(&frame), app_(app), frame_(frame), documents_(documents)
+    : QObject(frame.Helpers()), app_(app), frame_(frame), documents_(documents)
 {
     CommandActions& c = frame.Commands();
     for (QAction* action : {c.databasePath, c.databasePassword, c.moietiesEditor, c.formulaSort})

@@ -13,7 +13,7 @@
 
 namespace solvo {
 
-HelpCommands::HelpCommands(CMainFrame& frame) : QObject(&frame), frame_(frame)
+HelpCommands::HelpCommands(CMainFrame& frame) : QObject(frame.Helpers()), frame_(frame)
 {
     CommandActions& c = frame.Commands();
     connect(c.helpTopics, &QAction::triggered, this,

@@ -9,7 +9,7 @@
 
 namespace solvo {
 
-CalculatorCommands::CalculatorCommands(CMainFrame& frame, CSolvoApp& app) : QObject(&frame)
+CalculatorCommands::CalculatorCommands(CMainFrame& frame, CSolvoApp& app) : QObject(frame.Helpers())
 {
     CommandActions& commands = frame.Commands();
     connect(commands.concentrationCalculator, &QAction::triggered, this,

@@ -69,6 +69,14 @@ CSolvoView::CSolvoView(SolvoDocument& document, DocumentManager& documents, Comm
     ConnectClipboard();
 }
 
+CSolvoView::~CSolvoView()
+{
+    // QWidget takes the fields down after this part of the view is gone, and
+    // the focus leaving them is announced application-wide.
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(QApplication::clipboard(), nullptr, this, nullptr);
+}
+
 void CSolvoView::Connect()
 {
     for (CompositionField field : kAllFields) {

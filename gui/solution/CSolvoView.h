@@ -33,6 +33,7 @@ public:
     /// commands gives Copy, Cut and Paste, which act on the focused field.
     CSolvoView(SolvoDocument& document, DocumentManager& documents, CommandActions& commands,
                QWidget* parent = nullptr);
+    ~CSolvoView() override;
 
     /// Runs the substance database dialog on a copy of the current component;
     /// the substance chosen when it ended with "Use". The "database" button

@@ -30,7 +30,7 @@ QString FileFilter()
 
 DocumentManager::DocumentManager(CSolvoApp& app, CMainFrame& frame, RecentFileList& recentFiles,
                                  SettingsStore& store)
-    : QObject(&frame), app_(app), frame_(frame), recentFiles_(recentFiles), store_(store)
+    : QObject(frame.Helpers()), app_(app), frame_(frame), recentFiles_(recentFiles), store_(store)
 {
     CommandActions& c = frame.Commands();
     connect(c.newFile, &QAction::triggered, this, [this] { NewDocument(); });

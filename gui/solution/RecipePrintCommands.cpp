@@ -26,7 +26,7 @@ constexpr std::string_view kPreviewPages = "PreviewPages";
 } // namespace
 
 RecipePrintCommands::RecipePrintCommands(CMainFrame& frame, SettingsStore& store)
-    : QObject(&frame), frame_(frame), store_(store)
+    : QObject(frame.Helpers()), frame_(frame), store_(store)
 {
     CommandActions& c = frame.Commands();
     const auto onActiveView = [this](void (RecipePrintCommands::*command)(const CRecipeView&)) {

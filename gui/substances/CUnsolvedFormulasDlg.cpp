@@ -53,10 +53,12 @@ void CUnsolvedFormulasDlg::Build()
     edit_->setToolTip(tr("A formula such as MgCl_2&6H_2O: _ subscripts, & a hydrate dot"));
     auto* label = new QLabel(tr("unsolved formula"));
     label->setBuddy(edit_);
-    auto* placeholder = new QGroupBox(tr("formula"));
-    placeholder->setAlignment(Qt::AlignRight);
-    placeholder->setMinimumHeight(fontMetrics().height() * 5);
-    frame_->AttachToPlaceholder(placeholder);
+    // Outside any layout the placeholder only lends the frame its look; the
+    // frame goes into the layout itself.
+    QGroupBox placeholder(tr("formula"));
+    placeholder.setAlignment(Qt::AlignRight);
+    placeholder.setMinimumHeight(fontMetrics().height() * 5);
+    frame_->AttachToPlaceholder(&placeholder);
 
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {add_, delete_, modify_}) {

@@ -19,6 +19,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace solvo {
 
 namespace {
@@ -106,9 +108,11 @@ void SubstanceDatabaseWidgets::Build(QDialog& dialog)
     Button(DbButton::UnsolvedFormulas)
         ->setToolTip(QObject::tr("Other forms of the substance that can be weighed, such as hydrates"));
 
-    auto* placeholder = FormulaPlaceholder(QObject::tr("formula"));
+    // Outside any layout the placeholder only lends the frame its look; the
+    // frame goes into the layout itself, so nothing else would own it.
+    const std::unique_ptr<QGroupBox> placeholder(FormulaPlaceholder(QObject::tr("formula")));
     placeholder->setMinimumHeight(dialog.fontMetrics().height() * 5);
-    formulaFrame->AttachToPlaceholder(placeholder);
+    formulaFrame->AttachToPlaceholder(placeholder.get());
 
     auto* table = new QGridLayout;
     table->addWidget(List(DbList::TableKind), 0, 0);

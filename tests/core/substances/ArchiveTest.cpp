@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <limits>
 #include <string>
+#include <type_traits>
 #include <unistd.h>
 
 namespace solvo {
@@ -31,6 +32,11 @@ template <typename Write> std::string Written(Write write)
     writer.Close();
     return bytes;
 }
+
+// A reader over a temporary string would read freed bytes; it must not compile.
+static_assert(std::is_constructible_v<ArchiveReader, const std::string&>);
+static_assert(!std::is_constructible_v<ArchiveReader, std::string>);
+static_assert(!std::is_constructible_v<ArchiveReader, std::string&&>);
 
 TEST(ArchiveTest, StringPrefixesSwitchAt255And65534)
 {
@@ -147,17 +153,19 @@ TEST(ArchiveTest, ReadingPastTheEndIsEndOfFileAndAssignsNothing)
             EXPECT_EQ(error.GetKind(), ArchiveError::Kind::EndOfFile);
         }
     };
-    ArchiveReader threeBytes(Bytes({1, 2, 3}));
+    const std::string three = Bytes({1, 2, 3});
+    ArchiveReader threeBytes(three);
     std::uint32_t value = 7;
     expectEndOfFile([&] { threeBytes.Transfer(value); });
     EXPECT_EQ(value, 7u);
     EXPECT_EQ(threeBytes.Remaining(), 3u);
 
     // A length of 4 billion in a short buffer fails before anything is sized by it.
-    ArchiveReader hugeLength(Bytes({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 'a'}));
-    expectEndOfFile([&] { hugeLength.ReadString(); });
-    ArchiveReader hugeWide(Bytes({0xFF, 0xFE, 0xFF, 0x02, 'a', 0}));
-    expectEndOfFile([&] { hugeWide.ReadString(); });
+    for (const std::string& bytes : {Bytes({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 'a'}),
+                                     Bytes({0xFF, 0xFE, 0xFF, 0x02, 'a', 0})}) {
+        ArchiveReader hugeLength(bytes);
+        expectEndOfFile([&] { hugeLength.ReadString(); });
+    }
 }
 
 TEST(ArchiveTest, WrongDirectionIsAnError)
