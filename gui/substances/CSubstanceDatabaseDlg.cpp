@@ -188,11 +188,12 @@ void CSubstanceDatabaseDlg::MirrorRows()
         rowsShown_ = form_.RowsGeneration();
     }
     const QModelIndex selected = model_->index(form_.SelectedRow(), 0);
-    if (selection->currentIndex() != selected) {
-        selection->setCurrentIndex(selected, QItemSelectionModel::ClearAndSelect);
-        if (selected.isValid())
-            widgets_.substances->scrollTo(selected);
-    }
+    const bool moved = selection->currentIndex() != selected;
+    // Set through the view even when unchanged, so that a list without a
+    // selection does not pick its first row by itself when it takes the focus.
+    widgets_.substances->setCurrentIndex(selected);
+    if (moved && selected.isValid())
+        widgets_.substances->scrollTo(selected);
     // A view selects nothing of its own while the form selects nothing.
     if (!selected.isValid())
         selection->clearSelection();

@@ -107,8 +107,6 @@ void SubstanceDatabaseWidgets::Build(QDialog& dialog)
         ->setToolTip(QObject::tr("Other forms of the substance that can be weighed, such as hydrates"));
 
     auto* placeholder = FormulaPlaceholder(QObject::tr("formula"));
-    placeholder->setMinimumHeight(dialog.fontMetrics().height() * 5);
-    formulaFrame->AttachToPlaceholder(placeholder);
 
     auto* table = new QGridLayout;
     table->addWidget(List(DbList::TableKind), 0, 0);
@@ -130,7 +128,7 @@ void SubstanceDatabaseWidgets::Build(QDialog& dialog)
 
     auto* right = new QVBoxLayout;
     right->addLayout(fields);
-    right->addWidget(formulaFrame);
+    right->addWidget(placeholder);
     right->addLayout(table, 1);
     right->addLayout(checks);
 
@@ -145,6 +143,9 @@ void SubstanceDatabaseWidgets::Build(QDialog& dialog)
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(top, 1);
     layout->addLayout(buttons);
+    // The frame takes the placeholder's place in the dialog's layout.
+    formulaFrame->AttachToPlaceholder(placeholder);
+    formulaFrame->setMinimumHeight(dialog.fontMetrics().height() * 5);
 
     // Object names by which tests find the controls.
     substances->setObjectName(QStringLiteral("substances"));

@@ -2,6 +2,7 @@
 
 #include "app/SolvoApplication.h"
 #include "app/TextConversion.h"
+#include "formula/CStaticFormulaFrame.h"
 #include "solution/CSolvoView.h"
 #include "solution/DocumentManager.h"
 #include "solution/SolvoDocument.h"
@@ -177,6 +178,57 @@ private slots:
         const solvo::SolvoSubstance& component = s.solvo.Documents()->Documents().front()->Data().GetCurrentComponent();
         QCOMPARE(component.Name(), std::string("ethanol"));
         QCOMPARE(view->findChild<QLineEdit*>(QStringLiteral("formula"))->text(), QStringLiteral("C2H6O"));
+    }
+
+    void opens_on_its_own_substance_when_the_list_takes_the_focus_data()
+    {
+        QTest::addColumn<bool>("choosing");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("browsing") << false << QString();
+        QTest::newRow("choosing") << true << QStringLiteral("my buffer salt");
+    }
+
+    void opens_on_its_own_substance_when_the_list_takes_the_focus()
+    {
+        QFETCH(bool, choosing);
+        QFETCH(QString, name);
+        Started s;
+        solvo::SolvoSubstance component;
+        component.SetName(name.toStdString());
+        const DatabaseDialogMode mode = choosing ? DatabaseDialogMode::Choosing : DatabaseDialogMode::Browsing;
+        CSubstanceDatabaseDlg dialog(s.solvo.App(), mode, component);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* list = FindChild<QListView>(dialog, "substances");
+        list->setFocus(Qt::TabFocusReason);
+        QVERIFY(list->hasFocus());
+        QCOMPARE(dialog.Form().SelectedRow(), -1);
+        QVERIFY(!list->selectionModel()->hasSelection());
+        QCOMPARE(FindChild<QLineEdit>(dialog, "name")->text(), name);
+        QVERIFY(!ButtonNamed(dialog, QStringLiteral("Use"))->isEnabled());
+        QVERIFY(!ButtonNamed(dialog, QStringLiteral("Delete"))->isEnabled());
+
+        QTest::keyClick(list, Qt::Key_Delete);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(s.solvo.App().Substances().GetSubstanceCount(), 10);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.Form().Current().Name(), name.toStdString());
+    }
+
+    void shows_the_formula_with_its_molar_mass()
+    {
+        Started s;
+        CSubstanceDatabaseDlg dialog(s.solvo.App(), DatabaseDialogMode::Browsing);
+        dialog.show();
+        auto* formula = FindChild<QLineEdit>(dialog, "formula");
+        formula->setFocus();
+        QTest::keyClicks(formula, QStringLiteral("NaCl"));
+        auto* frame = dialog.findChild<solvo::CStaticFormulaFrame*>();
+        QVERIFY(frame->isVisible());
+        QVERIFY(!frame->size().isEmpty());
+        QVERIFY(dialog.rect().contains(frame->geometry().translated(frame->parentWidget()->mapTo(&dialog, QPoint()))));
+        QCOMPARE(frame->Frame().Caption(), std::string("58.44"));
     }
 
     /// With SOLVO_DIALOG_BENCH set, prints how long the dialog takes to open
