@@ -102,7 +102,7 @@ private slots:
         table->setFocus();
         table->selectAll();
         QTest::keyClicks(table, QStringLiteral("0 1.0"));
-        QTest::keyClick(table, Qt::Key_Return);
+        QTest::keyClick(table, Qt::Key_Return, Qt::ControlModifier);
         QTest::keyClicks(table, QStringLiteral("100 2.0"));
         QCOMPARE(dialog.Form().Current().Table().Text(), std::string("0 1.0\r\n100 2.0"));
         const QImage diagonal = plot->pixmap().toImage();
@@ -110,6 +110,36 @@ private slots:
         QCOMPARE(diagonal.pixelColor(51, 55), QColor(Qt::black));
         QCOMPARE(diagonal.pixelColor(51, 58), QColor(Qt::white));
         QCOMPARE(diagonal.pixelColor(51, 52), QColor(Qt::white));
+    }
+
+    void starts_a_table_line_with_ctrl_enter_and_leaves_enter_to_the_dialog_data()
+    {
+        QTest::addColumn<bool>("choosing");
+        QTest::newRow("browsing: Use is unavailable") << false;
+        QTest::newRow("choosing: Enter uses the substance") << true;
+    }
+
+    void starts_a_table_line_with_ctrl_enter_and_leaves_enter_to_the_dialog()
+    {
+        QFETCH(bool, choosing);
+        Started s;
+        CSubstanceDatabaseDlg dialog(s.solvo.App(),
+                                     choosing ? DatabaseDialogMode::Choosing : DatabaseDialogMode::Browsing);
+        dialog.show();
+        SelectRow(FindChild<QListView>(dialog, "substances"), QStringLiteral("sulfuric acid"));
+        auto* table = FindChild<QPlainTextEdit>(dialog, "tableText");
+        table->setFocus();
+        table->selectAll();
+        QTest::keyClicks(table, QStringLiteral("0 1.000"));
+        QTest::keyClick(table, Qt::Key_Return, Qt::ControlModifier);
+        QTest::keyClicks(table, QStringLiteral("10 1.100"));
+        QTest::keyClick(table, Qt::Key_Enter, Qt::KeypadModifier | Qt::ControlModifier);
+        QCOMPARE(dialog.Form().Current().Table().Text(), std::string("0 1.000\r\n10 1.100\r\n"));
+
+        QTest::keyClick(table, Qt::Key_Return);
+        QCOMPARE(table->toPlainText(), QStringLiteral("0 1.000\n10 1.100\n"));
+        QCOMPARE(dialog.isVisible(), !choosing);
+        QCOMPARE(dialog.result(), choosing ? int(QDialog::Accepted) : int(QDialog::Rejected));
     }
 
     void marks_a_stock_concentration_outside_the_table_red()
