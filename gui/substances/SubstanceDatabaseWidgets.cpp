@@ -155,6 +155,13 @@ void SubstanceDatabaseWidgets::Build(QDialog& dialog)
         if (fields_[i] != nullptr)
             fields_[i]->setObjectName(QLatin1String(fieldNames[i]));
     }
+    const std::array<const char*, 3> listNames = {"filterField", "stockUnit", "tableKind"};
+    for (std::size_t i = 0; i < lists_.size(); ++i)
+        lists_[i]->setObjectName(QLatin1String(listNames[i]));
+    const std::array<const char*, 4> checkNames = {"standardSubstance", "noDensityTable", "useStockSolution",
+                                                   "noSolid"};
+    for (std::size_t i = 0; i < checks_.size(); ++i)
+        checks_[i]->setObjectName(QLatin1String(checkNames[i]));
     tableText->setObjectName(QStringLiteral("tableText"));
     plot->setObjectName(QStringLiteral("plot"));
 }

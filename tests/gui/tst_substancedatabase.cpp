@@ -11,6 +11,8 @@
 #include "substances/SolvoSubstanceDatabase.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -154,6 +156,30 @@ private slots:
         stock->setFocus();
         stock->selectAll();
         QTest::keyClicks(stock, QStringLiteral("120"));
+        QCOMPARE(stock->palette().color(QPalette::Text), QColor(255, 0, 0));
+    }
+
+    void stock_solution_of_a_substance_stored_without_stock_unit_starts_in_the_first_unit()
+    {
+        Started s;
+        solvo::SolvoSubstance stored = *s.solvo.App().Substances().FindByName("sulfuric acid");
+        stored.SetName("sulfuric acid, no stock");
+        stored.SetUseStockSolution(false);
+        stored.SetStockUnit(solvo::ConcentrationUnit::OwnUnit);
+        s.solvo.App().Substances().AddSubstance(stored);
+        CSubstanceDatabaseDlg dialog(s.solvo.App(), DatabaseDialogMode::Browsing);
+        dialog.show();
+        SelectRow(FindChild<QListView>(dialog, "substances"), QStringLiteral("sulfuric acid, no stock"));
+        auto* unit = FindChild<QComboBox>(dialog, "stockUnit");
+        QCOMPARE(unit->currentIndex(), -1);
+
+        QTest::mouseClick(FindChild<QCheckBox>(dialog, "useStockSolution"), Qt::LeftButton);
+        QVERIFY(unit->isEnabled());
+        QCOMPARE(unit->currentIndex(), 0);
+        auto* stock = FindChild<QLineEdit>(dialog, "stockConcentration");
+        stock->setFocus();
+        stock->selectAll();
+        QTest::keyClicks(stock, QStringLiteral("30"));
         QCOMPARE(stock->palette().color(QPalette::Text), QColor(255, 0, 0));
     }
 
