@@ -95,8 +95,17 @@ SubstanceDatabaseOutcome SubstanceDatabaseForm::Click(SubstanceDatabaseCheck che
         // The picture follows the check box at once.
         ParseTable();
         break;
-    case SubstanceDatabaseCheck::NoSolid:
     case SubstanceDatabaseCheck::UseStockSolution:
+        // A substance stored without a stock unit gets the list's first, so
+        // that the stock concentration typed next has the unit shown and is
+        // checked against the density table.
+        if (checked && !IsConcentrationUnit(current_.StockUnit())) {
+            current_.SetStockUnit(ConcentrationUnit::Molar);
+            fields_.Select(SubstanceDatabaseList::StockUnit, static_cast<std::int32_t>(ConcentrationUnit::Molar));
+        }
+        current_.SelectDefaultSource();
+        break;
+    case SubstanceDatabaseCheck::NoSolid:
         current_.SelectDefaultSource();
         break;
     case SubstanceDatabaseCheck::StandardSubstance:

@@ -151,7 +151,6 @@ void CSolvoView::Mirror()
     widgets_.prepareStandard->setEnabled(form_.PrepareStandardEnabled());
     widgets_.sourceValueLabel->setText(ToQString(form_.SourceValueLabel()));
     widgets_.massLabel->setText(ToQString(form_.MassLabel()));
-    widgets_.concentration->setEnabled(static_cast<bool>(runConcentrationCalculator));
     widgets_.formulaFrame->SetFormulaText(form_.FormulaFrameText(), true);
     widgets_.sourceFormulaFrame->SetFormulaText(form_.SourceFormulaFrameText(), true);
 }

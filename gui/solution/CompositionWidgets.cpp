@@ -62,6 +62,9 @@ CompositionWidgets::CompositionWidgets(QWidget& view, const ElementTable& elemen
     tabs = new QTabBar;
     tabs->setExpanding(false);
     tabs->setUsesScrollButtons(true);
+    // A solution of many components scrolls its tabs: the strip takes the
+    // form's width and never widens the window past the screen.
+    tabs->setSizePolicy(QSizePolicy::Ignored, tabs->sizePolicy().verticalPolicy());
     auto* panel = new QFrame;
     panel->setFrameShape(QFrame::StyledPanel);
     auto* panelLayout = new QVBoxLayout(panel);

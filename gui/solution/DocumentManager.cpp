@@ -231,6 +231,10 @@ CChildFrame* DocumentManager::AddFrame(CChildFrame::Kind kind, SolvoDocument& do
         UpdateCommands();
     });
     frame_.MdiArea()->addSubWindow(frame);
+    // At the area's top left a window shows its title, close box and the
+    // left of its form on any screen and at any scale; the area fits a new
+    // window's size to itself.
+    frame->move(0, 0);
     UpdateCommands();
     return frame;
 }

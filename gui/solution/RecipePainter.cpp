@@ -12,17 +12,18 @@
 
 #include <QFileInfo>
 #include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+
+#include <algorithm>
 
 namespace solvo {
 
 namespace {
 
 constexpr qreal kUnitsPerInch = 254.0;
-// Room around the page on A4 (210 x 297 mm) for the footer, which ends
-// 15 mm right of the page and hangs below it.
-constexpr qreal kPdfMarginMillimetres = 10.0;
+constexpr qreal kMillimetresPerInch = 25.4;
 
 // A file name may hold characters the recipe's 8-bit text cannot; they show
 // as "?" rather than costing the title.
@@ -55,15 +56,34 @@ std::vector<RecipeLine> RecipePainter::Lines(bool printing) const
 
 void RecipePainter::Paint(QPainter& painter, qreal scale, bool printing) const
 {
+    std::vector<RecipeLine> lines = Lines(printing);
+    // Whatever does not fit on the page is cut, on paper as on screen; the
+    // footer hangs below the page and stays whole.
+    const auto footer = std::stable_partition(lines.begin(), lines.end(), [](const RecipeLine& line) {
+        return line.role != LineRole::Footer;
+    });
+    painter.save();
+    painter.setClipRect(QRectF(0, 0, RecipePage::kWidth * scale, RecipePage::kHeight * scale), Qt::IntersectClip);
+    Draw(painter, scale, std::span(lines.begin(), footer));
+    painter.restore();
+    Draw(painter, scale, std::span(footer, lines.end()));
+}
+
+void RecipePainter::Draw(QPainter& painter, qreal scale, std::span<const RecipeLine> lines) const
+{
     painter.save();
     painter.setRenderHint(QPainter::TextAntialiasing);
-    if (!printing)
-        painter.setClipRect(QRectF(0, 0, RecipePage::kWidth * scale, RecipePage::kHeight * scale),
-                            Qt::IntersectClip);
     painter.scale(scale, -scale);
     QtFormulaCanvas canvas(painter, textCache_, true);
-    RecipePage::Draw(canvas, Lines(printing), document_.App().Elements());
+    RecipePage::Draw(canvas, lines, document_.App().Elements());
     painter.restore();
+}
+
+QPointF RecipePainter::PageCorner(const QPageLayout& layout)
+{
+    const QMarginsF margins = layout.margins(QPageLayout::Millimeter);
+    return {std::max(kPaperMarginMillimetres - margins.left(), 0.0),
+            std::max(kPaperMarginMillimetres - margins.top(), 0.0)};
 }
 
 bool RecipePainter::Print(QPagedPaintDevice& device) const
@@ -71,6 +91,9 @@ bool RecipePainter::Print(QPagedPaintDevice& device) const
     QPainter painter;
     if (!painter.begin(&device))
         return false;
+    const QPointF corner = PageCorner(device.pageLayout());
+    painter.translate(corner.x() * device.logicalDpiX() / kMillimetresPerInch,
+                      corner.y() * device.logicalDpiY() / kMillimetresPerInch);
     Paint(painter, device.logicalDpiX() / kUnitsPerInch, true);
     return painter.end();
 }
@@ -79,8 +102,8 @@ bool RecipePainter::WritePdf(const QString& path) const
 {
     QPdfWriter writer(path);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres,
-                                               kPdfMarginMillimetres, kPdfMarginMillimetres),
+                                     QMarginsF(kPaperMarginMillimetres, kPaperMarginMillimetres,
+                                               kPaperMarginMillimetres, kPaperMarginMillimetres),
                                      QPageLayout::Millimeter));
     writer.setCreator(QStringLiteral("Solvo"));
     writer.setTitle(QFileInfo(document_.Title()).completeBaseName());

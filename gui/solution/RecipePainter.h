@@ -4,10 +4,13 @@
 #include "solution/RecipeLine.h"
 #include "solution/RecipeTemplate.h"
 
+#include <QPointF>
 #include <QString>
 
+#include <span>
 #include <vector>
 
+class QPageLayout;
 class QPagedPaintDevice;
 class QPainter;
 
@@ -31,13 +34,25 @@ public:
     std::vector<RecipeLine> Lines(bool printing) const;
 
     /// Draws the page with its top left corner at the painter's origin,
-    /// scale device units to 0.1 mm, cut at the page's edges unless
-    /// printing (paper has its own).
+    /// scale device units to 0.1 mm, cut at the page's edges; a printed
+    /// page's footer is drawn whole below it.
     void Paint(QPainter& painter, qreal scale, bool printing) const;
 
-    /// Prints the page on device, one page with the footer, its top left
-    /// corner at the corner of the device's printable area. False when the
-    /// device cannot be painted on (a file that cannot be written).
+    /// How far from the paper's edges a printed page lies: room on A4
+    /// (210 x 297 mm) for the footer, which ends 15 mm right of the page
+    /// and hangs below it.
+    static constexpr qreal kPaperMarginMillimetres = 10.0;
+
+    /// Where the page's top left corner goes on a device with layout, in
+    /// millimetres from the corner of its printable area: kPaperMarginMillimetres
+    /// from the paper's edges, or the printable area's corner when its margins
+    /// are wider. So a printer, a PDF printed through the print dialog and an
+    /// exported PDF all place the page alike.
+    static QPointF PageCorner(const QPageLayout& layout);
+
+    /// Prints the page on device, one page with the footer, placed by
+    /// PageCorner(). False when the device cannot be painted on (a file
+    /// that cannot be written).
     bool Print(QPagedPaintDevice& device) const;
 
     /// Writes the printed page as a one-page A4 PDF at path. False when
@@ -45,6 +60,8 @@ public:
     bool WritePdf(const QString& path) const;
 
 private:
+    void Draw(QPainter& painter, qreal scale, std::span<const RecipeLine> lines) const;
+
     SolvoDocument& document_;
     RecipeTemplate template_;
     // Only speeds up the next paint; drawing stays a const operation.

@@ -62,6 +62,7 @@ CSubstanceDatabaseDlg::CSubstanceDatabaseDlg(CSolvoApp& app, DatabaseDialogMode 
     Mirror();
     Connect();
     widgets_.substances->installEventFilter(this);
+    widgets_.tableText->installEventFilter(this);
 }
 
 CSubstanceDatabaseDlg::~CSubstanceDatabaseDlg() = default;
@@ -115,6 +116,18 @@ bool CSubstanceDatabaseDlg::eventFilter(QObject* watched, QEvent* event)
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
         Finish(form_.PressDeleteKey());
         return true;
+    }
+    if (watched == widgets_.tableText && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // As the tip of the day tells the user: Ctrl+Enter starts the next
+        // line of the table, Enter is the dialog's.
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (key->modifiers().testFlag(Qt::ControlModifier))
+                widgets_.tableText->insertPlainText(QStringLiteral("\n"));
+            else
+                keyPressEvent(key);
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -188,11 +201,12 @@ void CSubstanceDatabaseDlg::MirrorRows()
         rowsShown_ = form_.RowsGeneration();
     }
     const QModelIndex selected = model_->index(form_.SelectedRow(), 0);
-    if (selection->currentIndex() != selected) {
-        selection->setCurrentIndex(selected, QItemSelectionModel::ClearAndSelect);
-        if (selected.isValid())
-            widgets_.substances->scrollTo(selected);
-    }
+    const bool moved = selection->currentIndex() != selected;
+    // Set through the view even when unchanged, so that a list without a
+    // selection does not pick its first row by itself when it takes the focus.
+    widgets_.substances->setCurrentIndex(selected);
+    if (moved && selected.isValid())
+        widgets_.substances->scrollTo(selected);
     // A view selects nothing of its own while the form selects nothing.
     if (!selected.isValid())
         selection->clearSelection();

@@ -1,5 +1,6 @@
 #include "substances/CUnsolvedFormulasDlg.h"
 
+#include "app/DialogControls.h"
 #include "app/MessagePrompts.h"
 #include "app/TextConversion.h"
 #include "formula/CStaticFormulaFrame.h"
@@ -53,12 +54,7 @@ void CUnsolvedFormulasDlg::Build()
     edit_->setToolTip(tr("A formula such as MgCl_2&6H_2O: _ subscripts, & a hydrate dot"));
     auto* label = new QLabel(tr("unsolved formula"));
     label->setBuddy(edit_);
-    // Outside any layout the placeholder only lends the frame its look; the
-    // frame goes into the layout itself.
-    QGroupBox placeholder(tr("formula"));
-    placeholder.setAlignment(Qt::AlignRight);
-    placeholder.setMinimumHeight(fontMetrics().height() * 5);
-    frame_->AttachToPlaceholder(&placeholder);
+    auto* placeholder = FormulaPlaceholder(tr("formula"));
 
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {add_, delete_, modify_}) {
@@ -75,9 +71,13 @@ void CUnsolvedFormulasDlg::Build()
     grid->addLayout(buttons, 0, 2);
     grid->addWidget(label, 1, 0);
     grid->addWidget(edit_, 1, 1);
-    grid->addWidget(frame_, 2, 0, 1, 3);
+    grid->addWidget(placeholder, 2, 0, 1, 3);
     grid->addWidget(box, 3, 0, 1, 3);
     grid->setRowStretch(0, 1);
+    // The frame takes the placeholder's place in the layout, so it comes
+    // after the layout.
+    frame_->AttachToPlaceholder(placeholder);
+    frame_->setMinimumHeight(fontMetrics().height() * 5);
 }
 
 void CUnsolvedFormulasDlg::Connect()
@@ -133,7 +133,9 @@ void CUnsolvedFormulasDlg::Mirror()
             list_->clear();
             list_->addItems(items);
         }
-        list_->setCurrentRow(form_.Selection());
+        // Set through the view, so that a list without a selection does not
+        // pick its first row by itself when it takes the focus.
+        list_->setCurrentIndex(list_->model()->index(form_.Selection(), 0));
         if (form_.Selection() < 0)
             list_->clearSelection();
     }

@@ -19,8 +19,6 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include <memory>
-
 namespace solvo {
 
 namespace {
@@ -108,11 +106,7 @@ void SubstanceDatabaseWidgets::Build(QDialog& dialog)
     Button(DbButton::UnsolvedFormulas)
         ->setToolTip(QObject::tr("Other forms of the substance that can be weighed, such as hydrates"));
 
-    // Outside any layout the placeholder only lends the frame its look; the
-    // frame goes into the layout itself, so nothing else would own it.
-    const std::unique_ptr<QGroupBox> placeholder(FormulaPlaceholder(QObject::tr("formula")));
-    placeholder->setMinimumHeight(dialog.fontMetrics().height() * 5);
-    formulaFrame->AttachToPlaceholder(placeholder.get());
+    auto* placeholder = FormulaPlaceholder(QObject::tr("formula"));
 
     auto* table = new QGridLayout;
     table->addWidget(List(DbList::TableKind), 0, 0);
@@ -134,7 +128,7 @@ void SubstanceDatabaseWidgets::Build(QDialog& dialog)
 
     auto* right = new QVBoxLayout;
     right->addLayout(fields);
-    right->addWidget(formulaFrame);
+    right->addWidget(placeholder);
     right->addLayout(table, 1);
     right->addLayout(checks);
 
@@ -149,6 +143,9 @@ void SubstanceDatabaseWidgets::Build(QDialog& dialog)
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(top, 1);
     layout->addLayout(buttons);
+    // The frame takes the placeholder's place in the dialog's layout.
+    formulaFrame->AttachToPlaceholder(placeholder);
+    formulaFrame->setMinimumHeight(dialog.fontMetrics().height() * 5);
 
     // Object names by which tests find the controls.
     substances->setObjectName(QStringLiteral("substances"));
@@ -158,6 +155,13 @@ void SubstanceDatabaseWidgets::Build(QDialog& dialog)
         if (fields_[i] != nullptr)
             fields_[i]->setObjectName(QLatin1String(fieldNames[i]));
     }
+    const std::array<const char*, 3> listNames = {"filterField", "stockUnit", "tableKind"};
+    for (std::size_t i = 0; i < lists_.size(); ++i)
+        lists_[i]->setObjectName(QLatin1String(listNames[i]));
+    const std::array<const char*, 4> checkNames = {"standardSubstance", "noDensityTable", "useStockSolution",
+                                                   "noSolid"};
+    for (std::size_t i = 0; i < checks_.size(); ++i)
+        checks_[i]->setObjectName(QLatin1String(checkNames[i]));
     tableText->setObjectName(QStringLiteral("tableText"));
     plot->setObjectName(QStringLiteral("plot"));
 }

@@ -1,6 +1,8 @@
 #include "GuiTestFixture.h"
 
+#include "app/CommandActions.h"
 #include "app/SolvoApplication.h"
+#include "solution/CChildFrame.h"
 #include "solution/CSolvoView.h"
 #include "solution/DocumentManager.h"
 #include "solution/SolvoDocument.h"
@@ -8,6 +10,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QLayout>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabBar>
@@ -115,6 +119,34 @@ private slots:
         QCOMPARE(tabs->tabText(0), QStringLiteral("substance 2"));
         QCOMPARE(s.Find<QComboBox>("concentrationUnit")->count(), 8);
         QCOMPARE(s.document->Data().GetComponentCount(), 1);
+    }
+
+    void every_new_composition_window_offers_the_concentration_calculator()
+    {
+        Started s;
+        QVERIFY(solvo::test::ButtonWithText(*s.view, QStringLiteral("concentration"))->isEnabled());
+        s.solvo.MainFrame()->Commands().newFile->trigger();
+        auto* second = qobject_cast<solvo::CChildFrame*>(s.solvo.MainFrame()->MdiArea()->activeSubWindow());
+        QVERIFY(second != nullptr && second->widget() != s.view);
+        QVERIFY(solvo::test::ButtonWithText(*second->widget(), QStringLiteral("concentration"))->isEnabled());
+        second->Document()->Data().SetModified(false);
+    }
+
+    void keeps_its_width_however_many_components_it_holds()
+    {
+        Started s;
+        // The composition window fits the form exactly, so the form's size is the window's.
+        const QSize form = s.view->sizeHint();
+        auto* add = s.Find<QPushButton>("addSubstance");
+        for (int i = 1; i < 30; ++i)
+            QTest::mouseClick(add, Qt::LeftButton);
+        auto* tabs = s.Find<QTabBar>("tabs");
+        QCOMPARE(tabs->count(), 30);
+        QCOMPARE(s.view->sizeHint(), form);
+        s.view->parentWidget()->layout()->activate();
+        QCOMPARE(s.view->size(), form);
+        // The selected last tab is scrolled into view.
+        QVERIFY(tabs->rect().contains(tabs->tabRect(29)));
     }
 };
 

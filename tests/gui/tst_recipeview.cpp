@@ -8,6 +8,7 @@
 #include "solution/CChildFrame.h"
 #include "solution/CRecipeView.h"
 #include "solution/DocumentManager.h"
+#include "solution/RecipePainter.h"
 #include "solution/RecipePdfExport.h"
 #include "solution/SolvoDocument.h"
 
@@ -16,6 +17,9 @@
 #include <QFile>
 #include <QImage>
 #include <QMdiArea>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSettings>
@@ -208,6 +212,66 @@ private slots:
             QCOMPARE(error, c.message);
             QVERIFY(!QFile::exists(pdf));
         }
+    }
+
+    void cuts_a_printed_recipe_at_the_foot_of_the_page_above_the_footer()
+    {
+        solvo::SolvoDocument document(app_, QStringLiteral("Solvo1"));
+        MakeSodiumChloride(document.Data());
+        // Thirty summaries 10 mm apart run past the 275 mm page.
+        const solvo::SolvoSubstance salt = document.Data().GetComponent(0);
+        while (document.Data().GetComponentCount() < 30)
+            document.Data().AddComponent(salt);
+        // One pixel per 0.1 mm, with room below the page for the footer.
+        QImage paper(2000, 3000, QImage::Format_RGB32);
+        paper.fill(Qt::white);
+        {
+            QPainter painter(&paper);
+            solvo::RecipePainter(document).Paint(painter, 1.0, true);
+        }
+        const auto inked = [&paper](const QRect& area) {
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    if (paper.pixelColor(x, y) != QColor(Qt::white))
+                        return true;
+            return false;
+        };
+        QVERIFY(inked(QRect(0, 2600, 1800, 150)));
+        // Below the page, left of the footer: nothing of the recipe.
+        QVERIFY(!inked(QRect(0, 2750, 1400, 250)));
+        QVERIFY(inked(QRect(1400, 2750, 550, 60)));
+    }
+
+    void places_the_printed_page_alike_on_every_device_data()
+    {
+        QTest::addColumn<QMarginsF>("margins");
+        QTest::addColumn<QPointF>("paper");
+        QTest::newRow("a PDF printed through the print dialog") << QMarginsF(3.53, 3.53, 3.53, 3.53)
+                                                                << QPointF(10, 10);
+        QTest::newRow("an exported PDF") << QMarginsF(10, 10, 10, 10) << QPointF(10, 10);
+        QTest::newRow("no margins") << QMarginsF(0, 0, 0, 0) << QPointF(10, 10);
+        QTest::newRow("margins wider than the room") << QMarginsF(20, 15, 20, 15) << QPointF(20, 15);
+    }
+
+    void places_the_printed_page_alike_on_every_device()
+    {
+        QFETCH(QMarginsF, margins);
+        QFETCH(QPointF, paper);
+        const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margins, QPageLayout::Millimeter);
+        const QPointF corner = solvo::RecipePainter::PageCorner(layout);
+        QCOMPARE(QPointF(margins.left(), margins.top()) + corner, paper);
+
+        // The printer behind the print dialog, printing to a PDF file.
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageMargins(margins, QPageLayout::Millimeter);
+        QCOMPARE(solvo::RecipePainter::PageCorner(printer.pageLayout()), corner);
+
+        QPrinter asItComes(QPrinter::HighResolution);
+        asItComes.setOutputFormat(QPrinter::PdfFormat);
+        const QMarginsF own = asItComes.pageLayout().margins(QPageLayout::Millimeter);
+        QCOMPARE(QPointF(own.left(), own.top()) + solvo::RecipePainter::PageCorner(asItComes.pageLayout()),
+                 QPointF(10, 10));
     }
 
 private:

@@ -2,6 +2,7 @@
 
 #include "app/SolvoApplication.h"
 #include "app/TextConversion.h"
+#include "formula/CStaticFormulaFrame.h"
 #include "solution/CSolvoView.h"
 #include "solution/DocumentManager.h"
 #include "solution/SolvoDocument.h"
@@ -10,6 +11,8 @@
 #include "substances/SolvoSubstanceDatabase.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -101,7 +104,7 @@ private slots:
         table->setFocus();
         table->selectAll();
         QTest::keyClicks(table, QStringLiteral("0 1.0"));
-        QTest::keyClick(table, Qt::Key_Return);
+        QTest::keyClick(table, Qt::Key_Return, Qt::ControlModifier);
         QTest::keyClicks(table, QStringLiteral("100 2.0"));
         QCOMPARE(dialog.Form().Current().Table().Text(), std::string("0 1.0\r\n100 2.0"));
         const QImage diagonal = plot->pixmap().toImage();
@@ -109,6 +112,36 @@ private slots:
         QCOMPARE(diagonal.pixelColor(51, 55), QColor(Qt::black));
         QCOMPARE(diagonal.pixelColor(51, 58), QColor(Qt::white));
         QCOMPARE(diagonal.pixelColor(51, 52), QColor(Qt::white));
+    }
+
+    void starts_a_table_line_with_ctrl_enter_and_leaves_enter_to_the_dialog_data()
+    {
+        QTest::addColumn<bool>("choosing");
+        QTest::newRow("browsing: Use is unavailable") << false;
+        QTest::newRow("choosing: Enter uses the substance") << true;
+    }
+
+    void starts_a_table_line_with_ctrl_enter_and_leaves_enter_to_the_dialog()
+    {
+        QFETCH(bool, choosing);
+        Started s;
+        CSubstanceDatabaseDlg dialog(s.solvo.App(),
+                                     choosing ? DatabaseDialogMode::Choosing : DatabaseDialogMode::Browsing);
+        dialog.show();
+        SelectRow(FindChild<QListView>(dialog, "substances"), QStringLiteral("sulfuric acid"));
+        auto* table = FindChild<QPlainTextEdit>(dialog, "tableText");
+        table->setFocus();
+        table->selectAll();
+        QTest::keyClicks(table, QStringLiteral("0 1.000"));
+        QTest::keyClick(table, Qt::Key_Return, Qt::ControlModifier);
+        QTest::keyClicks(table, QStringLiteral("10 1.100"));
+        QTest::keyClick(table, Qt::Key_Enter, Qt::KeypadModifier | Qt::ControlModifier);
+        QCOMPARE(dialog.Form().Current().Table().Text(), std::string("0 1.000\r\n10 1.100\r\n"));
+
+        QTest::keyClick(table, Qt::Key_Return);
+        QCOMPARE(table->toPlainText(), QStringLiteral("0 1.000\n10 1.100\n"));
+        QCOMPARE(dialog.isVisible(), !choosing);
+        QCOMPARE(dialog.result(), choosing ? int(QDialog::Accepted) : int(QDialog::Rejected));
     }
 
     void marks_a_stock_concentration_outside_the_table_red()
@@ -123,6 +156,30 @@ private slots:
         stock->setFocus();
         stock->selectAll();
         QTest::keyClicks(stock, QStringLiteral("120"));
+        QCOMPARE(stock->palette().color(QPalette::Text), QColor(255, 0, 0));
+    }
+
+    void stock_solution_of_a_substance_stored_without_stock_unit_starts_in_the_first_unit()
+    {
+        Started s;
+        solvo::SolvoSubstance stored = *s.solvo.App().Substances().FindByName("sulfuric acid");
+        stored.SetName("sulfuric acid, no stock");
+        stored.SetUseStockSolution(false);
+        stored.SetStockUnit(solvo::ConcentrationUnit::OwnUnit);
+        s.solvo.App().Substances().AddSubstance(stored);
+        CSubstanceDatabaseDlg dialog(s.solvo.App(), DatabaseDialogMode::Browsing);
+        dialog.show();
+        SelectRow(FindChild<QListView>(dialog, "substances"), QStringLiteral("sulfuric acid, no stock"));
+        auto* unit = FindChild<QComboBox>(dialog, "stockUnit");
+        QCOMPARE(unit->currentIndex(), -1);
+
+        QTest::mouseClick(FindChild<QCheckBox>(dialog, "useStockSolution"), Qt::LeftButton);
+        QVERIFY(unit->isEnabled());
+        QCOMPARE(unit->currentIndex(), 0);
+        auto* stock = FindChild<QLineEdit>(dialog, "stockConcentration");
+        stock->setFocus();
+        stock->selectAll();
+        QTest::keyClicks(stock, QStringLiteral("30"));
         QCOMPARE(stock->palette().color(QPalette::Text), QColor(255, 0, 0));
     }
 
@@ -177,6 +234,57 @@ private slots:
         const solvo::SolvoSubstance& component = s.solvo.Documents()->Documents().front()->Data().GetCurrentComponent();
         QCOMPARE(component.Name(), std::string("ethanol"));
         QCOMPARE(view->findChild<QLineEdit*>(QStringLiteral("formula"))->text(), QStringLiteral("C2H6O"));
+    }
+
+    void opens_on_its_own_substance_when_the_list_takes_the_focus_data()
+    {
+        QTest::addColumn<bool>("choosing");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("browsing") << false << QString();
+        QTest::newRow("choosing") << true << QStringLiteral("my buffer salt");
+    }
+
+    void opens_on_its_own_substance_when_the_list_takes_the_focus()
+    {
+        QFETCH(bool, choosing);
+        QFETCH(QString, name);
+        Started s;
+        solvo::SolvoSubstance component;
+        component.SetName(name.toStdString());
+        const DatabaseDialogMode mode = choosing ? DatabaseDialogMode::Choosing : DatabaseDialogMode::Browsing;
+        CSubstanceDatabaseDlg dialog(s.solvo.App(), mode, component);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* list = FindChild<QListView>(dialog, "substances");
+        list->setFocus(Qt::TabFocusReason);
+        QVERIFY(list->hasFocus());
+        QCOMPARE(dialog.Form().SelectedRow(), -1);
+        QVERIFY(!list->selectionModel()->hasSelection());
+        QCOMPARE(FindChild<QLineEdit>(dialog, "name")->text(), name);
+        QVERIFY(!ButtonNamed(dialog, QStringLiteral("Use"))->isEnabled());
+        QVERIFY(!ButtonNamed(dialog, QStringLiteral("Delete"))->isEnabled());
+
+        QTest::keyClick(list, Qt::Key_Delete);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(s.solvo.App().Substances().GetSubstanceCount(), 10);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.Form().Current().Name(), name.toStdString());
+    }
+
+    void shows_the_formula_with_its_molar_mass()
+    {
+        Started s;
+        CSubstanceDatabaseDlg dialog(s.solvo.App(), DatabaseDialogMode::Browsing);
+        dialog.show();
+        auto* formula = FindChild<QLineEdit>(dialog, "formula");
+        formula->setFocus();
+        QTest::keyClicks(formula, QStringLiteral("NaCl"));
+        auto* frame = dialog.findChild<solvo::CStaticFormulaFrame*>();
+        QVERIFY(frame->isVisible());
+        QVERIFY(!frame->size().isEmpty());
+        QVERIFY(dialog.rect().contains(frame->geometry().translated(frame->parentWidget()->mapTo(&dialog, QPoint()))));
+        QCOMPARE(frame->Frame().Caption(), std::string("58.44"));
     }
 
     /// With SOLVO_DIALOG_BENCH set, prints how long the dialog takes to open

@@ -1,5 +1,6 @@
 #include "GuiTestFixture.h"
 
+#include "formula/CStaticFormulaFrame.h"
 #include "formula/ElementTable.h"
 #include "substances/CUnsolvedFormulasDlg.h"
 
@@ -80,6 +81,44 @@ private slots:
         QVERIFY(list->findItems(QStringLiteral("MgCl_2&12H_2O"), Qt::MatchExactly).isEmpty());
         QVERIFY(!Button(dialog, "Delete")->isEnabled());
         QCOMPARE(dialog.Form().WorkingList().size(), 4u);
+    }
+
+    void opens_with_nothing_selected_when_the_list_takes_the_focus()
+    {
+        CUnsolvedFormulasDlg dialog(elements_, magnesiumChloride_);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("formulas"));
+        list->setFocus(Qt::TabFocusReason);
+        QVERIFY(list->hasFocus());
+        QCOMPARE(dialog.Form().Selection(), -1);
+        QVERIFY(list->selectedItems().isEmpty());
+        QVERIFY(dialog.findChild<QLineEdit*>(QStringLiteral("formula"))->text().isEmpty());
+        QVERIFY(!Button(dialog, "Delete")->isEnabled());
+
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(list->count(), 5);
+        QCOMPARE(dialog.Form().WorkingList(), magnesiumChloride_);
+
+        // The arrow key still reaches the first formula.
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(dialog.Form().Selection(), 0);
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("MgCl_2&12H_2O"));
+    }
+
+    void shows_the_typed_formula_with_its_molar_mass()
+    {
+        CUnsolvedFormulasDlg dialog(elements_, magnesiumChloride_);
+        dialog.show();
+        auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("formula"));
+        edit->setFocus();
+        QTest::keyClicks(edit, QStringLiteral("MgCl_2&6H_2O"));
+        auto* frame = dialog.findChild<solvo::CStaticFormulaFrame*>();
+        QVERIFY(frame->isVisible());
+        QVERIFY(!frame->size().isEmpty());
+        QVERIFY(dialog.rect().contains(frame->geometry()));
+        QCOMPARE(frame->Frame().Caption(), std::string("203.30"));
     }
 };
 

@@ -280,6 +280,27 @@ TEST_F(SubstanceDatabaseFormTest, StockConcentrationOutsideTheTableIsRed)
     EXPECT_FALSE(form.Enabled(List::StockUnit));
 }
 
+TEST_F(SubstanceDatabaseFormTest, StockSolutionOfASubstanceStoredWithoutStockUnitStartsInTheFirstUnit)
+{
+    SolvoSubstance stored = *database.FindByName("sulfuric acid");
+    stored.SetName("sulfuric acid, no stock");
+    stored.SetUseStockSolution(false);
+    stored.SetStockUnit(ConcentrationUnit::OwnUnit);
+    database.AddSubstance(stored);
+    SubstanceDatabaseForm form = Opened();
+    SelectNamed(form, "sulfuric acid, no stock");
+    EXPECT_EQ(form.Selection(List::StockUnit), -1);
+
+    form.Click(Check::UseStockSolution, true);
+    EXPECT_TRUE(form.Enabled(List::StockUnit));
+    EXPECT_EQ(form.Selection(List::StockUnit), 0);
+    EXPECT_EQ(form.Current().StockUnit(), ConcentrationUnit::Molar);
+    form.Type(Field::StockConcentration, "30");
+    EXPECT_TRUE(form.StockConcentrationRed());
+    form.Type(Field::StockConcentration, "10");
+    EXPECT_FALSE(form.StockConcentrationRed());
+}
+
 TEST_F(SubstanceDatabaseFormTest, DensityPlotFollowsTheTableText)
 {
     SubstanceDatabaseForm form = Opened();
