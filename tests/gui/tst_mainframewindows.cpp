@@ -31,6 +31,7 @@ private slots:
         QMdiSubWindow* recipe = windows[1];
         recipe->move(40, 30);
         const QRect placed = recipe->geometry();
+        const QSize form = windows[0]->size();
         windows[0]->showMinimized();
         windows[2]->showMinimized();
         // The user dragged one icon away.
@@ -43,6 +44,11 @@ private slots:
         QCOMPARE(windows[0]->geometry().bottomLeft(), viewport.bottomLeft());
         QCOMPARE(windows[2]->geometry().bottom(), viewport.bottom());
         QCOMPARE(windows[2]->x(), windows[0]->geometry().right() + 1);
+        // A composition window's icon shows its title as any other icon does.
+        for (const QMdiSubWindow* icon : {windows[0], windows[2]})
+            QVERIFY(icon->width() > icon->fontMetrics().horizontalAdvance(icon->windowTitle()));
+        windows[0]->showNormal();
+        QCOMPARE(windows[0]->size(), form);
     }
 
     void a_maximised_window_names_its_document_once_in_brackets()
