@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QScreen>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QtTest>
@@ -78,6 +79,21 @@ private slots:
         pages.removeOne(QStringLiteral("contents.htm"));
         reached.sort();
         QCOMPARE(reached, pages);
+    }
+
+    void the_help_window_fits_on_a_screen_with_large_text()
+    {
+        const QFont normal = QApplication::font();
+        QFont large = normal;
+        large.setPointSizeF(normal.pointSizeF() * 2);
+        QApplication::setFont(large);
+        solvo::HelpWindow help;
+        QApplication::setFont(normal);
+        help.ShowTopic(QString::fromLatin1(solvo::HelpWindow::kContents));
+        QVERIFY(QTest::qWaitForWindowExposed(&help));
+        const QRect screen = help.screen()->availableGeometry();
+        QVERIFY2(help.width() <= screen.width() && help.height() <= screen.height(),
+                 qPrintable(QStringLiteral("%1x%2").arg(help.width()).arg(help.height())));
     }
 
     void the_about_box_says_where_its_link_leads()
