@@ -35,7 +35,7 @@ QHBoxLayout* SentenceWithLink(const QString& sentence, CStaticLink* link)
 CAboutDlg::CAboutDlg(QWidget* parent)
     : QDialog(parent),
       supportLink_(new CStaticLink(QString::fromLatin1(kSupportAddress))),
-      calculatorsLink_(new CStaticLink(tr("Solvo Help: Calculators")))
+      calculatorsLink_(new CStaticLink(tr("Calculators")))
 {
     const QString name = QCoreApplication::applicationName();
     setWindowTitle(tr("About ") + name);
@@ -64,7 +64,8 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     text->addWidget(new QLabel(tr("Copyright \u00a9 Flaskware")));
     text->addSpacing(fontMetrics().height());
     text->addLayout(SentenceWithLink(tr("If you need help contact us at"), supportLink_));
-    text->addLayout(SentenceWithLink(tr("Look for other chemical calculators at"), calculatorsLink_));
+    text->addLayout(SentenceWithLink(tr("Look for other chemical calculators on the help page"),
+                                     calculatorsLink_));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

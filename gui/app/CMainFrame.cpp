@@ -26,6 +26,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace solvo {
 
 namespace {
@@ -66,9 +68,11 @@ CMainFrame::CMainFrame(CFlaskwareApp& app, RecentFileList& recentFiles, QWidget*
     CommandActions& c = *commands_;
     connect(c.exit, &QAction::triggered, this, &QWidget::close);
     connect(c.toolbar, &QAction::toggled, toolBar_, &QWidget::setVisible);
+    // The toolbar's own context menu hides it too; the menu item follows.
+    connect(toolBar_, &QToolBar::visibilityChanged, c.toolbar, &QAction::setChecked);
     connect(c.statusBar, &QAction::toggled, statusBar(), &QWidget::setVisible);
     connect(c.cascade, &QAction::triggered, mdiArea_, &QMdiArea::cascadeSubWindows);
-    connect(c.arrangeIcons, &QAction::triggered, mdiArea_, &QMdiArea::tileSubWindows);
+    connect(c.arrangeIcons, &QAction::triggered, this, &CMainFrame::ArrangeIcons);
     connect(c.displayDigits4, &QAction::triggered, this, [this] { SetDisplayDigits(4); });
     connect(c.displayDigits6, &QAction::triggered, this, [this] { SetDisplayDigits(6); });
     connect(c.widen, &QAction::triggered, this, [this] {
@@ -246,10 +250,36 @@ void CMainFrame::RefreshRecentFiles()
 
 void CMainFrame::UpdateTitle()
 {
+    // A maximised child has no title bar of its own, so its title follows
+    // the program's in brackets, once.
     QString title = QString::fromLatin1(kTitle);
-    if (QMdiSubWindow* active = mdiArea_->activeSubWindow(); active && !active->isMaximized())
-        title += QStringLiteral(" - ") + active->windowTitle();
-    setWindowTitle(title);
+    if (QMdiSubWindow* active = mdiArea_->activeSubWindow()) {
+        title += active->isMaximized() ? QStringLiteral(" - [%1]").arg(active->windowTitle())
+                                       : QStringLiteral(" - ") + active->windowTitle();
+    }
+    if (windowTitle() != title)
+        setWindowTitle(title);
+}
+
+void CMainFrame::ArrangeIcons()
+{
+    // The icons of minimised windows line up from the bottom left corner,
+    // row above row; the other windows stay where they are.
+    const QRect area = mdiArea_->viewport()->rect();
+    QPoint next = area.bottomLeft() + QPoint(0, 1);
+    int rowHeight = 0;
+    for (QMdiSubWindow* child : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
+        if (!child->isMinimized())
+            continue;
+        const QSize size = child->size();
+        if (next.x() > area.left() && next.x() + size.width() > area.right() + 1) {
+            next = QPoint(area.left(), next.y() - rowHeight);
+            rowHeight = 0;
+        }
+        rowHeight = std::max(rowHeight, size.height());
+        child->move(next.x(), next.y() - size.height());
+        next.rx() += size.width();
+    }
 }
 
 void CMainFrame::ResizeOuter(int width, int height)
@@ -290,8 +320,20 @@ void CMainFrame::dropEvent(QDropEvent* event)
     emit filesToOpen(paths);
 }
 
+void CMainFrame::changeEvent(QEvent* event)
+{
+    // A child window that is maximised writes its own title into the
+    // program's; the program's title rule has the last word.
+    if (event->type() == QEvent::WindowTitleChange)
+        UpdateTitle();
+    QMainWindow::changeEvent(event);
+}
+
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
+    if ((event->type() == QEvent::WindowStateChange || event->type() == QEvent::WindowTitleChange) &&
+        watched->parent() == mdiArea_->viewport() && qobject_cast<QMdiSubWindow*>(watched))
+        UpdateTitle();
     // The window's shortcuts come before a field's own use of the same keys
     // (a line edit would otherwise undo on Ctrl+Z, for example).
     if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() &&

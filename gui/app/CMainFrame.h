@@ -55,6 +55,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -62,6 +63,7 @@ private:
     void CreateStatusBar();
     void RebuildMenus();
     void UpdateTitle();
+    void ArrangeIcons();
     void ResizeOuter(int width, int height);
     void SetDisplayDigits(int digits);
     bool HasSolution() const;

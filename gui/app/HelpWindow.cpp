@@ -35,9 +35,13 @@ HelpWindow::HelpWindow(QWidget* parent)
     connect(browser_, &QTextBrowser::sourceChanged, this,
             [this] { setWindowTitle(tr("Solvo Help - %1").arg(browser_->documentTitle())); });
 
-    // A readable column of text whatever the screen's resolution.
+    // A readable column of text whatever the screen's resolution, on the
+    // screen even where the text is large.
     const int em = fontMetrics().horizontalAdvance(QLatin1Char('m'));
-    resize(em * 60, em * 45);
+    QSize size(em * 60, em * 45);
+    if (const QScreen* shown = screen())
+        size = size.boundedTo(shown->availableSize() * 9 / 10);
+    resize(size);
 }
 
 QUrl HelpWindow::TopicUrl(const QString& path)

@@ -3,6 +3,7 @@
 #include "solution/SolvoDocument.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QLayout>
 
 namespace solvo {
@@ -25,6 +26,22 @@ CChildFrame::CChildFrame(Kind kind, SolvoDocument& document, QWidget* view)
         // Fixed when the window is made: a later Save As keeps it.
         setWindowTitle(tr("%1 - recipe").arg(document.Title()));
     }
+}
+
+void CChildFrame::changeEvent(QEvent* event)
+{
+    // The form's fixed size would squeeze a minimised window's icon to its
+    // bare frame; the icon takes its own size and the form its size back.
+    if (kind_ == Kind::CompositionWindow && event->type() == QEvent::WindowStateChange) {
+        if (isMinimized()) {
+            layout()->setSizeConstraint(QLayout::SetNoConstraint);
+            setMinimumSize(0, 0);
+            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        } else {
+            layout()->setSizeConstraint(QLayout::SetFixedSize);
+        }
+    }
+    QMdiSubWindow::changeEvent(event);
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event)

@@ -198,7 +198,7 @@ private slots:
         QVERIFY(texts.contains(QStringLiteral("Solvo")));
         QVERIFY(texts.contains(QStringLiteral("Version 1.1.0.0")));
         QVERIFY(texts.contains(QStringLiteral("If you need help contact us at")));
-        QVERIFY(texts.contains(QStringLiteral("Look for other chemical calculators at")));
+        QVERIFY(texts.contains(QStringLiteral("Look for other chemical calculators on the help page")));
         QCOMPARE(solvo::CAboutDlg::VersionLine(QStringLiteral("2.3")), QStringLiteral("Version 2.3.0.0"));
         QCOMPARE(dialog.SupportLink()->Target().scheme(), QStringLiteral("mailto"));
         QCOMPARE(dialog.CalculatorsLink()->Target().scheme(),
