@@ -65,6 +65,7 @@ std::filesystem::path BackupPath(const std::filesystem::path& path)
 
 bool CFlaskwareApp::LoadDatabaseFile(const std::filesystem::path& path, DatabasePrompts& prompts)
 {
+    databaseStamp_ = FileStamp(path);
     bool complete = false;
     std::vector<std::string> notices;
     const bool opened = ReadArchiveFile(path, [&](ArchiveReader& reader) {
@@ -107,8 +108,10 @@ bool CFlaskwareApp::SaveDatabaseFile(const std::filesystem::path& path, bool che
         // Writing clears the flags as it goes; nothing was saved after all.
         elements_.SetModified(elementsModified);
         Database().SetModified(substancesModified);
+        return false;
     }
-    return saved;
+    databaseStamp_ = FileStamp(path);
+    return true;
 }
 
 std::string CFlaskwareApp::ReadStoredDigest(const std::filesystem::path& path)
