@@ -1,6 +1,7 @@
 #include "solution/SolvoDocument.h"
 
 #include "app/CSolvoApp.h"
+#include "app/SolutionFileCommands.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -42,6 +43,11 @@ CSolvoDoc::ReadResult SolvoDocument::Read(const QString& path)
         emit changed();
     }
     return result;
+}
+
+bool SolvoDocument::MayOverwrite(const QString& path, DatabasePrompts& prompts) const
+{
+    return MayOverwriteSolutionFile(data_, FilePath(path), prompts);
 }
 
 bool SolvoDocument::Save(const QString& path)
