@@ -59,6 +59,7 @@ constexpr std::string_view kIncorrectPasswordQuestion =
 
 bool CFlaskwareApp::LoadDatabaseFile(const FilePath& path, DatabasePrompts& prompts)
 {
+    databaseStamp_ = FileStamp(path);
     bool complete = false;
     std::vector<std::string> notices;
     const bool opened = ReadArchiveFile(path, [&](ArchiveReader& reader) {
@@ -119,8 +120,10 @@ bool CFlaskwareApp::SaveDatabaseFile(const FilePath& path, bool checkPassword,
         // Writing clears the flags as it goes; nothing was saved after all.
         elements_.SetModified(elementsModified);
         Database().SetModified(substancesModified);
+        return false;
     }
-    return saved;
+    databaseStamp_ = FileStamp(path);
+    return true;
 }
 
 std::string CFlaskwareApp::ReadStoredDigest(const FilePath& path)

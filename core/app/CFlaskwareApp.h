@@ -3,6 +3,7 @@
 #include "app/DataFolder.h"
 #include "app/ProgramSettings.h"
 #include "formula/ElementTable.h"
+#include "substances/FileStamp.h"
 
 #include <cstdint>
 #include <string>
@@ -95,6 +96,10 @@ public:
     /// password matches, when the file cannot be read.
     static std::string ReadStoredDigest(const FilePath& path);
 
+    /// The database file as last loaded or saved, taken before it was read
+    /// so that a change made during the read counts as a change.
+    const FileStamp& DatabaseStamp() const { return databaseStamp_; }
+
 private:
     bool CheckPassword(const FilePath& path, DatabasePrompts& prompts) const;
     bool BackUpUnloadedFile(const FilePath& path);
@@ -107,6 +112,7 @@ private:
     // A database file that existed but could not be read in full; it is
     // kept as <name>.bak before anything overwrites it.
     FilePath unloadedFile_;
+    FileStamp databaseStamp_;
 };
 
 } // namespace solvo

@@ -22,6 +22,29 @@ constexpr std::string_view kProtectQuestion =
 constexpr std::string_view kCannotSaveThereMessage =
     "Can't save the database at specified location.";
 constexpr std::string_view kPathNotChangedMessage = "Database path not changed.";
+constexpr std::string_view kChangedQuestion =
+    "The database file was changed by another program since it was loaded. "
+    "Overwrite it with your version?";
+constexpr std::string_view kReloadQuestion =
+    "The database file was changed by another program since it was loaded. "
+    "Reload it?";
+constexpr std::string_view kDiscardQuestion = "Discard your changes to the program database?";
+
+// Whether the database file still holds what was loaded from it or saved
+// to it last; someone else's save, or removing it, changes that.
+bool ChangedOnDisk(const CFlaskwareApp& app)
+{
+    const FileStamp& loaded = app.DatabaseStamp();
+    return loaded.IsOf(app.DatabaseFilePath()) && loaded.Changed();
+}
+
+// Overwriting a file someone else saved loses their work: only on request.
+bool MayOverwrite(const CFlaskwareApp& app, DatabasePrompts& prompts)
+{
+    return !ChangedOnDisk(app) ||
+           prompts.Ask(kChangedQuestion, PromptButtons::YesNo, PromptIcon::Exclamation) ==
+               PromptAnswer::Yes;
+}
 
 // Whether to go on with a database file that is about to be created or
 // replaced; Yes sets a new password first.
@@ -78,6 +101,8 @@ bool SaveDatabaseCommand(CFlaskwareApp& app, DatabasePrompts& prompts)
     if (prompts.Ask(kSaveQuestion, PromptButtons::YesNo, PromptIcon::Question) !=
         PromptAnswer::Yes)
         return false;
+    if (!MayOverwrite(app, prompts))
+        return false;
     if (app.SaveDatabaseFile(app.DatabaseFilePath(), true, prompts))
         return true;
     prompts.ShowMessage(kNotSavedMessage, PromptIcon::Exclamation);
@@ -90,6 +115,8 @@ void ChangePasswordCommand(CFlaskwareApp& app, DatabasePrompts& prompts)
         prompts.Ask(kChangePasswordQuestion, PromptButtons::YesNo, PromptIcon::Question) !=
             PromptAnswer::Yes)
         return;
+    if (!MayOverwrite(app, prompts))
+        return;
     const bool hasPassword = !app.PasswordDigest().empty();
     auto digest = hasPassword
                       ? prompts.RunPasswordDialog(PasswordDialogMode::ChangePassword,
@@ -99,6 +126,27 @@ void ChangePasswordCommand(CFlaskwareApp& app, DatabasePrompts& prompts)
         return;
     app.SetPasswordDigest(std::move(*digest));
     app.SaveDatabaseFile(app.DatabaseFilePath(), false, prompts);
+}
+
+bool ReloadDatabaseCommand(CFlaskwareApp& app, DatabasePrompts& prompts)
+{
+    if (app.IsDatabaseModified() &&
+        prompts.Ask(kDiscardQuestion, PromptButtons::YesNo, PromptIcon::Question) !=
+            PromptAnswer::Yes)
+        return false;
+    app.LoadDatabaseFile(app.DatabaseFilePath(), prompts);
+    return true;
+}
+
+bool OfferDatabaseReload(CFlaskwareApp& app, DatabasePrompts& prompts)
+{
+    std::error_code error;
+    if (!ChangedOnDisk(app) || !std::filesystem::is_regular_file(app.DatabaseFilePath().Native(), error))
+        return false;
+    if (prompts.Ask(kReloadQuestion, PromptButtons::YesNo, PromptIcon::Question) !=
+        PromptAnswer::Yes)
+        return false;
+    return ReloadDatabaseCommand(app, prompts);
 }
 
 PathDialogOutcome AcceptDatabasePath(CFlaskwareApp& app, const FilePath& path,

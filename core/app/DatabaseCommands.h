@@ -17,16 +17,33 @@ enum class PathDialogOutcome {
 /// The save-database command, also run at exit: when the element table or
 /// the substances are modified, asks "Save changes to the program
 /// database?" and saves to the database path with the password check,
-/// reporting "Error: database was NOT saved." on failure. Returns whether
-/// the database was saved.
+/// reporting "Error: database was NOT saved." on failure. When the file was
+/// changed by someone else since it was loaded (or removed), the user is
+/// asked first whether to overwrite it; No saves nothing, silently, and the
+/// database stays modified. Returns whether the database was saved.
 bool SaveDatabaseCommand(CFlaskwareApp& app, DatabasePrompts& prompts);
 
 /// The change-password command: after confirming that pending changes will
-/// be saved, runs the password dialog (new password when none is set, else
-/// change) and on OK stores the new digest (empty: no password) and saves
-/// the database without asking for the old password again. A failed save is
-/// not reported.
+/// be saved (and that a file changed by someone else may be overwritten),
+/// runs the password dialog (new password when none is set, else change)
+/// and on OK stores the new digest (empty: no password) and saves the
+/// database without asking for the old password again. A failed save is not
+/// reported.
 void ChangePasswordCommand(CFlaskwareApp& app, DatabasePrompts& prompts);
+
+/// The reload-database command: reads the database file again, as at
+/// start-up (its password digest, the defaults and the backup rule of a
+/// file that fails), after asking "Discard your changes to the program
+/// database?" when there are unsaved changes. Returns whether it was read
+/// again (successfully or not).
+bool ReloadDatabaseCommand(CFlaskwareApp& app, DatabasePrompts& prompts);
+
+/// When the database file is still there but was changed by someone else
+/// since it was loaded, offers to read it again (ReloadDatabaseCommand).
+/// A file that is gone is not offered: reading it would replace the only
+/// copy left, in memory, with the built-in defaults. Returns whether the
+/// database was read again.
+bool OfferDatabaseReload(CFlaskwareApp& app, DatabasePrompts& prompts);
 
 /// The database path dialog's OK with path, the text of its field: over an
 /// existing file, the user chooses between overwriting it (with its

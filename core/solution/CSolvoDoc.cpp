@@ -172,12 +172,15 @@ CSolvoDoc::ReadResult CSolvoDoc::ReadFile(const FilePath& path,
                                           const ElementTable& elements)
 {
     ReadResult result;
+    FileStamp stamp(path);
     const bool opened = ReadArchiveFile(
         path, [&](ArchiveReader& reader) { result = ReadArchive(reader, elements); });
     if (!opened) {
         result.status = ReadStatus::CannotOpen;
         result.messages.emplace_back(kFailedToOpenDocumentMessage);
     }
+    if (result.Opened())
+        stamp_ = std::move(stamp);
     return result;
 }
 
@@ -194,9 +197,11 @@ bool CSolvoDoc::WriteFile(const FilePath& path, const ElementTable& elements)
 {
     const bool saved = WriteArchiveFile(
         path, [&](ArchiveWriter& writer) { Serialize(writer, elements); });
-    if (saved)
-        modified_ = false;
-    return saved;
+    if (!saved)
+        return false;
+    modified_ = false;
+    stamp_ = FileStamp(path);
+    return true;
 }
 
 } // namespace solvo

@@ -3,6 +3,7 @@
 #include "platform/FilePath.h"
 #include "solution/CFlaskwareDocument.h"
 #include "solution/VolumeUnit.h"
+#include "substances/FileStamp.h"
 #include "substances/SolvoSubstance.h"
 
 #include <optional>
@@ -123,6 +124,10 @@ public:
     /// the document is not modified afterwards. Returns false on failure.
     bool WriteFile(const FilePath& path, const ElementTable& elements);
 
+    /// The file the document was last read from or saved to, as it was
+    /// then (taken before reading); no file for a solution never saved.
+    const FileStamp& Stamp() const { return stamp_; }
+
 private:
     bool ReadContent(Archive& ar, std::uint32_t version, const ElementTable& elements);
     ReadResult ReadArchive(Archive& ar, const ElementTable& elements);
@@ -133,6 +138,7 @@ private:
     std::int32_t volumeDigits_ = 0;
     VolumeUnit volumeUnit_ = VolumeUnit::Millilitre;
     bool modified_ = false;
+    FileStamp stamp_;
 };
 
 } // namespace solvo

@@ -103,7 +103,8 @@ CMainFrame::CMainFrame(CFlaskwareApp& app, RecentFileList& recentFiles, QWidget*
     // but unavailable, so the menus and the toolbar keep their final shape.
     for (QAction* action : {c.newFile, c.open, c.close, c.save, c.saveAs, c.print, c.printPreview,
                             c.exportPdf, c.printSetup,
-                            c.saveDatabase, c.databasePath, c.databasePassword,
+                            c.saveDatabase, c.reloadDatabase, c.databasePath,
+                            c.databasePassword,
                             c.concentrationCalculator, c.mixingCalculator, c.database,
                             c.moietiesEditor, c.solution, c.recipe, c.helpTopics, c.tutorial,
                             c.contextHelp, c.helpMode, c.formulaSort, c.copy, c.cut, c.paste})
@@ -185,7 +186,7 @@ void CMainFrame::RebuildMenus()
         file->addActions({c.close, c.save, c.saveAs});
     file->addSeparator();
     QMenu* database = file->addMenu(tr("Database"));
-    database->addActions({c.saveDatabase, c.databasePath, c.databasePassword});
+    database->addActions({c.saveDatabase, c.reloadDatabase, c.databasePath, c.databasePassword});
     file->addSeparator();
     if (solution)
         file->addActions({c.print, c.printPreview, c.exportPdf});

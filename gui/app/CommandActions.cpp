@@ -36,6 +36,8 @@ CommandActions::CommandActions(QWidget* window) : QObject(window), window_(windo
     saveDatabase = Make(tr("Save data&base"), tr("Save modified program database"),
                         tr("Save database"));
     saveDatabase->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    reloadDatabase = Make(tr("&Reload database"), tr("Reads the program database file again"),
+                          tr("Reload database"));
     databasePath = Make(tr("Database &path"), tr("Shows the program database path"));
     databasePassword = Make(tr("Database pa&ssword"), tr("Sets the program database password"));
 

@@ -36,6 +36,7 @@ public:
     QAction* exit;
 
     QAction* saveDatabase;
+    QAction* reloadDatabase;
     QAction* databasePath;
     QAction* databasePassword;
 

@@ -20,12 +20,18 @@ DatabaseMenu::DatabaseMenu(CSolvoApp& app, CMainFrame& frame, DocumentManager& d
     : QObject(frame.Helpers()), app_(app), frame_(frame), documents_(documents)
 {
     CommandActions& c = frame.Commands();
-    for (QAction* action : {c.databasePath, c.databasePassword, c.moietiesEditor, c.formulaSort})
+    for (QAction* action : {c.reloadDatabase, c.databasePath, c.databasePassword,
+                            c.moietiesEditor, c.formulaSort})
         action->setEnabled(true);
     connect(c.saveDatabase, &QAction::triggered, this, [this] {
         MessagePrompts prompts(&frame_);
         SaveDatabaseCommand(app_, prompts);
         Refresh();
+    });
+    connect(c.reloadDatabase, &QAction::triggered, this, [this] {
+        MessagePrompts prompts(&frame_);
+        if (ReloadDatabaseCommand(app_, prompts))
+            Changed();
     });
     connect(c.databasePath, &QAction::triggered, this, [this] {
         MessagePrompts prompts(&frame_);

@@ -9,8 +9,8 @@ class CSolvoApp;
 class DocumentManager;
 
 /// The commands on the program database and its element table: "Save
-/// database", "Database path", "Database password", the moieties editor and
-/// the formula dialog. "Save database" is offered only while the database
+/// database", "Reload database", "Database path", "Database password", the
+/// moieties editor and the formula dialog. "Save database" is offered only while the database
 /// or the element table is modified; since they change only inside modal
 /// dialogs, that is checked whenever the focus comes back and after each
 /// of these commands.

@@ -52,7 +52,11 @@ bool SolvoApplication::Start(const QString& fileToOpen)
     new CalculatorCommands(*mainFrame_, app_);
     QAction* database = mainFrame_->Commands().database;
     QObject::connect(database, &QAction::triggered, mainFrame_.get(),
-                     [this] { CSubstanceDatabaseDlg::Browse(app_, mainFrame_.get()); });
+                     [this] {
+                         CSubstanceDatabaseDlg::Browse(app_, mainFrame_.get());
+                         // The molar masses follow an element table read again.
+                         documents_->RedrawAll();
+                     });
     database->setEnabled(true);
 
     app_.Data().EnsureExists();

@@ -121,12 +121,7 @@ bool DocumentManager::Save(SolvoDocument& document)
 {
     if (document.Path().isEmpty())
         return SaveAs(document);
-    if (!document.Save(document.Path())) {
-        MessagePrompts(&frame_).ShowMessage("Failed to save document.", PromptIcon::Exclamation);
-        return false;
-    }
-    RememberFile(document.Path());
-    return true;
+    return SaveAt(document, document.Path());
 }
 
 bool DocumentManager::SaveAs(SolvoDocument& document)
@@ -139,8 +134,16 @@ bool DocumentManager::SaveAs(SolvoDocument& document)
         return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".sln");
+    return SaveAt(document, path);
+}
+
+bool DocumentManager::SaveAt(SolvoDocument& document, const QString& path)
+{
+    MessagePrompts prompts(&frame_);
+    if (!document.MayOverwrite(path, prompts))
+        return false;
     if (!document.Save(path)) {
-        MessagePrompts(&frame_).ShowMessage("Failed to save document.", PromptIcon::Exclamation);
+        prompts.ShowMessage("Failed to save document.", PromptIcon::Exclamation);
         return false;
     }
     RememberFile(document.Path());

@@ -72,6 +72,7 @@ private:
     CChildFrame* AddFrame(CChildFrame::Kind kind, SolvoDocument& document);
     bool MayClose(CChildFrame& frame);
     bool AskToSave(SolvoDocument& document);
+    bool SaveAt(SolvoDocument& document, const QString& path);
     void Forget(SolvoDocument* document);
     void UpdateCommands();
     void RememberFile(const QString& path);

@@ -2,6 +2,7 @@
 
 #include "app/CSolvoApp.h"
 #include "app/PathConversion.h"
+#include "app/SolutionFileCommands.h"
 
 #include <QFileInfo>
 
@@ -33,6 +34,11 @@ CSolvoDoc::ReadResult SolvoDocument::Read(const QString& path)
         emit changed();
     }
     return result;
+}
+
+bool SolvoDocument::MayOverwrite(const QString& path, DatabasePrompts& prompts) const
+{
+    return MayOverwriteSolutionFile(data_, ToFilePath(path), prompts);
 }
 
 bool SolvoDocument::Save(const QString& path)

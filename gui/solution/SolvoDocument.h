@@ -8,6 +8,7 @@
 namespace solvo {
 
 class CSolvoApp;
+class DatabasePrompts;
 
 /// One open solution in the windowed program: the core document with its
 /// title, its file and its modified state. Every view edits the core
@@ -38,6 +39,9 @@ public:
     /// Reads the file at path. On failure the messages come back in order
     /// and the document is unchanged.
     CSolvoDoc::ReadResult Read(const QString& path);
+    /// Whether saving at path may go on: asks first when path is the
+    /// solution's own file and someone else changed or removed it since.
+    bool MayOverwrite(const QString& path, DatabasePrompts& prompts) const;
     /// Saves at path atomically and takes its name; false when that failed.
     bool Save(const QString& path);
 

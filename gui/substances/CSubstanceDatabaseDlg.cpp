@@ -1,6 +1,7 @@
 #include "substances/CSubstanceDatabaseDlg.h"
 
 #include "app/CSolvoApp.h"
+#include "app/DatabaseCommands.h"
 #include "app/FieldMirror.h"
 #include "app/MessagePrompts.h"
 #include "app/ProgramTextInput.h"
@@ -69,16 +70,24 @@ CSubstanceDatabaseDlg::~CSubstanceDatabaseDlg() = default;
 
 void CSubstanceDatabaseDlg::Browse(CSolvoApp& app, QWidget* parent)
 {
+    OfferReload(app, parent);
     CSubstanceDatabaseDlg(app, DatabaseDialogMode::Browsing, {}, parent).exec();
 }
 
 std::optional<SolvoSubstance> CSubstanceDatabaseDlg::Choose(CSolvoApp& app, const SolvoSubstance& component,
                                                             QWidget* parent)
 {
+    OfferReload(app, parent);
     CSubstanceDatabaseDlg dialog(app, DatabaseDialogMode::Choosing, component, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.Form().Current();
+}
+
+void CSubstanceDatabaseDlg::OfferReload(CSolvoApp& app, QWidget* parent)
+{
+    MessagePrompts prompts(parent);
+    OfferDatabaseReload(app, prompts);
 }
 
 void CSubstanceDatabaseDlg::Connect()

@@ -27,7 +27,9 @@ public:
                           QWidget* parent = nullptr);
     ~CSubstanceDatabaseDlg() override;
 
-    /// Browses the database, from the main window's command.
+    /// Browses the database, from the main window's command. Like Choose(),
+    /// first offers to read the database file again when someone else has
+    /// changed it, which may replace the element table too.
     static void Browse(CSolvoApp& app, QWidget* parent);
     /// Chooses a substance for a copy of component; the substance chosen when
     /// the dialog ended with "Use" or a double click, none when cancelled.
@@ -39,6 +41,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Before the form takes the database: a database read again afterwards
+    // would leave it showing rows that are gone.
+    static void OfferReload(CSolvoApp& app, QWidget* parent);
     void Connect();
     void Finish(const SubstanceDatabaseOutcome& outcome);
     void EditUnsolvedFormulas(const std::vector<std::string>& formulas);
