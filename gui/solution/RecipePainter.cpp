@@ -1,18 +1,22 @@
 #include "solution/RecipePainter.h"
 
 #include "app/CSolvoApp.h"
+#include "app/RichTextMime.h"
 #include "app/TextConversion.h"
 #include "formula/QtFormulaCanvas.h"
 #include "solution/CompositionSolver.h"
 #include "solution/RecipeDate.h"
+#include "solution/RecipeExport.h"
 #include "solution/RecipeGenerator.h"
 #include "solution/RecipePage.h"
 #include "solution/SolvoDocument.h"
 
 #include <QFileInfo>
+#include <QMimeData>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 
 namespace solvo {
 
@@ -87,6 +91,31 @@ bool RecipePainter::WritePdf(const QString& path) const
     writer.setCreator(QStringLiteral("Solvo"));
     writer.setTitle(QFileInfo(document_.Title()).completeBaseName());
     return Print(writer);
+}
+
+QMimeData* RecipePainter::ClipboardData() const
+{
+    const std::vector<RecipeLine> lines = Lines(false);
+    const ElementTable& elements = document_.App().Elements();
+    const auto write = [&](RecipeExport::Format format) {
+        return RecipeExport::Write(format, lines, elements);
+    };
+    auto* data = new QMimeData;
+    data->setText(QString::fromStdString(write(RecipeExport::Format::Text)));
+    data->setHtml(QString::fromStdString(write(RecipeExport::Format::Html)));
+    RichTextMime::Add(*data, write(RecipeExport::Format::Rtf));
+    return data;
+}
+
+bool RecipePainter::WriteHtml(const QString& path) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const std::string html =
+        RecipeExport::Write(RecipeExport::Format::Html, Lines(false), document_.App().Elements());
+    file.write(html.data(), static_cast<qint64>(html.size()));
+    return file.commit();
 }
 
 } // namespace solvo
