@@ -10,7 +10,7 @@ QStringList RichTextMime::Formats()
 #ifdef Q_OS_WIN
     return {QStringLiteral("application/x-qt-windows-mime;value=\"Rich Text Format\"")};
 #else
-    // Writer asks for text/rtf, others for text/richtext or application/rtf.
+    // Programs here differ in the name they ask for.
     return {QStringLiteral("text/rtf"), QStringLiteral("text/richtext"),
             QStringLiteral("application/rtf")};
 #endif
