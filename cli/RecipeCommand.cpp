@@ -3,18 +3,19 @@
 #include "CliContext.h"
 #include "CliOutput.h"
 #include "ShowCommand.h"
-#include "formula/ChemicalFormula.h"
 #include "platform/FileAccess.h"
 #include "platform/Windows1252.h"
 #include "solution/CSolvoDoc.h"
 #include "solution/CompositionSolver.h"
 #include "solution/RecipeDate.h"
+#include "solution/RecipeExport.h"
 #include "solution/RecipeGenerator.h"
 #include "solution/RecipeTemplate.h"
 
 #include <array>
 #include <filesystem>
 #include <iostream>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -24,6 +25,7 @@ namespace {
 
 struct RecipeCommandOptions {
     bool json = false;
+    RecipeExport::Format format = RecipeExport::Format::Text;
     std::optional<std::string> date;
     std::optional<std::string> templateFile;
     bool print = false;
@@ -66,18 +68,6 @@ RecipeTemplate TemplateOf(const RecipeCommandOptions& options, CSolvoApp& app)
     }
     app.Data().EnsureExists();
     return RecipeTemplate::Load(app.Data().File(DataFolder::kTemplateFile));
-}
-
-// A line as plain text: the formula's display text stands where the recipe
-// window draws the formula.
-std::string PlainLine(const RecipeLine& line, const ElementTable& elements)
-{
-    std::string text = line.text;
-    const std::size_t at = text.find(kFormulaPlaceholder);
-    if (line.DrawsFormula() && at != std::string::npos)
-        text.replace(at, kFormulaPlaceholder.size(),
-                     ChemicalFormula(elements, line.formula).DisplayText());
-    return CliOutput::Utf8(text);
 }
 
 nlohmann::ordered_json DescribeStep(const RecipeStep& step)
@@ -137,6 +127,17 @@ void AddRecipeCommand(CLI::App& cli, CliContext& context)
         "recipe", "Print the recipe of a solution file as the recipe window words it");
     command->add_flag("--json", options->json,
                       "Print one JSON object: the title, the lines and the solver's plan");
+    command
+        ->add_option("--format", options->format,
+                     "Write the recipe as text (the default), html (a complete UTF-8 document), "
+                     "markdown or rtf")
+        ->transform(CLI::CheckedTransformer(
+            std::map<std::string, RecipeExport::Format>{{"text", RecipeExport::Format::Text},
+                                                        {"html", RecipeExport::Format::Html},
+                                                        {"markdown", RecipeExport::Format::Markdown},
+                                                        {"rtf", RecipeExport::Format::Rtf}}))
+        ->option_text("text|html|markdown|rtf")
+        ->excludes("--json");
     command->add_option("--date", options->date,
                         "Date the recipe with this day (YYYY-MM-DD) instead of today");
     command->add_option("--template", options->templateFile,
@@ -170,10 +171,7 @@ void AddRecipeCommand(CLI::App& cli, CliContext& context)
             std::cout << Describe(title, lines, plan).dump(2) << '\n';
             return;
         }
-        std::string text;
-        for (const RecipeLine& line : lines)
-            text += PlainLine(line, app.Elements()) + '\n';
-        std::cout << text;
+        std::cout << RecipeExport::Write(options->format, lines, app.Elements());
     });
 }
 

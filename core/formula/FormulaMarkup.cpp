@@ -41,7 +41,7 @@ std::size_t Slot(CharKind kind)
 } // namespace
 
 std::string FormulaMarkup::Write(Format format, std::string_view display,
-                                 const std::vector<CharKind>& kinds)
+                                 const std::vector<CharKind>& kinds, CharWriter writeChar)
 {
     if (display.empty())
         return {};
@@ -56,7 +56,7 @@ std::string FormulaMarkup::Write(Format format, std::string_view display,
             current = kind;
         }
         if (kind != CharKind::HydrateDot || style.writeHydrateDot)
-            out += display[i];
+            writeChar(out, display[i]);
     }
     out += style.close[Slot(current)];
     return out;

@@ -102,7 +102,7 @@ CMainFrame::CMainFrame(CFlaskwareApp& app, RecentFileList& recentFiles, QWidget*
     // Commands whose windows are not part of the program yet stay offered
     // but unavailable, so the menus and the toolbar keep their final shape.
     for (QAction* action : {c.newFile, c.open, c.close, c.save, c.saveAs, c.print, c.printPreview,
-                            c.exportPdf, c.printSetup,
+                            c.exportPdf, c.exportHtml, c.copyRecipe, c.printSetup,
                             c.saveDatabase, c.reloadDatabase, c.databasePath,
                             c.databasePassword,
                             c.concentrationCalculator, c.mixingCalculator, c.database,
@@ -189,7 +189,7 @@ void CMainFrame::RebuildMenus()
     database->addActions({c.saveDatabase, c.reloadDatabase, c.databasePath, c.databasePassword});
     file->addSeparator();
     if (solution)
-        file->addActions({c.print, c.printPreview, c.exportPdf});
+        file->addActions({c.print, c.printPreview, c.exportPdf, c.exportHtml, c.copyRecipe});
     file->addAction(c.printSetup);
     file->addSeparator();
     file->addAction(c.recentPlaceholder);

@@ -25,6 +25,10 @@ CommandActions::CommandActions(QWidget* window) : QObject(window), window_(windo
     print->setIcon(CommandIcons::Icon(CommandIcons::Kind::Print));
     printPreview = Make(tr("Print Pre&view"), tr("Display full pages"), tr("Print Preview"));
     exportPdf = Make(tr("Export P&DF..."), tr("Save the recipe as a PDF file"), tr("Export PDF"));
+    exportHtml = Make(tr("Export &HTML..."), tr("Save the recipe as an HTML file"),
+                      tr("Export HTML"));
+    copyRecipe = Make(tr("Cop&y recipe"), tr("Copy the recipe and put it on the Clipboard"),
+                      tr("Copy recipe"));
     printSetup = Make(tr("P&rint Setup..."), tr("Change the printer and printing options"),
                       tr("Print Setup"));
     recentPlaceholder = Make(tr("Recent File"), tr("Open this document"));
@@ -98,7 +102,8 @@ CommandActions::CommandActions(QWidget* window) : QObject(window), window_(windo
                              QKeySequence(Qt::CTRL | Qt::ALT | Qt::SHIFT | Qt::Key_Asterisk)});
 
     copy = Make(tr("&Copy"), tr("Copy the selection and put it on the Clipboard"), tr("Copy"));
-    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert));
+    // Ctrl+C as everywhere else; a field that has the focus still copies its selection.
+    copy->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_C)});
     cut = Make(tr("Cu&t"), tr("Cut the selection and put it on the Clipboard"), tr("Cut"));
     cut->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
     paste = Make(tr("&Paste"), tr("Insert Clipboard contents"), tr("Paste"));

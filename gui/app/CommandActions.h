@@ -30,6 +30,10 @@ public:
     QAction* printPreview;
     /// The recipe as a PDF file, for electronic lab notebooks.
     QAction* exportPdf;
+    /// The recipe as an HTML document, for lab notebooks and browsers.
+    QAction* exportHtml;
+    /// The recipe on the clipboard as text, HTML and rich text.
+    QAction* copyRecipe;
     QAction* printSetup;
     QAction* recentPlaceholder;
     std::array<QAction*, kRecentFileCount> recentFiles;

@@ -1,6 +1,7 @@
 #include "formula/CFormulaSortDlg.h"
 
 #include "app/ProgramTextInput.h"
+#include "app/RichTextMime.h"
 #include "app/TextConversion.h"
 #include "formula/CStaticFormulaFrame.h"
 
@@ -91,22 +92,12 @@ QLayout* CFormulaSortDlg::CopyRow(FormulaSortForm::Row row)
     return layout;
 }
 
-QString CFormulaSortDlg::RichTextFormat()
-{
-#ifdef Q_OS_WIN
-    return QStringLiteral("application/x-qt-windows-mime;value=\"Rich Text Format\"");
-#else
-    return QStringLiteral("text/rtf");
-#endif
-}
-
 QMimeData* CFormulaSortDlg::ClipboardData(const FormulaSortForm::ClipboardItems& items)
 {
     auto* data = new QMimeData;
     data->setText(ToQString(items.text));
-    // Rich text is 8-bit, in the code page that its \ansi names.
     if (items.richText)
-        data->setData(RichTextFormat(), QByteArray::fromStdString(*items.richText));
+        RichTextMime::Add(*data, *items.richText);
     return data;
 }
 

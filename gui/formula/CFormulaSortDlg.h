@@ -23,10 +23,8 @@ public:
     explicit CFormulaSortDlg(const ElementTable& table, QWidget* parent = nullptr);
 
     /// The clipboard item of one copy button: the text, plus the rich-text
-    /// document in the platform's rich-text format when there is one.
+    /// document in the platform's rich-text formats when there is one.
     static QMimeData* ClipboardData(const FormulaSortForm::ClipboardItems& items);
-    /// The format name of the rich-text item on this platform.
-    static QString RichTextFormat();
 
 private:
     QLayout* CopyRow(FormulaSortForm::Row row);

@@ -92,7 +92,8 @@ void CRecipeView::paintEvent(QPaintEvent*)
 void CRecipeView::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    menu.addActions({commands_.print, commands_.printPreview, commands_.exportPdf});
+    menu.addActions({commands_.print, commands_.printPreview, commands_.exportPdf,
+                     commands_.exportHtml, commands_.copyRecipe});
     menu.exec(event->globalPos());
 }
 

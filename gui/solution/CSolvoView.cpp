@@ -9,6 +9,7 @@
 #include "formula/CStaticFormulaFrame.h"
 #include "quantities/CFEdit.h"
 #include "quantities/FieldTransfer.h"
+#include "solution/CRecipeView.h"
 #include "solution/DocumentManager.h"
 #include "solution/SolvoDocument.h"
 
@@ -43,10 +44,11 @@ QStringList ToQStringList(const std::vector<std::string>& items)
     return list;
 }
 
-CSolvoView* ViewOf(QWidget* widget)
+// The view of type View that holds widget, or null.
+template <typename View> View* ViewOf(QWidget* widget)
 {
     for (; widget != nullptr; widget = widget->parentWidget()) {
-        if (auto* view = qobject_cast<CSolvoView*>(widget))
+        if (auto* view = qobject_cast<View*>(widget))
             return view;
     }
     return nullptr;
@@ -234,8 +236,10 @@ void CSolvoView::ConnectClipboard()
             edit->paste();
     });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        // Another composition window that took the focus sets the commands itself.
-        if (isAncestorOf(now) || ViewOf(now) == nullptr)
+        // Another composition window or a recipe window that took the focus
+        // sets the commands itself.
+        if (isAncestorOf(now) ||
+            (ViewOf<CSolvoView>(now) == nullptr && ViewOf<CRecipeView>(now) == nullptr))
             UpdateClipboardCommands();
     });
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] {

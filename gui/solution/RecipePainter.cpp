@@ -1,16 +1,22 @@
 #include "solution/RecipePainter.h"
 
 #include "app/CSolvoApp.h"
+#include "app/PathConversion.h"
+#include "app/RichTextMime.h"
 #include "app/TextConversion.h"
 #include "formula/QtFormulaCanvas.h"
+#include "platform/FileAccess.h"
 #include "platform/Windows1252.h"
 #include "solution/CompositionSolver.h"
 #include "solution/RecipeDate.h"
+#include "solution/RecipeExport.h"
 #include "solution/RecipeGenerator.h"
 #include "solution/RecipePage.h"
 #include "solution/SolvoDocument.h"
 
+#include <QBuffer>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -30,6 +36,11 @@ constexpr qreal kMillimetresPerInch = 25.4;
 std::string ProgramTitle(const QString& title)
 {
     return Windows1252::FromUtf8Replacing(title.toStdString());
+}
+
+std::string_view AsBytes(const QByteArray& bytes)
+{
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
 } // namespace
@@ -100,14 +111,38 @@ bool RecipePainter::Print(QPagedPaintDevice& device) const
 
 bool RecipePainter::WritePdf(const QString& path) const
 {
-    QPdfWriter writer(path);
+    // Made in memory first, so that the file is replaced only by a whole
+    // document, as every other file the program saves.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(kPaperMarginMillimetres, kPaperMarginMillimetres,
                                                kPaperMarginMillimetres, kPaperMarginMillimetres),
                                      QPageLayout::Millimeter));
     writer.setCreator(QStringLiteral("Solvo"));
     writer.setTitle(QFileInfo(document_.Title()).completeBaseName());
-    return Print(writer);
+    return Print(writer) && WriteFileAtomically(ToFilePath(path), AsBytes(pdf.data()));
+}
+
+QMimeData* RecipePainter::ClipboardData() const
+{
+    const std::vector<RecipeLine> lines = Lines(false);
+    const ElementTable& elements = document_.App().Elements();
+    const auto write = [&](RecipeExport::Format format) {
+        return RecipeExport::Write(format, lines, elements);
+    };
+    auto* data = new QMimeData;
+    data->setText(QString::fromStdString(write(RecipeExport::Format::Text)));
+    data->setHtml(QString::fromStdString(write(RecipeExport::Format::Html)));
+    RichTextMime::Add(*data, write(RecipeExport::Format::Rtf));
+    return data;
+}
+
+bool RecipePainter::WriteHtml(const QString& path) const
+{
+    return WriteFileAtomically(ToFilePath(path), RecipeExport::Write(RecipeExport::Format::Html, Lines(false),
+                                                                     document_.App().Elements()));
 }
 
 } // namespace solvo

@@ -10,6 +10,7 @@
 #include <span>
 #include <vector>
 
+class QMimeData;
 class QPageLayout;
 class QPagedPaintDevice;
 class QPainter;
@@ -58,6 +59,15 @@ public:
     /// Writes the printed page as a one-page A4 PDF at path. False when
     /// the file cannot be written.
     bool WritePdf(const QString& path) const;
+
+    /// The recipe as the window shows it now, in three forms at once from
+    /// the same lines: the text, the HTML document and the rich-text
+    /// document (see RecipeExport).
+    QMimeData* ClipboardData() const;
+
+    /// Writes the recipe as an HTML document at path, replacing a file only
+    /// once the whole document is written. False when it cannot be written.
+    bool WriteHtml(const QString& path) const;
 
 private:
     void Draw(QPainter& painter, qreal scale, std::span<const RecipeLine> lines) const;

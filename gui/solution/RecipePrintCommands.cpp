@@ -8,6 +8,8 @@
 #include "solution/CRecipeView.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -39,9 +41,17 @@ RecipePrintCommands::RecipePrintCommands(CMainFrame& frame, SettingsStore& store
     connect(c.printPreview, &QAction::triggered, this,
             onActiveView(&RecipePrintCommands::PrintPreview));
     connect(c.exportPdf, &QAction::triggered, this, onActiveView(&RecipePrintCommands::ExportPdf));
+    connect(c.exportHtml, &QAction::triggered, this,
+            onActiveView(&RecipePrintCommands::ExportHtml));
+    connect(c.copyRecipe, &QAction::triggered, this,
+            onActiveView(&RecipePrintCommands::CopyRecipe));
+    // In a composition window Copy copies a field's selection instead.
+    connect(c.copy, &QAction::triggered, this, onActiveView(&RecipePrintCommands::CopyRecipe));
     connect(c.printSetup, &QAction::triggered, this, &RecipePrintCommands::PrintSetup);
     connect(frame.MdiArea(), &QMdiArea::subWindowActivated, this,
             &RecipePrintCommands::UpdateCommands);
+    // A dialog that closes gives the focus back without a new activation.
+    connect(qApp, &QApplication::focusChanged, this, &RecipePrintCommands::UpdateCommands);
     c.printSetup->setEnabled(true);
     UpdateCommands();
 }
@@ -77,20 +87,39 @@ void RecipePrintCommands::PrintPreview(const CRecipeView& view)
 
 void RecipePrintCommands::ExportPdf(const CRecipeView& view)
 {
+    const QString path = ExportPath(view, tr("Export PDF"), tr("PDF document (*.pdf)"),
+                                    QStringLiteral("pdf"));
+    if (!path.isEmpty() && !view.Page().WritePdf(path))
+        MessagePrompts(&frame_).ShowMessage("The PDF file could not be written.",
+                                            PromptIcon::Exclamation);
+}
+
+void RecipePrintCommands::ExportHtml(const CRecipeView& view)
+{
+    const QString path = ExportPath(view, tr("Export HTML"), tr("HTML document (*.html *.htm)"),
+                                    QStringLiteral("html"));
+    if (!path.isEmpty() && !view.Page().WriteHtml(path))
+        MessagePrompts(&frame_).ShowMessage("The HTML file could not be written.",
+                                            PromptIcon::Exclamation);
+}
+
+void RecipePrintCommands::CopyRecipe(const CRecipeView& view)
+{
+    QGuiApplication::clipboard()->setMimeData(view.Page().ClipboardData());
+}
+
+QString RecipePrintCommands::ExportPath(const CRecipeView& view, const QString& caption,
+                                        const QString& filter, const QString& suffix)
+{
     const QFileInfo document(view.Page().Document().Path().isEmpty()
                                  ? view.Page().Document().Title()
                                  : view.Page().Document().Path());
-    const QString suggested = document.path() + QLatin1Char('/') + document.completeBaseName() +
-                              QStringLiteral(".pdf");
-    QString path = QFileDialog::getSaveFileName(&frame_, tr("Export PDF"), suggested,
-                                                tr("PDF document (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".pdf");
-    if (!view.Page().WritePdf(path))
-        MessagePrompts(&frame_).ShowMessage("The PDF file could not be written.",
-                                            PromptIcon::Exclamation);
+    const QString suggested =
+        document.path() + QLatin1Char('/') + document.completeBaseName() + QLatin1Char('.') + suffix;
+    QString path = QFileDialog::getSaveFileName(&frame_, caption, suggested, filter);
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + suffix;
+    return path;
 }
 
 void RecipePrintCommands::PrintSetup()
@@ -111,8 +140,14 @@ void RecipePrintCommands::UpdateCommands()
 {
     const bool recipe = ActiveView() != nullptr;
     CommandActions& c = frame_.Commands();
-    for (QAction* action : {c.print, c.printPreview, c.exportPdf})
+    for (QAction* action : {c.print, c.printPreview, c.exportPdf, c.exportHtml, c.copyRecipe})
         action->setEnabled(recipe);
+    // Elsewhere the composition windows set the clipboard commands.
+    if (recipe) {
+        c.copy->setEnabled(true);
+        c.cut->setEnabled(false);
+        c.paste->setEnabled(false);
+    }
 }
 
 QPrinter& RecipePrintCommands::Printer()

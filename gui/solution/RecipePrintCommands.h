@@ -12,10 +12,11 @@ class CMainFrame;
 class CRecipeView;
 class SettingsStore;
 
-/// Print, Print Preview, Export PDF and Print Setup. The first three work
-/// on the active recipe window and are available only while one is
-/// active; Print Setup chooses the printer and paper that every later
-/// print and preview uses.
+/// Print, Print Preview, Export PDF, Export HTML, Copy recipe and Print
+/// Setup. All but the last work on the active recipe window and are
+/// available only while one is active, as is Copy, which copies the recipe
+/// there; Print Setup chooses the printer and paper that every later print
+/// and preview uses.
 class RecipePrintCommands : public QObject {
     Q_OBJECT
 
@@ -31,10 +32,18 @@ public:
     void PrintPreview(const CRecipeView& view);
     /// The save dialog, then the printed page as a PDF file.
     void ExportPdf(const CRecipeView& view);
+    /// The save dialog, then the recipe as an HTML document.
+    void ExportHtml(const CRecipeView& view);
+    /// The recipe on the clipboard as text, HTML and rich text.
+    void CopyRecipe(const CRecipeView& view);
     void PrintSetup();
 
 private:
     CRecipeView* ActiveView() const;
+    /// The save dialog for an export of view's recipe, offering the
+    /// document's name with suffix; empty when cancelled.
+    QString ExportPath(const CRecipeView& view, const QString& caption, const QString& filter,
+                       const QString& suffix);
     void UpdateCommands();
     QPrinter& Printer();
 

@@ -225,6 +225,39 @@ TEST_F(RecipeCommandTest, PhosphateBufferedSalineWeighsWhatAChemistExpects)
                      }));
 }
 
+TEST_F(RecipeCommandTest, FormatsForOtherPrograms)
+{
+    const std::string saline = SaveSaline();
+    const auto recipe = [&saline](const char* format) {
+        const CliResult result =
+            RunCli({"recipe", "--date", "2026-12-10", "--print", "--format", format, saline});
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        return result.out;
+    };
+    const struct {
+        const char* format;
+        std::string start;
+        std::string weighStep;
+    } cases[] = {
+        {"html", "<!DOCTYPE html>\n",
+         "<li>Weigh 2.922 g sodium chloride NaCl and transfer it to the flask.</li>\n"},
+        {"markdown", "# saline\n\n", "\n2. Weigh 2.922 g sodium chloride NaCl and transfer"},
+        {"rtf", "{\\rtf1\\ansi", "{\\pntext 2.\\tab}\\cf1 Weigh 2.922 g sodium chloride NaCl"},
+        {"text", "saline\n", "\n2. Weigh 2.922 g sodium chloride NaCl and transfer"},
+    };
+    for (const auto& c : cases) {
+        const std::string out = recipe(c.format);
+        EXPECT_TRUE(out.starts_with(c.start)) << c.format;
+        EXPECT_NE(out.find(c.weighStep), std::string::npos) << c.format << '\n' << out;
+        // The footer's copyright sign is UTF-8 in every text form.
+        if (c.format != std::string("rtf")) {
+            EXPECT_NE(out.find("Solvo \xC2\xA9 2026"), std::string::npos) << c.format;
+        }
+    }
+    EXPECT_NE(recipe("rtf").find("Solvo \\u169\\'a9 2026"), std::string::npos);
+    EXPECT_EQ(recipe("text"), RunCli({"recipe", "--date", "2026-12-10", "--print", saline}).out);
+}
+
 TEST_F(RecipeCommandTest, BadInputWritesNothing)
 {
     const std::string saline = SaveSaline();
@@ -251,6 +284,8 @@ TEST_F(RecipeCommandTest, BadInputWritesNothing)
          2,
          folder.Path().string() + ": cannot be read.\n"},
         {{"recipe"}, 1, ""},
+        {{"recipe", "--format", "pdf", saline}, 1, ""},
+        {{"recipe", "--json", "--format", "html", saline}, 1, ""},
     };
     for (const auto& c : cases) {
         const CliResult result = RunCli(c.arguments);

@@ -1,5 +1,6 @@
 #include "GuiTestFixture.h"
 
+#include "app/RichTextMime.h"
 #include "formula/CFormulaSortDlg.h"
 #include "formula/CStaticFormulaFrame.h"
 #include "formula/ElementTable.h"
@@ -64,10 +65,12 @@ private slots:
             QTest::mouseClick(buttons[i], Qt::LeftButton);
             const QMimeData* data = QGuiApplication::clipboard()->mimeData();
             QCOMPARE(data->text(), QString::fromLatin1(expected[i].text));
-            QCOMPARE(data->hasFormat(CFormulaSortDlg::RichTextFormat()), expected[i].rich != nullptr);
             QVERIFY(!data->hasHtml());
-            if (expected[i].rich)
-                QCOMPARE(data->data(CFormulaSortDlg::RichTextFormat()), QByteArray(expected[i].rich));
+            for (const QString& format : RichTextMime::Formats()) {
+                QCOMPARE(data->hasFormat(format), expected[i].rich != nullptr);
+                if (expected[i].rich)
+                    QCOMPARE(data->data(format), QByteArray(expected[i].rich));
+            }
         }
     }
 };

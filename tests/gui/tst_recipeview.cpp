@@ -13,9 +13,17 @@
 #include "solution/SolvoDocument.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextList>
 #include <QApplication>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMdiArea>
 #include <QPageLayout>
 #include <QPainter>
@@ -27,6 +35,7 @@
 #include <QtTest>
 
 #include <cstdio>
+#include <functional>
 #include <unistd.h>
 
 namespace {
@@ -79,6 +88,61 @@ void MakeSodiumChloride(solvo::CSolvoDoc& data)
     salt.SetConcentrationDigits(4);
     data.SetFinalVolume(0.5);
     data.SetVolumeDigits(3);
+}
+
+// A hydrate, and an ion whose exact weight is still to come (a grey line).
+void MakeCopperSulfate(solvo::CSolvoDoc& data)
+{
+    solvo::SolvoSubstance& salt = data.GetComponent(0);
+    salt.SetName("copper sulfate");
+    salt.SetFormula("CuSO_4&5H_2O");
+    salt.SetMolarMass(249.68);
+    salt.SetConcentration(0.1, solvo::ConcentrationUnit::Molar);
+    salt.SetConcentrationDigits(4);
+    data.AddComponent(solvo::SolvoSubstance());
+    solvo::SolvoSubstance& ion = data.GetComponent(1);
+    ion.SetName("sulfate");
+    ion.SetFormula("SO_4^{2-}");
+    ion.SetMolarMass(96.06);
+    ion.SetConcentration(0.01, solvo::ConcentrationUnit::Molar);
+    ion.SetStandardSubstance(true);
+    ion.SetPrepareStandardSolution(true);
+    data.SetFinalVolume(1.0);
+}
+
+// The recipe as a word processor reads the HTML form: its blocks' texts, in
+// order, the numbered ones with their numbers, the grey ones marked "(grey)",
+// and the raised or lowered runs in brackets.
+QStringList ReadHtml(const QString& html)
+{
+    QTextDocument document;
+    document.setHtml(html);
+    QStringList blocks;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QString text;
+        if (const QTextList* list = block.textList())
+            text = list->itemText(block) + QLatin1Char(' ');
+        bool grey = false;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat format = fragment.charFormat();
+            grey = grey || format.foreground().color() == QColor(192, 192, 192);
+            switch (format.verticalAlignment()) {
+            case QTextCharFormat::AlignSubScript:
+                text += QStringLiteral("_[") + fragment.text() + QLatin1Char(']');
+                break;
+            case QTextCharFormat::AlignSuperScript:
+                text += QStringLiteral("^[") + fragment.text() + QLatin1Char(']');
+                break;
+            default:
+                text += fragment.text();
+            }
+        }
+        // Line breaks between elements may read as a space at a block's end.
+        text = text.trimmed();
+        blocks.append(grey ? text + QStringLiteral(" (grey)") : text);
+    }
+    return blocks;
 }
 
 } // namespace
@@ -154,6 +218,88 @@ private slots:
         solvo.Documents()->ShowCompositionWindow(*document);
         for (QAction* action : {c.print, c.printPreview, c.exportPdf})
             QVERIFY(!action->isEnabled());
+        solvo.Documents()->CloseAllWithoutAsking();
+        solvo.Finish();
+    }
+
+    void copies_the_recipe_as_text_html_and_rich_text()
+    {
+        solvo::SolvoApplication solvo;
+        QVERIFY(solvo.Start());
+        solvo::CommandActions& c = solvo.MainFrame()->Commands();
+        solvo::SolvoDocument* document = solvo.Documents()->ActiveDocument();
+        QVERIFY(document);
+        MakeCopperSulfate(document->Data());
+        document->Edited();
+        QVERIFY(!c.copyRecipe->isEnabled());
+        solvo.Documents()->ShowRecipeWindow(*document);
+        auto* frame = qobject_cast<solvo::CChildFrame*>(
+            solvo.MainFrame()->MdiArea()->activeSubWindow());
+        QVERIFY(frame);
+        auto* view = qobject_cast<solvo::CRecipeView*>(frame->widget());
+        QVERIFY(view);
+        QVERIFY(QTest::qWaitForWindowActive(view->window()));
+        view->setFocus();
+        for (QAction* action : {c.copy, c.copyRecipe, c.exportHtml})
+            QVERIFY(action->isEnabled());
+        QVERIFY(!c.cut->isEnabled());
+        const QList<QAction*> fileMenu =
+            solvo.MainFrame()->menuBar()->actions().first()->menu()->actions();
+        const qsizetype pdf = fileMenu.indexOf(c.exportPdf);
+        QVERIFY(pdf > 0);
+        QCOMPARE(fileMenu.mid(pdf, 3), (QList<QAction*>{c.exportPdf, c.exportHtml, c.copyRecipe}));
+
+        // The menu item, the Copy command and Ctrl+C put the same three forms.
+        const auto copies = std::initializer_list<std::function<void()>>{
+            [&] { c.copyRecipe->trigger(); },
+            [&] { c.copy->trigger(); },
+            [&] { QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier); },
+        };
+        for (const auto& copy : copies) {
+            QGuiApplication::clipboard()->clear();
+            copy();
+            const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+            QVERIFY(data);
+            QVERIFY(data->hasText());
+            QVERIFY(data->hasHtml());
+            for (const QString& format : {QStringLiteral("text/rtf"), QStringLiteral("text/richtext"),
+                                          QStringLiteral("application/rtf")})
+                QVERIFY2(data->data(format).startsWith("{\\rtf1\\ansi"), qPrintable(format));
+            const QStringList text = data->text().split(QLatin1Char('\n'));
+            QCOMPARE(text.value(1), QStringLiteral("0.1000 M (mol/L) copper sulfate CuSO4.5H2O"));
+            QCOMPARE(text.value(2), QStringLiteral("~0.01000 M (mol/L) sulfate SO42-"));
+            QVERIFY(text.contains(QStringLiteral("1. Put about 800 mL of water into volumetric flask.")));
+
+            const QStringList html = ReadHtml(data->html());
+            QCOMPARE(html.value(1), QStringLiteral("0.1000 M (mol/L) copper sulfate CuSO_[4]\u00B7" "5H_[2]O"));
+            QCOMPARE(html.value(2), QStringLiteral("~0.01000 M (mol/L) sulfate SO_[4]^[2-] (grey)"));
+            QVERIFY2(html.contains(QStringLiteral("1. Put about 800 mL of water into volumetric flask.")),
+                     qPrintable(html.join(QLatin1Char('\n'))));
+            QVERIFY(html.contains(QStringLiteral("6. Dilute to the mark with mixing.")));
+        }
+
+        // The same HTML as a file, and nothing to copy in the composition window.
+        const QString path = folder_.filePath(QStringLiteral("copper.html"));
+        QVERIFY(view->Page().WriteHtml(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(ReadHtml(QString::fromUtf8(file.readAll())),
+                 ReadHtml(QGuiApplication::clipboard()->mimeData()->html()));
+        QVERIFY(!view->Page().WriteHtml(folder_.filePath(QStringLiteral("no/such/copper.html"))));
+
+        // In the composition window Ctrl+C copies a field's selection again.
+        solvo.Documents()->ShowCompositionWindow(*document);
+        QVERIFY(!c.copyRecipe->isEnabled());
+        QVERIFY(!c.exportHtml->isEnabled());
+        auto* name = solvo.MainFrame()->findChild<QLineEdit*>(QStringLiteral("name"));
+        QVERIFY(name);
+        name->setFocus();
+        name->setSelection(0, 6);
+        QVERIFY(c.copy->isEnabled());
+        QTest::keyClick(name, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("sulfat"));
+        name->deselect();
+        QVERIFY(!c.copy->isEnabled());
         solvo.Documents()->CloseAllWithoutAsking();
         solvo.Finish();
     }
