@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FilePath.h"
+
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -26,16 +28,17 @@ public:
 
     const std::filesystem::path& Path() const { return path_; }
 
+    /// name is UTF-8, as the tests spell names with any character.
     std::filesystem::path Write(const std::string& name, const std::string& bytes) const
     {
-        const auto file = path_ / name;
+        const auto file = path_ / FilePath::FromUtf8(name).Native();
         std::ofstream(file, std::ios::binary) << bytes;
         return file;
     }
 
     std::string Read(const std::string& name) const
     {
-        std::ifstream stream(path_ / name, std::ios::binary);
+        std::ifstream stream(path_ / FilePath::FromUtf8(name).Native(), std::ios::binary);
         return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
     }
 

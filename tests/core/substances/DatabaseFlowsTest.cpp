@@ -156,7 +156,9 @@ TEST_F(DatabaseFlowsTest, StartUpIsQuietOnlyWhenTheDefaultFileWasNeverWritten)
         {Setup::Missing, false, {}, false},
         {Setup::Good, true, {}, true},
         {Setup::Damaged, true, {kLoadFailed}, false},
+#ifndef _WIN32 // a symbolic link takes privileges there
         {Setup::DanglingLink, true, {kLoadFailed}, false},
+#endif
         {Setup::UserPathMissing, true, {kLoadFailed}, false},
     };
     for (const Case& c : cases) {
