@@ -87,20 +87,14 @@ void RecipePrintCommands::PrintPreview(const CRecipeView& view)
 
 void RecipePrintCommands::ExportPdf(const CRecipeView& view)
 {
-    const QString path = ExportPath(view, tr("Export PDF"), tr("PDF document (*.pdf)"),
-                                    QStringLiteral("pdf"));
-    if (!path.isEmpty() && !view.Page().WritePdf(path))
-        MessagePrompts(&frame_).ShowMessage("The PDF file could not be written.",
-                                            PromptIcon::Exclamation);
+    Export(view, {tr("Export PDF"), tr("PDF document (*.pdf)"), QStringLiteral("pdf"),
+                  &RecipePainter::WritePdf, "The PDF file could not be written."});
 }
 
 void RecipePrintCommands::ExportHtml(const CRecipeView& view)
 {
-    const QString path = ExportPath(view, tr("Export HTML"), tr("HTML document (*.html *.htm)"),
-                                    QStringLiteral("html"));
-    if (!path.isEmpty() && !view.Page().WriteHtml(path))
-        MessagePrompts(&frame_).ShowMessage("The HTML file could not be written.",
-                                            PromptIcon::Exclamation);
+    Export(view, {tr("Export HTML"), tr("HTML document (*.html *.htm)"), QStringLiteral("html"),
+                  &RecipePainter::WriteHtml, "The HTML file could not be written."});
 }
 
 void RecipePrintCommands::CopyRecipe(const CRecipeView& view)
@@ -108,18 +102,20 @@ void RecipePrintCommands::CopyRecipe(const CRecipeView& view)
     QGuiApplication::clipboard()->setMimeData(view.Page().ClipboardData());
 }
 
-QString RecipePrintCommands::ExportPath(const CRecipeView& view, const QString& caption,
-                                        const QString& filter, const QString& suffix)
+void RecipePrintCommands::Export(const CRecipeView& view, const ExportForm& form)
 {
     const QFileInfo document(view.Page().Document().Path().isEmpty()
                                  ? view.Page().Document().Title()
                                  : view.Page().Document().Path());
-    const QString suggested =
-        document.path() + QLatin1Char('/') + document.completeBaseName() + QLatin1Char('.') + suffix;
-    QString path = QFileDialog::getSaveFileName(&frame_, caption, suggested, filter);
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-        path += QLatin1Char('.') + suffix;
-    return path;
+    const QString suggested = document.path() + QLatin1Char('/') + document.completeBaseName() +
+                              QLatin1Char('.') + form.suffix;
+    QString path = QFileDialog::getSaveFileName(&frame_, form.caption, suggested, form.filter);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + form.suffix;
+    if (!(view.Page().*form.write)(path))
+        MessagePrompts(&frame_).ShowMessage(form.failure, PromptIcon::Exclamation);
 }
 
 void RecipePrintCommands::PrintSetup()

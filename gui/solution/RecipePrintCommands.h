@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 #include <memory>
+#include <string_view>
 
 class QPrinter;
 
@@ -10,6 +12,7 @@ namespace solvo {
 
 class CMainFrame;
 class CRecipeView;
+class RecipePainter;
 class SettingsStore;
 
 /// Print, Print Preview, Export PDF, Export HTML, Copy recipe and Print
@@ -40,10 +43,17 @@ public:
 
 private:
     CRecipeView* ActiveView() const;
-    /// The save dialog for an export of view's recipe, offering the
-    /// document's name with suffix; empty when cancelled.
-    QString ExportPath(const CRecipeView& view, const QString& caption, const QString& filter,
-                       const QString& suffix);
+    /// One way of exporting the recipe to a file.
+    struct ExportForm {
+        QString caption;
+        QString filter;
+        QString suffix;
+        bool (RecipePainter::*write)(const QString& path) const;
+        std::string_view failure;
+    };
+    /// Asks for the file, offering the document's name with the form's
+    /// suffix, and writes view's recipe there; says so when it cannot.
+    void Export(const CRecipeView& view, const ExportForm& form);
     void UpdateCommands();
     QPrinter& Printer();
 
