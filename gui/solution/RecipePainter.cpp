@@ -141,8 +141,9 @@ QMimeData* RecipePainter::ClipboardData() const
 
 bool RecipePainter::WriteHtml(const QString& path) const
 {
-    return WriteFileAtomically(ToFilePath(path), RecipeExport::Write(RecipeExport::Format::Html, Lines(false),
-                                                                     document_.App().Elements()));
+    const std::string html =
+        RecipeExport::Write(RecipeExport::Format::Html, Lines(false), document_.App().Elements());
+    return WriteFileAtomically(ToFilePath(path), html);
 }
 
 } // namespace solvo

@@ -19,7 +19,9 @@
 #include <QTextDocument>
 #include <QTextList>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
@@ -319,6 +321,36 @@ private slots:
         const QByteArray bytes = file.readAll();
         QVERIFY(bytes.startsWith("%PDF-"));
         QCOMPARE(PageCount(bytes), 1);
+    }
+
+    // An export is a save like any other: it replaces the file whole and
+    // keeps the link and the permissions the user set up, whatever the names.
+    void an_export_over_a_linked_private_file_keeps_the_link_and_the_mode()
+    {
+        const QString solution = folder_.filePath(QStringLiteral("Lösung.sln"));
+        {
+            solvo::SolvoDocument document(app_, QStringLiteral("Solvo1"));
+            MakeSodiumChloride(document.Data());
+            QVERIFY(document.Save(solution));
+        }
+        QVERIFY(QDir(folder_.path()).mkdir(QStringLiteral("Données")));
+        const QString target = folder_.filePath(QStringLiteral("Données/recette é.pdf"));
+        const QString link = folder_.filePath(QStringLiteral("recette.pdf"));
+        {
+            QFile old(target);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old");
+        }
+        QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(QFile::link(target, link));
+
+        QCOMPARE(solvo::RecipePdfExport::Run(link, solution), solvo::RecipePdfExport::kSucceeded);
+        QVERIFY(QFileInfo(link).isSymLink());
+        const QFile::Permissions own = QFile::ReadOwner | QFile::WriteOwner;
+        QCOMPARE(QFile::permissions(target) & ~(QFile::ReadUser | QFile::WriteUser), own);
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith("%PDF-"));
     }
 
     void export_fails_with_the_programs_message()
