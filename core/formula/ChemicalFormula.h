@@ -37,14 +37,16 @@ public:
     /// Kind of display character position; Normal outside the text.
     CharKind Kind(std::int32_t position) const;
 
-    /// Counts per table entry; all zero (and failed set) when a symbol is unknown.
+    /// Counts per table entry; all zero (and failed set) when a symbol is
+    /// unknown or a count does not fit in an int32.
     Composition FormulaComposition() const;
     /// g/mol of one substance: a leading number is ignored, commas act like "&".
     double MolarMass() const;
     /// g/mol of a comma-separated list whose parts may start with an integer multiplier.
     double MixtureMolarMass() const;
 
-    /// Set by the last composition or molar mass request when a symbol was unknown.
+    /// Set by the last composition or molar mass request when a symbol was
+    /// unknown or a count did not fit in an int32.
     bool Failed() const { return failed_; }
     /// Set by the last request when the formula nested too deeply to be counted in full.
     bool Overflowed() const { return overflowed_; }

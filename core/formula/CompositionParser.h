@@ -28,7 +28,8 @@ public:
     using Count = std::pair<std::int32_t, std::int32_t>; ///< (entry index, count − Base())
 
     /// Parses source (the formula text with its markup). Returns false when a
-    /// symbol is not in the table; the result is then all zero.
+    /// symbol is not in the table, or when a count or a product of counts
+    /// does not fit in an int32; the result is then all zero.
     bool Parse(const ElementTable& table, std::string_view source);
 
     bool Failed() const { return failed_; }
@@ -58,6 +59,10 @@ private:
     };
 
     void Reset(std::size_t textLength);
+    std::int32_t Fit(std::int64_t count);
+    std::int32_t Add(std::int32_t a, std::int32_t b);
+    std::int32_t Mul(std::int32_t a, std::int32_t b);
+    std::int32_t Sub(std::int32_t a, std::int32_t b);
     void PushUnit(std::int32_t index, std::int32_t count);
     void PushFill(std::int32_t count);
     void Fold();
