@@ -29,6 +29,7 @@ struct ConvertOptions {
     std::string tableKind = "w";
     std::string from;
     std::string value;
+    bool next = false;
 };
 
 constexpr std::array<ConcentrationUnit, kConcentrationUnitCount> kUnits = {
@@ -174,6 +175,9 @@ void AddConvertCommand(CLI::App& cli, CliContext& context)
                      "Unit of the value: M, mM, m, w, ppm, v, x, d, or the code 0 to 7")
         ->required();
     command->add_option("--value", options->value, "The concentration")->required();
+    command->add_flag("--next", options->next,
+                      "Then take the other concentration at which the density table has the "
+                      "same density, as the calculator's \"next\" does");
     context.AddCommonOptions(*command);
 
     command->callback([options, &context] {
@@ -195,6 +199,8 @@ void AddConvertCommand(CLI::App& cli, CliContext& context)
         }
         set.ParseDensityTable();
         set.SetConcentration(value, unit);
+        if (options->next)
+            set.SelectOtherRoot();
 
         if (options->json) {
             std::cout << Describe(set).dump(2) << '\n';
