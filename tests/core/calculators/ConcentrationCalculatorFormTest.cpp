@@ -38,6 +38,15 @@ protected:
         }
     }
 
+    // A built-in substance in 100 mL at a density typed afresh.
+    void AtDensity(ConcentrationCalculatorForm& form, std::string_view substance, const std::string& density)
+    {
+        form.UseDatabaseSubstance(BuiltIn(substance));
+        Key(form, Field::Volume, "100");
+        form.Type(Field::Density, "");
+        Key(form, Field::Density, density);
+    }
+
     static double Value(const ConcentrationCalculatorForm& form, Field field)
     {
         return ParseNumber(form.Text(field)).value;
@@ -289,10 +298,7 @@ TEST_F(ConcentrationCalculatorFormTest, NextFlipsBetweenTheTwoConcentrationsOfAD
 TEST_F(ConcentrationCalculatorFormTest, NextAcrossAFlatStretchShowsNumbers)
 {
     ConcentrationCalculatorForm form(component, elements, false, 4);
-    form.UseDatabaseSubstance(BuiltIn("acetic acid"));
-    Key(form, Field::Volume, "100");
-    form.Type(Field::Density, "");
-    Key(form, Field::Density, "1.0700");
+    AtDensity(form, "acetic acid", "1.0700");
     EXPECT_EQ(form.Text(Field::PercentWW), "77");
     EXPECT_TRUE(form.NextEnabled());
 
@@ -316,10 +322,7 @@ TEST_F(ConcentrationCalculatorFormTest, NextAcrossAFlatStretchShowsNumbers)
 TEST_F(ConcentrationCalculatorFormTest, ThePureSubstanceShowsExactFractions)
 {
     ConcentrationCalculatorForm form(component, elements, false, 4);
-    form.UseDatabaseSubstance(BuiltIn("ethanol"));
-    Key(form, Field::Volume, "100");
-    form.Type(Field::Density, "");
-    Key(form, Field::Density, "0.79008");
+    AtDensity(form, "ethanol", "0.79008");
     EXPECT_EQ(form.Text(Field::PercentWW), "100");
     EXPECT_EQ(form.Text(Field::MoleFraction), "1");
     EXPECT_EQ(Value(form, Field::Ppm), 1000000.0);
