@@ -50,6 +50,8 @@ public:
     bool Failed() const { return failed_; }
     /// Set by the last request when the formula nested too deeply to be counted in full.
     bool Overflowed() const { return overflowed_; }
+    /// Set by the last request when it failed on a count that does not fit in an int32.
+    bool CountTooLarge() const { return countTooLarge_; }
 
     /// The formula rewritten from its composition: C, H, N, O, S, P, then the
     /// other entries by index; empty for a failed formula.
@@ -88,6 +90,7 @@ private:
     // Results of the latest request, not derived data: they are reset by every request.
     mutable bool failed_ = false;
     mutable bool overflowed_ = false;
+    mutable bool countTooLarge_ = false;
 };
 
 } // namespace solvo

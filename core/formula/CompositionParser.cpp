@@ -74,6 +74,7 @@ std::int32_t CompositionParser::Fit(std::int64_t count)
 {
     if (count < std::numeric_limits<std::int32_t>::min() || count > std::numeric_limits<std::int32_t>::max()) {
         failed_ = true;
+        countTooLarge_ = true;
         return 0;
     }
     return static_cast<std::int32_t>(count);
@@ -114,6 +115,7 @@ void CompositionParser::Reset(std::size_t textLength)
     levels_.clear();
     failed_ = false;
     overflowed_ = false;
+    countTooLarge_ = false;
     resultBase_ = 0;
     result_ = {};
 }
@@ -250,8 +252,10 @@ std::int32_t CompositionParser::ReadCount()
 {
     const auto [value, length] = ReadNumber(text_.substr(pos_));
     pos_ += length;
-    if (!(value <= std::numeric_limits<std::int32_t>::max()))
+    if (!(value <= std::numeric_limits<std::int32_t>::max())) {
         failed_ = true;
+        countTooLarge_ = true;
+    }
     return ToCount(value);
 }
 

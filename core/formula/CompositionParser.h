@@ -34,6 +34,8 @@ public:
 
     bool Failed() const { return failed_; }
     bool Overflowed() const { return overflowed_; }
+    /// Whether the failure came from a count that does not fit in an int32.
+    bool CountTooLarge() const { return countTooLarge_; }
 
     /// The count of every entry not listed in Differences().
     std::int32_t Base() const { return resultBase_; }
@@ -85,6 +87,7 @@ private:
     std::vector<Level> levels_;
     bool failed_ = false;
     bool overflowed_ = false;
+    bool countTooLarge_ = false;
     std::int32_t resultBase_ = 0;
     std::span<const Count> result_; // the bottom vector's differences, inside pool_
 };

@@ -280,10 +280,15 @@ TEST_F(ChemicalFormulaTest, CountsBeyondInt32FailTheFormula)
         const ChemicalFormula formula(table, text);
         EXPECT_EQ(formula.MolarMass(), 0.0);
         EXPECT_TRUE(formula.Failed());
+        EXPECT_TRUE(formula.CountTooLarge());
         EXPECT_TRUE(Counts(text).empty());
     }
     EXPECT_EQ(Counts("H2147483647")["H"], 2147483647);
     EXPECT_EQ(Counts("(H2)1073741823")["H"], 2147483646);
+    const ChemicalFormula unknown(table, "Xq2");
+    unknown.MolarMass();
+    EXPECT_TRUE(unknown.Failed());
+    EXPECT_FALSE(unknown.CountTooLarge());
 }
 
 } // namespace
