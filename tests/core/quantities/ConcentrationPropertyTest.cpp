@@ -1,4 +1,5 @@
 #include "calculators/ConcentrationCalculatorForm.h"
+#include "calculators/SolutionMixerForm.h"
 #include "formula/ElementTable.h"
 #include "quantities/ConcentrationSet.h"
 #include "quantities/ParseNumber.h"
@@ -247,6 +248,50 @@ TEST(ConcentrationProperties, CalculatorStoresOnlyNumbers)
                     ASSERT_TRUE(std::isfinite(component.GetConcentration(Unit::Molar)))
                         << where << ", press " << press;
                     form.Next();
+                }
+            }
+        }
+    }
+}
+
+// The mixer hands a row's concentration to the component for the
+// calculator: in every unit, at every probe, that is a number.
+TEST(ConcentrationProperties, MixerHandsOnlyNumbersToTheComponent)
+{
+    ElementTable elements;
+    elements.LoadDefaults();
+    const UnitLabels units = UnitLabels::Defaults();
+    std::mt19937 random(kSeed);
+    for (const SolvoSubstance& substance : DefaultSubstances(elements)) {
+        if (substance.Table().NoTable())
+            continue;
+        SolutionMixerForm form(elements, units, 4);
+        form.UseDatabaseSubstance(substance);
+        form.Type(MixerField::Volume1, "100");
+        form.Type(MixerField::Volume2, "50");
+        for (int u = 0; u < kConcentrationUnitCount; ++u) {
+            const Unit unit = static_cast<Unit>(u);
+            for (std::size_t row = 0; row < 3; ++row)
+                form.ChooseUnit(row, unit);
+            const std::vector<double> probes = Probes(Bounds(form.Component().Table(), unit), random);
+            for (std::size_t k = 0; k + 1 < probes.size(); ++k) {
+                if (probes[k] < 0.0 || probes[k + 1] < 0.0)
+                    continue;
+                const std::string where = substance.Name() + ": " + Exact(probes[k]) + " and " +
+                                          Exact(probes[k + 1]) + " in unit " + std::to_string(u);
+                form.Type(MixerField::Concentration1, Exact(probes[k]));
+                form.Type(MixerField::Concentration2, Exact(probes[k + 1]));
+                for (std::size_t row = 0; row < 3; ++row) {
+                    // A row that shows "???" is no number to hand on.
+                    if (!ParseNumber(form.Text(static_cast<MixerField>(row))).valid ||
+                        form.Text(static_cast<MixerField>(row)) == "???")
+                        continue;
+                    const SolutionMixerForm::CalculatorStart start = form.BeginConcentrationCalculator(row);
+                    const SolvoSubstance& component = form.Component();
+                    ASSERT_TRUE(std::isfinite(component.GetConcentration(Unit::Molar))) << where << ", row " << row;
+                    ASSERT_TRUE(std::isfinite(component.Amount())) << where << ", row " << row;
+                    ASSERT_TRUE(std::isfinite(component.Mass())) << where << ", row " << row;
+                    form.EndConcentrationCalculator(row, false, start.volume, start.solutionMass);
                 }
             }
         }
