@@ -29,6 +29,7 @@ struct ConvertOptions {
     std::string tableKind = "w";
     std::string from;
     std::string value;
+    bool next = false;
 };
 
 constexpr std::array<ConcentrationUnit, kConcentrationUnitCount> kUnits = {
@@ -118,8 +119,9 @@ double FormulaMolarMassArgument(const std::string& argument, CliContext& context
     const ChemicalFormula formula(context.App().Elements(), CliOutput::ProgramText(argument));
     const double molarMass = formula.MolarMass();
     if (formula.Failed())
-        throw BadInput("\"" + argument +
-                       "\": has a symbol that is not in the element and moiety table.");
+        throw BadInput("\"" + argument + "\": " +
+                       (formula.CountTooLarge() ? "has a count that is too large."
+                                                : "has a symbol that is not in the element and moiety table."));
     return molarMass;
 }
 
@@ -174,6 +176,9 @@ void AddConvertCommand(CLI::App& cli, CliContext& context)
                      "Unit of the value: M, mM, m, w, ppm, v, x, d, or the code 0 to 7")
         ->required();
     command->add_option("--value", options->value, "The concentration")->required();
+    command->add_flag("--next", options->next,
+                      "Then take the other concentration at which the density table has the "
+                      "same density, as the calculator's \"next\" does");
     context.AddCommonOptions(*command);
 
     command->callback([options, &context] {
@@ -195,6 +200,8 @@ void AddConvertCommand(CLI::App& cli, CliContext& context)
         }
         set.ParseDensityTable();
         set.SetConcentration(value, unit);
+        if (options->next)
+            set.SelectOtherRoot();
 
         if (options->json) {
             std::cout << Describe(set).dump(2) << '\n';

@@ -55,7 +55,7 @@ nlohmann::ordered_json Describe(const std::string& given, const ChemicalFormula&
     return json;
 }
 
-std::string PlainText(const nlohmann::ordered_json& json)
+std::string PlainText(const nlohmann::ordered_json& json, std::string_view failure)
 {
     std::ostringstream out;
     const auto line = [&](const char* label, const std::string& value) {
@@ -67,7 +67,7 @@ std::string PlainText(const nlohmann::ordered_json& json)
     };
     out << json["formula"].get<std::string>() << '\n';
     if (json["failed"].get<bool>())
-        line("status:", "failed: a symbol is not in the element and moiety table");
+        line("status:", "failed: " + std::string(failure));
     line("display:", json["display"].get<std::string>());
     line("kinds:", json["kinds"].get<std::string>());
     line("molar mass:", number(json["molar_mass"]) + " g/mol");
@@ -101,18 +101,15 @@ void AddFormulaCommand(CLI::App& cli, CliContext& context)
     command->callback([options, &context] {
         const ElementTable& table = context.App().Elements();
         nlohmann::ordered_json all = nlohmann::ordered_json::array();
+        std::string text;
         for (const auto& given : *options->formulas) {
             const ChemicalFormula formula(table, CliOutput::ProgramText(given));
             all.push_back(Describe(given, formula, table));
+            text += (text.empty() ? "" : "\n") + PlainText(all.back(), formula.CountTooLarge()
+                                                                   ? "a count is too large"
+                                                                   : "a symbol is not in the element and moiety table");
         }
-        if (options->json) {
-            std::cout << all.dump(2) << '\n';
-            return;
-        }
-        std::string text;
-        for (const auto& json : all)
-            text += (text.empty() ? "" : "\n") + PlainText(json);
-        std::cout << text;
+        std::cout << (options->json ? all.dump(2) + '\n' : text);
     });
 }
 

@@ -64,6 +64,7 @@ void ChemicalFormula::SetText(std::string_view text)
     source_.assign(last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1));
     failed_ = false;
     overflowed_ = false;
+    countTooLarge_ = false;
     ComputeDisplay();
     colours_.assign(display_.size(), Colour{});
 }
@@ -163,6 +164,7 @@ Composition ChemicalFormula::FormulaComposition() const
     CompositionParser& parser = Parser();
     failed_ = !parser.Parse(*table_, source_);
     overflowed_ = parser.Overflowed();
+    countTooLarge_ = parser.CountTooLarge();
     Composition counts(static_cast<std::size_t>(table_->Count()), 0);
     if (failed_)
         return counts;
@@ -178,6 +180,7 @@ double ChemicalFormula::MolarMass() const
     CompositionParser& parser = Parser();
     failed_ = !parser.Parse(*table_, source_);
     overflowed_ = parser.Overflowed();
+    countTooLarge_ = parser.CountTooLarge();
     return failed_ ? 0.0 : SumMasses(*table_, parser);
 }
 

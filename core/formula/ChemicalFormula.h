@@ -37,17 +37,21 @@ public:
     /// Kind of display character position; Normal outside the text.
     CharKind Kind(std::int32_t position) const;
 
-    /// Counts per table entry; all zero (and failed set) when a symbol is unknown.
+    /// Counts per table entry; all zero (and failed set) when a symbol is
+    /// unknown or a count does not fit in an int32.
     Composition FormulaComposition() const;
     /// g/mol of one substance: a leading number is ignored, commas act like "&".
     double MolarMass() const;
     /// g/mol of a comma-separated list whose parts may start with an integer multiplier.
     double MixtureMolarMass() const;
 
-    /// Set by the last composition or molar mass request when a symbol was unknown.
+    /// Set by the last composition or molar mass request when a symbol was
+    /// unknown or a count did not fit in an int32.
     bool Failed() const { return failed_; }
     /// Set by the last request when the formula nested too deeply to be counted in full.
     bool Overflowed() const { return overflowed_; }
+    /// Set by the last request when it failed on a count that does not fit in an int32.
+    bool CountTooLarge() const { return countTooLarge_; }
 
     /// The formula rewritten from its composition: C, H, N, O, S, P, then the
     /// other entries by index; empty for a failed formula.
@@ -86,6 +90,7 @@ private:
     // Results of the latest request, not derived data: they are reset by every request.
     mutable bool failed_ = false;
     mutable bool overflowed_ = false;
+    mutable bool countTooLarge_ = false;
 };
 
 } // namespace solvo

@@ -22,23 +22,6 @@ bool IsHexDigit(char c)
     return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
-// Counts wrap on overflow as two's-complement integers do, without the
-// undefined behaviour of signed overflow.
-std::int32_t Add(std::int32_t a, std::int32_t b)
-{
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
-}
-
-std::int32_t Mul(std::int32_t a, std::int32_t b)
-{
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) * static_cast<std::uint32_t>(b));
-}
-
-std::int32_t Sub(std::int32_t a, std::int32_t b)
-{
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b));
-}
-
 } // namespace
 
 std::pair<double, std::size_t> CompositionParser::ReadNumber(std::string_view text)
@@ -85,6 +68,33 @@ std::pair<double, std::size_t> CompositionParser::ReadNumber(std::string_view te
     return {value, length};
 }
 
+// A count that leaves the int32 range fails the formula: a wrapped count
+// would give a plausible-looking but wrong (even negative) molar mass.
+std::int32_t CompositionParser::Fit(std::int64_t count)
+{
+    if (count < std::numeric_limits<std::int32_t>::min() || count > std::numeric_limits<std::int32_t>::max()) {
+        failed_ = true;
+        countTooLarge_ = true;
+        return 0;
+    }
+    return static_cast<std::int32_t>(count);
+}
+
+std::int32_t CompositionParser::Add(std::int32_t a, std::int32_t b)
+{
+    return Fit(std::int64_t{a} + b);
+}
+
+std::int32_t CompositionParser::Mul(std::int32_t a, std::int32_t b)
+{
+    return Fit(std::int64_t{a} * b);
+}
+
+std::int32_t CompositionParser::Sub(std::int32_t a, std::int32_t b)
+{
+    return Fit(std::int64_t{a} - b);
+}
+
 std::int32_t CompositionParser::ToCount(double value)
 {
     if (!(value < 2147483648.0))
@@ -105,6 +115,7 @@ void CompositionParser::Reset(std::size_t textLength)
     levels_.clear();
     failed_ = false;
     overflowed_ = false;
+    countTooLarge_ = false;
     resultBase_ = 0;
     result_ = {};
 }
@@ -241,6 +252,10 @@ std::int32_t CompositionParser::ReadCount()
 {
     const auto [value, length] = ReadNumber(text_.substr(pos_));
     pos_ += length;
+    if (!(value <= std::numeric_limits<std::int32_t>::max())) {
+        failed_ = true;
+        countTooLarge_ = true;
+    }
     return ToCount(value);
 }
 

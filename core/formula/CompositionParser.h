@@ -28,11 +28,14 @@ public:
     using Count = std::pair<std::int32_t, std::int32_t>; ///< (entry index, count − Base())
 
     /// Parses source (the formula text with its markup). Returns false when a
-    /// symbol is not in the table; the result is then all zero.
+    /// symbol is not in the table, or when a count or a product of counts
+    /// does not fit in an int32; the result is then all zero.
     bool Parse(const ElementTable& table, std::string_view source);
 
     bool Failed() const { return failed_; }
     bool Overflowed() const { return overflowed_; }
+    /// Whether the failure came from a count that does not fit in an int32.
+    bool CountTooLarge() const { return countTooLarge_; }
 
     /// The count of every entry not listed in Differences().
     std::int32_t Base() const { return resultBase_; }
@@ -58,6 +61,10 @@ private:
     };
 
     void Reset(std::size_t textLength);
+    std::int32_t Fit(std::int64_t count);
+    std::int32_t Add(std::int32_t a, std::int32_t b);
+    std::int32_t Mul(std::int32_t a, std::int32_t b);
+    std::int32_t Sub(std::int32_t a, std::int32_t b);
     void PushUnit(std::int32_t index, std::int32_t count);
     void PushFill(std::int32_t count);
     void Fold();
@@ -80,6 +87,7 @@ private:
     std::vector<Level> levels_;
     bool failed_ = false;
     bool overflowed_ = false;
+    bool countTooLarge_ = false;
     std::int32_t resultBase_ = 0;
     std::span<const Count> result_; // the bottom vector's differences, inside pool_
 };

@@ -103,14 +103,15 @@ double ConcentrationSet::ConvertConcentration(double value, ConcentrationUnit fr
 void ConcentrationSet::SetDensity()
 {
     if (const std::optional<DensityRoot> root = table_.RootAtDensity(density_))
-        SetFromMolarityAtDensity(root->M, root->d);
+        SetFromRootAtDensity(root->value, root->d);
     CheckAmbiguity();
 }
 
 void ConcentrationSet::SelectOtherRoot()
 {
-    if (const std::optional<double> other = table_.OtherRootMolarity(density_, molar_))
-        SetFromMolarityAtDensity(*other, density_);
+    const double current = GetConcentration(table_.RootUnit());
+    if (const std::optional<double> other = table_.OtherRoot(density_, current))
+        SetFromRootAtDensity(*other, density_);
 }
 
 void ConcentrationSet::LookUpDensity(ConcentrationUnit column, double value)
@@ -119,17 +120,40 @@ void ConcentrationSet::LookUpDensity(ConcentrationUnit column, double value)
     CheckAmbiguity();
 }
 
+// A table without a molar mass gives its concentrations in its own unit
+// only; they take the fields that need no molar mass with them.
+void ConcentrationSet::SetFromRootAtDensity(double value, double density)
+{
+    switch (table_.RootUnit()) {
+    case ConcentrationUnit::Molar:
+        if (molarMass_ != 0.0) {
+            SetFromMolarityAtDensity(value, density);
+            return;
+        }
+        molar_ = value;
+        millimolar_ = 1000.0 * molar_;
+        break;
+    case ConcentrationUnit::PercentWW:
+        percentWW_ = value;
+        ppm_ = 10000.0 * percentWW_;
+        percentWV_ = density * percentWW_;
+        break;
+    default:
+        molal_ = value;
+        break;
+    }
+}
+
 void ConcentrationSet::SetMolar()
 {
     LookUpDensity(ConcentrationUnit::Molar, molar_);
     const double MW = molarMass_;
-    const double Ms = kSolventMolarMass;
     if (MW != 0.0) {
         percentWV_ = MW * molar_ / 10.0;
         molal_ = 1000.0 * molar_ / (1000.0 * density_ - MW * molar_);
         percentWW_ = MW * molar_ / (10.0 * density_);
         ppm_ = 10000.0 * percentWW_;
-        moleFraction_ = molal_ * Ms / (molal_ * Ms + 1000.0);
+        moleFraction_ = MoleFractionOf(molar_, density_);
     }
     millimolar_ = 1000.0 * molar_;
 }
@@ -196,17 +220,27 @@ void ConcentrationSet::SetMoleFraction()
 }
 
 // The concentrations that belong to a molarity at a density of the table.
+// w comes straight from the molarity, not through the molality: at the pure
+// substance the solvent mass is 0, so only the molality is infinite, while
+// w = 100 and x = 1 are exact.
 void ConcentrationSet::SetFromMolarityAtDensity(double molarity, double density)
 {
     const double MW = molarMass_;
-    const double Ms = kSolventMolarMass;
     molar_ = molarity;
     millimolar_ = 1000.0 * molar_;
     molal_ = 1000.0 * molar_ / (1000.0 * density - MW * molar_);
-    moleFraction_ = molal_ * Ms / (molal_ * Ms + 1000.0);
-    percentWW_ = 100.0 * MW * moleFraction_ / ((MW - Ms) * moleFraction_ + Ms);
+    moleFraction_ = MoleFractionOf(molar_, density);
+    percentWW_ = MW * molar_ / (10.0 * density);
     ppm_ = 10000.0 * percentWW_;
     percentWV_ = density * percentWW_;
+}
+
+// Moles of substance over moles of substance and solvent in a litre; unlike
+// the form through the molality it stays finite without solvent.
+double ConcentrationSet::MoleFractionOf(double molarity, double density) const
+{
+    const double solventMoles = (1000.0 * density - molarMass_ * molarity) / kSolventMolarMass;
+    return molarity / (molarity + solventMoles);
 }
 
 } // namespace solvo

@@ -69,8 +69,9 @@ public:
     void SetDensity();
 
     /// Switches to the other concentration at which the table reaches the
-    /// current density (a curve with a maximum has two), or back. Does
-    /// nothing without a table of at least two rows.
+    /// current density (a curve with a maximum has two, a flat stretch a
+    /// range), or back; see DensityTable::OtherRoot. Does nothing unless the
+    /// density is ambiguous.
     void SelectOtherRoot();
 
 private:
@@ -80,7 +81,9 @@ private:
     void SetPercentWV();
     void SetMoleFraction();
     void LookUpDensity(ConcentrationUnit column, double value);
+    void SetFromRootAtDensity(double value, double density);
     void SetFromMolarityAtDensity(double molarity, double density);
+    double MoleFractionOf(double molarity, double density) const;
 
     double molar_ = 0.0;
     double millimolar_ = 0.0;

@@ -107,6 +107,22 @@ DensityRow MakeRow(DensityTableKind kind, double concentration, double density, 
     return row;
 }
 
+double DensityRow::*KindColumn(DensityTableKind kind)
+{
+    switch (kind) {
+    case DensityTableKind::Molarity:
+        return &DensityRow::M;
+    case DensityTableKind::Molality:
+        return &DensityRow::m;
+    default:
+        return &DensityRow::w;
+    }
+}
+
+// Values that differ from a table bound by no more than this, relative to
+// the bound, are rounding of the bound itself.
+constexpr double kBoundTolerance = 1e-9;
+
 bool IsKnownKind(DensityTableKind kind)
 {
     return kind == DensityTableKind::PercentWW || kind == DensityTableKind::Molarity ||
@@ -123,6 +139,7 @@ void DensityTable::ParseDensityTable(double molarMass, double solventMolarMass)
     dMin_ = 1.0;
     dMax_ = 1.0;
     strictlyMonotonic_ = false;
+    molarMassKnown_ = molarMass != 0.0;
     if (!IsKnownKind(kind_))
         return;
 
@@ -159,7 +176,7 @@ void DensityTable::ParseDensityTable(double molarMass, double solventMolarMass)
 double DensityTable::DensityLookup(ConcentrationUnit unit, double value, double density) const
 {
     const std::optional<ColumnValue> column = ToColumn(unit, value);
-    if (!InUse() || !column)
+    if (!InUse() || !column || !KnowsColumn(column->column))
         return density;
 
     const double DensityRow::*c = column->column;
@@ -184,12 +201,21 @@ double DensityTable::DensityLookup(ConcentrationUnit unit, double value, double 
 
 void DensityTable::CheckAmbiguity(double density)
 {
-    ambiguous_ = false;
-    if (!InUse() || rows_.size() < 2 || strictlyMonotonic_)
-        return;
-    const std::size_t first = FirstRootSegment(density);
-    const std::size_t next = SecondRootSearchStart(first, density);
-    ambiguous_ = FirstSegmentHolding(density, next, rows_.size() - 1).has_value();
+    ambiguous_ = InUse() && !strictlyMonotonic_ && FirstTwoRoots(density).count == 2;
+}
+
+ConcentrationUnit DensityTable::RootUnit() const
+{
+    if (molarMassKnown_)
+        return ConcentrationUnit::Molar;
+    switch (kind_) {
+    case DensityTableKind::Molarity:
+        return ConcentrationUnit::Molar;
+    case DensityTableKind::Molality:
+        return ConcentrationUnit::Molal;
+    default:
+        return ConcentrationUnit::PercentWW;
+    }
 }
 
 std::optional<DensityRoot> DensityTable::RootAtDensity(double density) const
@@ -198,7 +224,7 @@ std::optional<DensityRoot> DensityTable::RootAtDensity(double density) const
         return std::nullopt;
     const std::size_t n = rows_.size();
     if (const auto segment = FirstSegmentHolding(density, 0, n - 1))
-        return DensityRoot{MolarityInSegment(*segment, density), density};
+        return DensityRoot{ValueInSegment(*segment, density), density};
 
     const DensityRow& first = rows_.front();
     const DensityRow& last = rows_.back();
@@ -208,20 +234,19 @@ std::optional<DensityRoot> DensityTable::RootAtDensity(double density) const
         takeFirst = falls ? first.d < density : !(first.d <= density);
     }
     const DensityRow& end = takeFirst ? first : last;
-    return DensityRoot{end.M, end.d};
+    return DensityRoot{end.*RootColumn(), end.d};
 }
 
-std::optional<double> DensityTable::OtherRootMolarity(double density, double molarity) const
+std::optional<double> DensityTable::OtherRoot(double density, double current) const
 {
-    if (!InUse() || rows_.size() < 2)
+    if (!InUse() || strictlyMonotonic_)
         return std::nullopt;
-    const std::size_t n = rows_.size();
-    const std::size_t first = FirstRootSegment(density);
-    const std::size_t second =
-        FirstSegmentHolding(density, SecondRootSearchStart(first, density), n - 2).value_or(n - 2);
-    const double M1 = MolarityInSegment(first, density);
-    const double M2 = MolarityInSegment(second, density);
-    return std::fabs(M1 - molarity) > std::fabs(M2 - molarity) ? M1 : M2;
+    const Roots roots = FirstTwoRoots(density);
+    if (roots.count < 2)
+        return std::nullopt;
+    const double first = roots.value[0];
+    const double second = roots.value[1];
+    return std::fabs(first - current) > std::fabs(second - current) ? first : second;
 }
 
 bool DensityTable::IsOutsideDensityRange(double value, ConcentrationUnit unit) const
@@ -230,14 +255,18 @@ bool DensityTable::IsOutsideDensityRange(double value, ConcentrationUnit unit) c
         return true;
     if (!InUse())
         return false;
-    if (unit == ConcentrationUnit::Density)
-        return value < dMin_ || value > dMax_;
-    const std::optional<ColumnValue> column = ToColumn(unit, value);
-    if (!column)
-        return false;
-    const double a = rows_.front().*(column->column);
-    const double b = rows_.back().*(column->column);
-    return column->value < std::min(a, b) || column->value > std::max(a, b);
+    double lower = dMin_;
+    double upper = dMax_;
+    if (unit != ConcentrationUnit::Density) {
+        const std::optional<ColumnValue> column = ToColumn(unit, value);
+        if (!column || !KnowsColumn(column->column))
+            return false;
+        value = column->value;
+        lower = std::min(rows_.front().*(column->column), rows_.back().*(column->column));
+        upper = std::max(rows_.front().*(column->column), rows_.back().*(column->column));
+    }
+    const double slack = kBoundTolerance * std::max(std::fabs(lower), std::fabs(upper));
+    return value < lower - slack || value > upper + slack;
 }
 
 // Segments first … end − 1; the caller keeps end at most the row count − 1.
@@ -253,27 +282,66 @@ std::optional<std::size_t> DensityTable::FirstSegmentHolding(double density, std
     return std::nullopt;
 }
 
-// The segment of the first root: the first one before the last segment that
-// holds density, else the last segment. Needs at least two rows.
-std::size_t DensityTable::FirstRootSegment(double density) const
+// Walks the segments in table order, opening a root region at each segment
+// that holds density unless it goes on from the previous one through a row
+// of exactly that density; a flat stretch in the first region adds the
+// region's last row as a root of its own.
+DensityTable::Roots DensityTable::FirstTwoRoots(double density) const
 {
-    const std::size_t lastSegment = rows_.size() - 2;
-    return FirstSegmentHolding(density, 0, lastSegment).value_or(lastSegment);
+    Roots roots;
+    const auto add = [&roots](double value) {
+        if (roots.count < roots.value.size())
+            roots.value[roots.count++] = value;
+    };
+    const double DensityRow::*column = RootColumn();
+    bool inRegion = false;
+    std::optional<double> flatEnd;
+    for (std::size_t k = 0; k + 1 < rows_.size() && roots.count < roots.value.size(); ++k) {
+        const DensityRow& a = rows_[k];
+        const DensityRow& b = rows_[k + 1];
+        const bool flat = a.d == density && b.d == density;
+        if (!(std::min(a.d, b.d) <= density && density <= std::max(a.d, b.d))) {
+            inRegion = false;
+            continue;
+        }
+        if (inRegion && a.d == density) {
+            if (flat && roots.count == 1)
+                flatEnd = b.*column;
+            continue;
+        }
+        if (flatEnd)
+            add(*flatEnd);
+        flatEnd.reset();
+        add(ValueInSegment(k, density));
+        inRegion = true;
+        if (flat && roots.count == 1)
+            flatEnd = b.*column;
+    }
+    if (flatEnd)
+        add(*flatEnd);
+    return roots;
 }
 
-// Where the search for a second root begins: after the first root's segment,
-// and one further when density is exactly that segment's upper row, which
-// the next segment shares.
-std::size_t DensityTable::SecondRootSearchStart(std::size_t firstRoot, double density) const
+double DensityRow::*DensityTable::RootColumn() const
 {
-    return rows_[firstRoot + 1].d == density ? firstRoot + 2 : firstRoot + 1;
+    return molarMassKnown_ ? &DensityRow::M : KindColumn(kind_);
 }
 
-double DensityTable::MolarityInSegment(std::size_t segment, double density) const
+bool DensityTable::KnowsColumn(double DensityRow::*column) const
 {
+    return molarMassKnown_ || column == KindColumn(kind_);
+}
+
+// On a flat segment every concentration has the density: the segment's
+// first row stands for it, as the nearest in table order.
+double DensityTable::ValueInSegment(std::size_t segment, double density) const
+{
+    const double DensityRow::*column = RootColumn();
     const DensityRow& a = rows_[segment];
     const DensityRow& b = rows_[segment + 1];
-    return a.M + (b.M - a.M) * (density - a.d) / (b.d - a.d);
+    if (a.d == b.d)
+        return a.*column;
+    return a.*column + (b.*column - a.*column) * (density - a.d) / (b.d - a.d);
 }
 
 } // namespace solvo

@@ -2,6 +2,7 @@
 
 #include "quantities/ConcentrationUnit.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -28,9 +29,10 @@ struct DensityRow {
     double x = 0.0; ///< mole fraction
 };
 
-/// A molarity found for a density, and the density it belongs to in the table.
+/// A concentration found for a density, in the table's root unit (see
+/// DensityTable::RootUnit), and the density it belongs to in the table.
 struct DensityRoot {
-    double M = 0.0;
+    double value = 0.0;
     double d = 0.0;
 };
 
@@ -43,6 +45,10 @@ struct DensityRoot {
 /// expected to rise in concentration and are not sorted. A segment is a pair
 /// of neighbouring rows; a density lies in a segment when it lies between the
 /// two rows' densities, ends included.
+///
+/// A table parsed without a molar mass knows its concentrations only in the
+/// unit of its own kind (% w/w, M or m): the other columns cannot be
+/// computed, so they are never looked up, found or range-checked.
 ///
 /// A table of one row stands for a solution of constant density: every
 /// concentration looks up that row's density, every density finds that row's
@@ -92,35 +98,59 @@ public:
     /// density unchanged when the table is not in use or for any other unit.
     double DensityLookup(ConcentrationUnit unit, double value, double density) const;
 
-    /// Sets the ambiguous flag when density lies in a later segment than the
-    /// first one that holds it (a row shared by two segments counts once);
-    /// clears it otherwise.
+    /// The concentrations at which the table reaches a density form root
+    /// regions, in table order: neighbouring segments that share a row of
+    /// that density belong to one region, and a region that holds a run of
+    /// rows of equal density (a flat stretch) spans a range of concentrations
+    /// from its first row to its last. Sets the ambiguous flag when the
+    /// density is reached at more than one concentration: in two regions, or
+    /// over a flat stretch.
     void CheckAmbiguity(double density);
 
-    /// The molarity at density, interpolated in the first segment that holds
-    /// it, with density itself; when no segment holds it, the molarity and
-    /// density of the end row that density lies beyond. None when the table
-    /// is not in use.
+    /// The unit of the concentrations that RootAtDensity and OtherRoot give:
+    /// molarity when the table was parsed with a molar mass, else the unit of
+    /// the table's kind.
+    ConcentrationUnit RootUnit() const;
+
+    /// The concentration (in RootUnit) at density in its first root region,
+    /// with density itself; when no segment holds density, the
+    /// concentration and density of the end row that density lies beyond.
+    /// None when the table is not in use.
     std::optional<DensityRoot> RootAtDensity(double density) const;
 
-    /// Of the molarities at density in the first segment that holds it and in
-    /// the next one that holds it, the one farther from molarity (the later
-    /// on a tie). None unless the table is in use with at least two rows.
-    std::optional<double> OtherRootMolarity(double density, double molarity) const;
+    /// "next": of the first two roots at density, the one farther from
+    /// current (in RootUnit; the second on a tie). The roots are the first
+    /// concentrations of the first two root regions, except that a first
+    /// region over a flat stretch offers its two ends. So "next" always gives
+    /// a concentration inside the table at which the table has exactly that
+    /// density, and pressed again it gives back the first root; a third
+    /// region is not reached, since one toggle has to undo the other. None
+    /// unless the density is ambiguous in the sense of CheckAmbiguity.
+    std::optional<double> OtherRoot(double density, double current) const;
 
     /// True for a negative value. Otherwise, with the table in use: for units
     /// 0 … 6 whether the value (millimolar and ppm scaled) lies outside the
     /// concentrations of the first and last rows, for the density unit
     /// whether it lies outside MinDensity() … MaxDensity(); false for any
-    /// other unit and without a table.
+    /// other unit, for a unit the table cannot know, and without a table. A
+    /// value that differs from a bound by rounding only (relative 1e-9) is
+    /// inside: the concentration of an end row, computed through another
+    /// unit, must not be painted as outside.
     bool IsOutsideDensityRange(double value, ConcentrationUnit unit) const;
 
 private:
+    /// Up to the first two roots at a density, in the root unit.
+    struct Roots {
+        std::array<double, 2> value{};
+        std::size_t count = 0;
+    };
+
     std::optional<std::size_t> FirstSegmentHolding(double density, std::size_t first,
                                                    std::size_t end) const;
-    std::size_t FirstRootSegment(double density) const;
-    std::size_t SecondRootSearchStart(std::size_t firstRoot, double density) const;
-    double MolarityInSegment(std::size_t segment, double density) const;
+    Roots FirstTwoRoots(double density) const;
+    double DensityRow::*RootColumn() const;
+    bool KnowsColumn(double DensityRow::*column) const;
+    double ValueInSegment(std::size_t segment, double density) const;
 
     std::string text_;
     DensityTableKind kind_ = DensityTableKind::PercentWW;
@@ -131,6 +161,8 @@ private:
     // Densities that only rise or only fall row by row hold every density at
     // most once, so such a table can never be ambiguous.
     bool strictlyMonotonic_ = false;
+    // Parsed with a molar mass of 0: only the kind's own column is known.
+    bool molarMassKnown_ = true;
     bool ambiguous_ = false;
 };
 

@@ -36,8 +36,10 @@ ParsedNumber ParseNumber(std::string_view text)
     }
 
     std::replace(normalized.begin(), normalized.end(), ',', '.');
+    // A number being typed may stop at its exponent letter or sign; d and D
+    // are exponent letters as e is.
     const char last = normalized.back();
-    if (last == 'e' || last == '-' || last == '+')
+    if (last == 'e' || last == 'd' || last == 'D' || last == '-' || last == '+')
         normalized.push_back('0');
 
     const LeadingNumber number = ReadLeadingNumber(normalized);

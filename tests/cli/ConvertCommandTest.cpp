@@ -152,6 +152,67 @@ TEST(ConvertCommand, TableWithAMaximumIsAmbiguous)
     EXPECT_EQ(json.at("ambiguous"), true);
 }
 
+TEST(ConvertCommand, NextTakesTheOtherConcentrationOfTheDensity)
+{
+    const std::string table = WriteTable("maximum-next.txt", "0 1.00\r\n50 1.10\r\n100 1.00\r\n");
+    const auto next = Convert(
+        {"--mw", "60", "--table-file", table, "--from", "d", "--value", "1.05", "--next"});
+    // Interpolated in molarity, as the first root is.
+    EXPECT_NEAR(Number(next, "w"), 73.809524, 1e-6);
+    EXPECT_EQ(Number(next, "d"), 1.05);
+
+    // Acetic acid holds 1.0700 g/mL from 77 to 79 % w/w: "next" goes from
+    // one end of the stretch to the other, with every unit a number.
+    const std::vector<std::string> acetic = {"--substance", "acetic acid", "--from", "d", "--value", "1.07"};
+    EXPECT_EQ(Number(Convert(acetic), "w"), 77.0);
+    std::vector<std::string> withNext = acetic;
+    withNext.push_back("--next");
+    const auto other = Convert(withNext);
+    EXPECT_EQ(Number(other, "w"), 79.0);
+    for (const char* unit : {"M", "mM", "m", "w", "ppm", "v", "x", "d"}) {
+        EXPECT_TRUE(other.at(unit).is_number()) << unit;
+        EXPECT_EQ(other.at("outside").at(unit), false) << unit;
+    }
+
+    // Without an ambiguous density "next" changes nothing.
+    EXPECT_EQ(Convert({"--mw", "60", "--from", "w", "--value", "10", "--next"}),
+              Convert({"--mw", "60", "--from", "w", "--value", "10"}));
+}
+
+TEST(ConvertCommand, TableEdgesGiveNumbers)
+{
+    // The pure substance: no solvent, so only the molality is infinite.
+    struct Pure {
+        const char* substance;
+        const char* density;
+        double rowDensity;
+    };
+    for (const Pure& c : {Pure{"ethanol", "0.79008", 0.79008}, Pure{"acetic acid", "1.08", 1.0497}}) {
+        SCOPED_TRACE(c.substance);
+        const auto json = Convert({"--substance", c.substance, "--from", "d", "--value", c.density});
+        EXPECT_EQ(Number(json, "w"), 100.0);
+        EXPECT_EQ(Number(json, "ppm"), 1000000.0);
+        EXPECT_NEAR(Number(json, "x"), 1.0, 1e-12);
+        EXPECT_NEAR(Number(json, "v"), 100.0 * c.rowDensity, 1e-9);
+        EXPECT_EQ(json.at("m"), "inf");
+    }
+
+    // The last row of the table is inside it in every unit.
+    const auto salt = Convert({"--substance", "sodium chloride", "--from", "w", "--value", "26"});
+    for (const char* unit : {"M", "mM", "m", "w", "ppm", "v", "x", "d"})
+        EXPECT_EQ(salt.at("outside").at(unit), false) << unit;
+
+    // Molar mass 0: the table still gives what needs no molar mass.
+    const std::string table = WriteTable("no-molar-mass.txt", "0 1.0\n10 1.05\n20 1.1\n");
+    const auto fromDensity =
+        Convert({"--mw", "0", "--table-file", table, "--from", "d", "--value", "1.05"});
+    EXPECT_NEAR(Number(fromDensity, "w"), 10.0, 1e-12);
+    EXPECT_NEAR(Number(fromDensity, "v"), 10.5, 1e-12);
+    const auto fromMolar = Convert({"--mw", "0", "--table-file", table, "--from", "M", "--value", "1"});
+    for (const char* unit : {"M", "mM", "m", "w", "ppm", "v", "x", "d"})
+        EXPECT_TRUE(fromMolar.at(unit).is_number()) << unit;
+}
+
 TEST(ConvertCommand, TableKindsMolarityAndMolality)
 {
     const std::string table = WriteTable("kinds.txt", "0 1.0\n2 1.1\n");

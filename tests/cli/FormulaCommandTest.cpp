@@ -50,5 +50,35 @@ TEST(FormulaCommand, ExitStatuses)
     EXPECT_NEAR(json[0]["molar_mass"].get<double>(), 249.685, 1e-9);
 }
 
+// A formula fails, and says why, on an unknown symbol or on a count that
+// does not fit; it never shows a wrapped count or a negative molar mass.
+TEST(FormulaCommand, FailuresSayWhy)
+{
+    struct Case {
+        const char* formula;
+        const char* status;
+    };
+    const Case cases[] = {
+        {"H1e400", "failed: a count is too large"},
+        {"(H_{100000})_{100000}", "failed: a count is too large"},
+        {"Xq2", "failed: a symbol is not in the element and moiety table"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.formula);
+        const CliResult text = RunCli({"formula", c.formula});
+        ASSERT_EQ(text.exitCode, 0) << text.err;
+        EXPECT_NE(text.out.find(std::string("  status:             ") + c.status + "\n"), std::string::npos)
+            << text.out;
+        const auto json = nlohmann::json::parse(RunCli({"formula", "--json", c.formula}).out);
+        EXPECT_EQ(json[0]["failed"], true);
+        EXPECT_EQ(json[0]["molar_mass"], 0.0);
+        EXPECT_TRUE(json[0]["composition"].empty());
+    }
+
+    const CliResult convert = RunCli({"convert", "--formula", "Na^{3000000000}", "--from", "M", "--value", "1"});
+    EXPECT_EQ(convert.exitCode, 2);
+    EXPECT_EQ(convert.err, "\"Na^{3000000000}\": has a count that is too large.\n");
+}
+
 } // namespace
 } // namespace solvo::test

@@ -81,6 +81,32 @@ private slots:
         QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(mass));
     }
 
+    // Acetic acid holds 1.0700 g/mL from 77 to 79 % w/w: "next" moves
+    // between the ends of that stretch, and every field shows a number.
+    void next_across_a_flat_stretch_shows_numbers()
+    {
+        Started s;
+        const solvo::SolvoSubstance* acetic = s.solvo.App().Substances().FindByName("acetic acid");
+        QVERIFY(acetic != nullptr);
+        solvo::SolvoSubstance component = *acetic;
+        CConcentrationCalculator dialog(s.solvo.App(), component, false);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        Type(dialog, "volume", QStringLiteral("100"));
+        Type(dialog, "density", QStringLiteral("1.0700"));
+        QCOMPARE(FindChild<QLineEdit>(dialog, "percentWW")->text(), QStringLiteral("77"));
+        auto* next = FindChild<QPushButton>(dialog, "next");
+        QVERIFY(next->isEnabled());
+        for (const char* expected : {"79", "77"}) {
+            QTest::mouseClick(next, Qt::LeftButton);
+            QCOMPARE(FindChild<QLineEdit>(dialog, "percentWW")->text(), QLatin1String(expected));
+            for (const char* field : {"molar", "millimolar", "molal", "ppm", "percentWV", "moleFraction",
+                                      "density", "mass", "amount"})
+                QVERIFY2(FindChild<QLineEdit>(dialog, field)->text() != QStringLiteral("???"), field);
+        }
+    }
+
     void composition_view_runs_it_locked_with_the_final_volume()
     {
         Started s;

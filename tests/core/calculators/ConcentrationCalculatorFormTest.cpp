@@ -38,6 +38,15 @@ protected:
         }
     }
 
+    // A built-in substance in 100 mL at a density typed afresh.
+    void AtDensity(ConcentrationCalculatorForm& form, std::string_view substance, const std::string& density)
+    {
+        form.UseDatabaseSubstance(BuiltIn(substance));
+        Key(form, Field::Volume, "100");
+        form.Type(Field::Density, "");
+        Key(form, Field::Density, density);
+    }
+
     static double Value(const ConcentrationCalculatorForm& form, Field field)
     {
         return ParseNumber(form.Text(field)).value;
@@ -282,6 +291,52 @@ TEST_F(ConcentrationCalculatorFormTest, NextFlipsBetweenTheTwoConcentrationsOfAD
     EXPECT_FALSE(form.Next());
     EXPECT_EQ(form.Text(Field::Molar), firstMolar);
     EXPECT_NEAR(Value(form, Field::PercentWW), firstW, 0.01);
+}
+
+// Acetic acid holds 1.0700 g/mL from 77 to 79 % w/w: "next" moves between
+// the ends of that stretch, every field a number each time.
+TEST_F(ConcentrationCalculatorFormTest, NextAcrossAFlatStretchShowsNumbers)
+{
+    ConcentrationCalculatorForm form(component, elements, false, 4);
+    AtDensity(form, "acetic acid", "1.0700");
+    EXPECT_EQ(form.Text(Field::PercentWW), "77");
+    EXPECT_TRUE(form.NextEnabled());
+
+    for (const char* expected : {"79", "77", "79"}) {
+        SCOPED_TRACE(expected);
+        EXPECT_FALSE(form.Next());
+        EXPECT_EQ(form.Text(Field::PercentWW), expected);
+        EXPECT_EQ(Value(form, Field::Density), 1.07);
+        for (int field = 0; field < kCalculatorFieldCount; ++field) {
+            if (field == static_cast<int>(Field::Name) || field == static_cast<int>(Field::Formula))
+                continue;
+            const ParsedNumber shown = ParseNumber(form.Text(static_cast<Field>(field)));
+            EXPECT_TRUE(shown.valid && form.Text(static_cast<Field>(field)) != "???")
+                << field << ": " << form.Text(static_cast<Field>(field));
+        }
+        EXPECT_NEAR(Value(form, Field::Amount), Value(form, Field::Molar) * 0.1, 1e-3);
+    }
+}
+
+// The pure substance has no solvent: only its molality is not a number.
+TEST_F(ConcentrationCalculatorFormTest, ThePureSubstanceShowsExactFractions)
+{
+    ConcentrationCalculatorForm form(component, elements, false, 4);
+    AtDensity(form, "ethanol", "0.79008");
+    EXPECT_EQ(form.Text(Field::PercentWW), "100");
+    EXPECT_EQ(form.Text(Field::MoleFraction), "1");
+    EXPECT_EQ(Value(form, Field::Ppm), 1000000.0);
+    EXPECT_EQ(Value(form, Field::PercentWV), 79.008);
+    EXPECT_EQ(form.Text(Field::Molal), "???");
+}
+
+// Every keystroke of an exponent written with d is a number so far.
+TEST_F(ConcentrationCalculatorFormTest, ADExponentCanBeTyped)
+{
+    component.SetMolarMass(58.44);
+    ConcentrationCalculatorForm form(component, elements, false, 4);
+    Key(form, Field::Molar, "1,5d-3");
+    EXPECT_DOUBLE_EQ(component.GetConcentration(ConcentrationUnit::Molar), 0.0015);
 }
 
 TEST_F(ConcentrationCalculatorFormTest, DensityUnitChangesHowTheDensityIsShown)

@@ -267,7 +267,28 @@ TEST_F(ChemicalFormulaTest, HostileInputGivesAResultInBoundedTimeAndDepth)
     ChemicalFormula deep(table, deepText + "Cl");
     EXPECT_NEAR(deep.MolarMass(), 22.98976928, 1e-9);
     EXPECT_TRUE(deep.Overflowed());
-    EXPECT_EQ(Counts("H99999999999999999999")["H"], 2147483647);
+}
+
+TEST_F(ChemicalFormulaTest, CountsBeyondInt32FailTheFormula)
+{
+    const char* tooLarge[] = {
+        "H99999999999999999999", "H2147483648", "H1e400", "(H_{100000})_{100000}",
+        "(H2)1073741824",        "Na^{3000000000}",
+    };
+    for (const char* text : tooLarge) {
+        SCOPED_TRACE(text);
+        const ChemicalFormula formula(table, text);
+        EXPECT_EQ(formula.MolarMass(), 0.0);
+        EXPECT_TRUE(formula.Failed());
+        EXPECT_TRUE(formula.CountTooLarge());
+        EXPECT_TRUE(Counts(text).empty());
+    }
+    EXPECT_EQ(Counts("H2147483647")["H"], 2147483647);
+    EXPECT_EQ(Counts("(H2)1073741823")["H"], 2147483646);
+    const ChemicalFormula unknown(table, "Xq2");
+    unknown.MolarMass();
+    EXPECT_TRUE(unknown.Failed());
+    EXPECT_FALSE(unknown.CountTooLarge());
 }
 
 } // namespace

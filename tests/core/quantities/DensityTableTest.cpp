@@ -314,36 +314,126 @@ TEST_F(DensityTableTest, AnyBytesParseIntoFiniteRows)
     }
 }
 
+// A flat stretch reaches its density over a range of concentrations:
+// "next" moves between the stretch's ends, and back.
+TEST_F(DensityTableTest, NextMovesBetweenTheEndsOfAFlatStretch)
+{
+    struct Case {
+        const char* table;
+        double density;
+        double start; // % w/w
+        double other;
+    };
+    const Case cases[] = {
+        {"0 1.00\n10 1.05\n20 1.05\n30 1.05\n40 1.02\n", 1.05, 10.0, 30.0},
+        {"0 1.05\n10 1.05\n", 1.05, 0.0, 10.0},
+        // The stretch is the first region; the later crossing is not reached.
+        {"0 1.00\n10 1.05\n20 1.05\n30 1.00\n40 1.05\n", 1.05, 10.0, 20.0},
+        // A first region at one point, then a flat stretch: its first row.
+        {"0 1.00\n10 1.05\n20 1.00\n30 1.05\n40 1.05\n", 1.05, 10.0, 30.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.table);
+        UseTable(c.table);
+        set.SetConcentration(c.density, Unit::Density);
+        EXPECT_TRUE(set.Table().IsAmbiguous());
+        EXPECT_NEAR(Get(Unit::PercentWW), c.start, 1e-9);
+        set.SelectOtherRoot();
+        EXPECT_NEAR(Get(Unit::PercentWW), c.other, 1e-9);
+        for (int unit = 0; unit < kConcentrationUnitCount; ++unit)
+            EXPECT_TRUE(std::isfinite(Get(static_cast<Unit>(unit)))) << unit;
+        EXPECT_EQ(Get(Unit::Density), c.density);
+        set.SelectOtherRoot();
+        EXPECT_NEAR(Get(Unit::PercentWW), c.start, 1e-9);
+    }
+}
+
+// At 100 % w/w there is no solvent: only the molality is infinite.
+TEST_F(DensityTableTest, ThePureSubstanceRowGivesExactFractions)
+{
+    UseTable("90 1.10\n100 1.20\n");
+    for (const double density : {1.20, 1.25}) {
+        SCOPED_TRACE(density);
+        set.SetConcentration(density, Unit::Density);
+        EXPECT_EQ(Get(Unit::PercentWW), 100.0);
+        EXPECT_EQ(Get(Unit::Ppm), 1000000.0);
+        EXPECT_NEAR(Get(Unit::PercentWV), 120.0, 1e-12);
+        EXPECT_NEAR(Get(Unit::MoleFraction), 1.0, 1e-12);
+        EXPECT_NEAR(Get(Unit::Molar), 20.0, 1e-12);
+        EXPECT_TRUE(std::isinf(Get(Unit::Molal)));
+    }
+}
+
+// A concentration computed from an end row through another unit differs
+// from that row's own value by rounding only; it is inside the table.
+TEST_F(DensityTableTest, EndRowsAreInsideInEveryUnit)
+{
+    UseTable("0 0.998\n10 1.07\n26 1.1972\n");
+    for (const double w : {0.0, 26.0}) {
+        set.SetConcentration(w, Unit::PercentWW);
+        for (int unit = 0; unit < kConcentrationUnitCount; ++unit)
+            EXPECT_FALSE(Outside(static_cast<Unit>(unit))) << "w " << w << " unit " << unit;
+    }
+    set.SetConcentration(26.0 * (1.0 + 1e-6), Unit::PercentWW);
+    EXPECT_TRUE(Outside(Unit::PercentWW));
+    EXPECT_TRUE(Outside(Unit::Molar));
+}
+
+// Without a molar mass a table knows only its own column: it still gives
+// the density and the units that need no molar mass, and nothing is NaN.
+TEST_F(DensityTableTest, WithoutMolarMassTheTableGivesItsOwnColumn)
+{
+    set.SetMolarMass(0.0);
+    UseTable("0 1.00\n10 1.05\n20 1.10\n");
+    set.SetConcentration(1.05, Unit::Density);
+    EXPECT_NEAR(Get(Unit::PercentWW), 10.0, 1e-12);
+    EXPECT_NEAR(Get(Unit::Ppm), 100000.0, 1e-6);
+    EXPECT_NEAR(Get(Unit::PercentWV), 10.5, 1e-12);
+    set.SetConcentration(15.0, Unit::PercentWW);
+    const double density = Get(Unit::Density);
+    EXPECT_NEAR(density, 1.075, 1e-12);
+    // The table cannot place a molarity: the density stays.
+    set.SetConcentration(1.0, Unit::Molar);
+    EXPECT_EQ(Get(Unit::Density), density);
+    EXPECT_FALSE(Outside(Unit::Molar));
+
+    UseTable("0 1.00\n2 1.05\n", DensityTableKind::Molarity);
+    set.SetConcentration(1.025, Unit::Density);
+    EXPECT_NEAR(Get(Unit::Molar), 1.0, 1e-12);
+    EXPECT_NEAR(Get(Unit::Millimolar), 1000.0, 1e-9);
+    for (int unit = 0; unit < kConcentrationUnitCount; ++unit)
+        EXPECT_FALSE(std::isnan(Get(static_cast<Unit>(unit)))) << unit;
+}
+
 } // namespace
 } // namespace solvo
 
 namespace solvo {
 namespace {
 
-// The ambiguity check skips its walk over the table when the densities only
-// rise or only fall; its answer must stay that of the full walk.
+// The ambiguity check walks root regions, and skips the walk when the
+// densities only rise or only fall; its answer must stay that of counting
+// every concentration at which the table has the density.
 TEST(DensityTableAmbiguity, ShortcutAgreesWithTheFullWalk)
 {
+    // A density is ambiguous when the table reaches it at more than one
+    // concentration: over a flat stretch (a range), or at two points, each a
+    // row of exactly that density or a crossing inside a segment.
     const auto fullWalk = [](const std::vector<DensityRow>& rows, double density) {
-        const auto holds = [&](std::size_t k) {
+        int points = 0;
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            if (rows[k].d == density)
+                ++points;
+            if (k + 1 == rows.size())
+                continue;
             const double a = rows[k].d;
             const double b = rows[k + 1].d;
-            return std::min(a, b) <= density && density <= std::max(a, b);
-        };
-        const std::size_t last = rows.size() - 2;
-        std::size_t first = last;
-        for (std::size_t k = 0; k < last; ++k) {
-            if (holds(k)) {
-                first = k;
-                break;
-            }
-        }
-        const std::size_t next = rows[first + 1].d == density ? first + 2 : first + 1;
-        for (std::size_t k = next; k + 1 < rows.size(); ++k) {
-            if (holds(k))
+            if (a == density && b == density)
                 return true;
+            if (std::min(a, b) < density && density < std::max(a, b))
+                ++points;
         }
-        return false;
+        return points > 1;
     };
 
     std::mt19937 random(11);

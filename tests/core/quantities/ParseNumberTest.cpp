@@ -33,6 +33,10 @@ TEST(ParseNumber, ReadsFieldTextsLeniently)
         {"  5 \t", true, 5.0, 1},
         {"1e", true, 1.0, 1},
         {"1e-", true, 1.0, 1},
+        {"1,5d", true, 1.5, 2},
+        {"1,5D", true, 1.5, 2},
+        {"1,5d-", true, 1.5, 2},
+        {"d", false, 0.0, 0},
         {"1d3", true, 1000.0, 1},
         {"2.5D-3", true, 0.0025, 2},
         {"-2.5E+2", true, -250.0, 2},
@@ -79,6 +83,7 @@ TEST(ParseNumber, NormalisesTheTextItRead)
     EXPECT_EQ(ParseNumber("  2,50").normalized, "2.50");
     EXPECT_EQ(ParseNumber("1e").normalized, "1e0");
     EXPECT_EQ(ParseNumber("2e-").normalized, "2e-0");
+    EXPECT_EQ(ParseNumber("1,5d-").normalized, "1.5e-0");
     EXPECT_EQ(ParseNumber("6.022d23").normalized, "6.022e23");
 }
 
