@@ -234,6 +234,32 @@ TEST_F(CompositionFormTest, HydrateIsWeighedByItsOwnMolarMass)
     EXPECT_EQ(form.Text(Field::Mass), "20");
 }
 
+// A formula that gives no molar mass, and none typed: the mass needed is
+// unknown, and the molar mass field says what is missing.
+TEST_F(CompositionFormTest, MissingMolarMassIsRedAndItsMassUnknown)
+{
+    OpenWith();
+    form.Type(Field::Formula, "Xy_2O");
+    form.Type(Field::FinalVolume, "100");
+    EXPECT_FALSE(form.Red(Field::MolarMass));
+    EXPECT_EQ(form.Text(Field::Mass), "0");
+
+    form.Type(Field::Concentration, "0.1");
+    EXPECT_TRUE(form.Red(Field::MolarMass));
+    EXPECT_EQ(form.Text(Field::Mass), "???");
+
+    form.Type(Field::MolarMass, "100");
+    EXPECT_FALSE(form.Red(Field::MolarMass));
+    EXPECT_EQ(form.Text(Field::Mass), "1.0");
+
+    // Weighed as another solid form, it is that form's molar mass that is missing.
+    form.Choose(List::Source, ItemIndex(List::Source, "other substance"));
+    form.Type(Field::SourceFormula, "Xy_3O");
+    EXPECT_TRUE(form.Red(Field::SourceValue));
+    EXPECT_FALSE(form.Red(Field::MolarMass));
+    EXPECT_EQ(form.Text(Field::Mass), "???");
+}
+
 TEST_F(CompositionFormTest, OtherSubstanceTakesTypedFormulaOrMolarMass)
 {
     OpenWith();
