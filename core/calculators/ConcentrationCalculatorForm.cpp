@@ -193,7 +193,7 @@ std::optional<ConcentrationCalculatorForm::Message> ConcentrationCalculatorForm:
     return message;
 }
 
-std::optional<ConcentrationCalculatorForm::Message> ConcentrationCalculatorForm::Read()
+std::optional<ConcentrationCalculatorForm::Message> ConcentrationCalculatorForm::Read(Unknowns unknowns)
 {
     // The substance's own fields are read back only while they can be typed
     // into: a locked component's molar mass, or one given by its formula,
@@ -209,6 +209,10 @@ std::optional<ConcentrationCalculatorForm::Message> ConcentrationCalculatorForm:
             continue;
         }
         if (field == Field::MolarMass && !Enabled(Field::MolarMass))
+            continue;
+        // A "???" the user did not type shows what the component holds;
+        // reading it as 0 would silently replace an unknown by zero.
+        if (unknowns == Unknowns::Keep && guarded_ != field && ShowsNotFinite(Text(field)))
             continue;
         const TakenNumber<double> taken = TakeDouble(Text(field));
         if (!taken.number)

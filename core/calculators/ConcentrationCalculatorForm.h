@@ -29,7 +29,9 @@ class ElementTable;
 /// used exactly as shown. The field being typed keeps exactly the text typed
 /// while the others are rewritten. Actions that can meet a field that is not
 /// a number return the message to show; the fields after it are not read,
-/// and the action goes on with what was read.
+/// and the action goes on with what was read. A field showing "???" stands
+/// for a value that is not finite: it is never read as a number, so while
+/// the user works elsewhere it keeps that value, and OK refuses it.
 class ConcentrationCalculatorForm {
 public:
     using Message = FieldMessage<CalculatorField>;
@@ -66,8 +68,9 @@ public:
     /// works on a copy of the component.
     SolvoSubstance DatabaseCopy() const { return component_; }
     void UseDatabaseSubstance(const SolvoSubstance& chosen);
-    /// OK: reads every field; the dialog closes only when no message results.
-    std::optional<Message> Accept() { return Read(); }
+    /// OK: reads every field; the dialog closes only when no message results,
+    /// so never while a field shows "???".
+    std::optional<Message> Accept() { return Read(Unknowns::Refuse); }
 
     // What the controls show.
     const std::string& Text(CalculatorField field) const { return texts_[Index(field)]; }
@@ -97,7 +100,11 @@ public:
 private:
     static std::size_t Index(CalculatorField field) { return static_cast<std::size_t>(field); }
 
-    std::optional<Message> Read();
+    /// What reading does with a field, other than the one being typed, that
+    /// shows "???": keep the value it stands for, or refuse it as not a number.
+    enum class Unknowns { Keep, Refuse };
+
+    std::optional<Message> Read(Unknowns unknowns = Unknowns::Keep);
     void Store(CalculatorField field, double value);
     void Show();
     void Write(CalculatorField field, std::string text);

@@ -174,37 +174,45 @@ void SolutionMixerForm::UseDatabaseSubstance(const SolvoSubstance& chosen)
     Clear();
 }
 
-std::optional<SolutionMixerForm::Message> SolutionMixerForm::Read()
+std::optional<SolutionMixerForm::Message> SolutionMixerForm::Read(Unknowns unknowns)
 {
+    const auto refuse = [](MixerField field) { return Message{field, std::string(kEnterNumberMessage)}; };
     for (std::size_t row = 0; row < kMixerRowCount; ++row) {
-        const TakenNumber<double> taken = TakeDouble(Text(ConcentrationField(row)));
-        if (!taken.number)
-            return Message{ConcentrationField(row), std::string(taken.message)};
-        rows_[row].c = *taken.number;
+        if (!ReadNumber(ConcentrationField(row), unknowns, rows_[row].c))
+            return refuse(ConcentrationField(row));
     }
     for (std::size_t row = 0; row < kMixerRowCount; ++row) {
-        const TakenNumber<double> taken = TakeDouble(Text(VolumeField(row)));
-        if (!taken.number)
-            return Message{VolumeField(row), std::string(taken.message)};
-        rows_[row].V = *taken.number;
+        if (!ReadNumber(VolumeField(row), unknowns, rows_[row].V))
+            return refuse(VolumeField(row));
     }
     for (std::size_t row = 0; row < kMixerRowCount; ++row) {
-        const TakenNumber<double> taken = TakeDouble(Text(SolutionMassField(row)));
-        if (!taken.number)
-            return Message{SolutionMassField(row), std::string(taken.message)};
-        rows_[row].S = *taken.number;
+        if (!ReadNumber(SolutionMassField(row), unknowns, rows_[row].S))
+            return refuse(SolutionMassField(row));
     }
     // A molar mass given by the formula is never cut to the digits it is
     // shown with.
     if (Enabled(MixerField::MolarMass)) {
-        const TakenNumber<double> taken = TakeDouble(Text(MixerField::MolarMass));
-        if (!taken.number)
-            return Message{MixerField::MolarMass, std::string(taken.message)};
-        component_.SetMolarMass(*taken.number);
+        double molarMass = component_.MolarMass();
+        if (!ReadNumber(MixerField::MolarMass, unknowns, molarMass))
+            return refuse(MixerField::MolarMass);
+        component_.SetMolarMass(molarMass);
     }
     component_.SetName(Text(MixerField::Name));
     component_.SetFormula(Text(MixerField::Formula));
     return std::nullopt;
+}
+
+bool SolutionMixerForm::ReadNumber(MixerField field, Unknowns unknowns, double& value) const
+{
+    // A "???" the user did not type shows what the row holds; reading it as
+    // 0 would silently replace an unknown by zero.
+    if (unknowns == Unknowns::Keep && guarded_ != field && ShowsNotFinite(Text(field)))
+        return true;
+    const TakenNumber<double> taken = TakeDouble(Text(field));
+    if (!taken.number)
+        return false;
+    value = *taken.number;
+    return true;
 }
 
 void SolutionMixerForm::Show()

@@ -27,7 +27,9 @@ class ElementTable;
 /// used exactly as shown; the field being typed keeps exactly the text
 /// typed. Actions that can meet a field that is not a number return the
 /// message to show; the fields after it are not read, and the action goes on
-/// with what was read.
+/// with what was read. A field showing "???" stands for a value that is not
+/// finite: it is never read as a number, so while the user works elsewhere
+/// it keeps that value, and OK refuses it.
 class SolutionMixerForm {
 public:
     using Message = FieldMessage<MixerField>;
@@ -66,8 +68,9 @@ public:
     /// The substance chosen in the database dialog, which works on a copy.
     SolvoSubstance DatabaseCopy() const { return component_; }
     void UseDatabaseSubstance(const SolvoSubstance& chosen);
-    /// OK: reads every field; the dialog closes only when no message results.
-    std::optional<Message> Accept() { return Read(); }
+    /// OK: reads every field; the dialog closes only when no message results,
+    /// so never while a field shows "???".
+    std::optional<Message> Accept() { return Read(Unknowns::Refuse); }
 
     // What the controls show.
     const std::string& Text(MixerField field) const { return texts_[Index(field)]; }
@@ -91,7 +94,14 @@ public:
 private:
     static std::size_t Index(MixerField field) { return static_cast<std::size_t>(field); }
 
-    std::optional<Message> Read();
+    /// What reading does with a field, other than the one being typed, that
+    /// shows "???": keep the value it stands for, or refuse it as not a number.
+    enum class Unknowns { Keep, Refuse };
+
+    std::optional<Message> Read(Unknowns unknowns = Unknowns::Keep);
+    /// One number field into value; false, with value kept, when its text
+    /// does not hold one.
+    bool ReadNumber(MixerField field, Unknowns unknowns, double& value) const;
     void Show();
     void Write(MixerField field, std::string text);
     void ApplyRule(MixerField field);

@@ -155,6 +155,12 @@ const Element& ElementTable::Entry(std::int32_t index) const
     return entries_[static_cast<std::size_t>(index)];
 }
 
+bool ElementTable::SameEntries(const ElementTable& other) const
+{
+    return count_ == other.count_ &&
+           std::equal(entries_.begin(), entries_.begin() + count_, other.entries_.begin());
+}
+
 void ElementTable::Assign(std::vector<Element> slots, std::int32_t count)
 {
     entries_ = std::move(slots);

@@ -63,6 +63,10 @@ public:
     /// The entry at index 0 … Count() − 1; throws std::out_of_range otherwise.
     const Element& Entry(std::int32_t index) const;
 
+    /// Whether other holds the same entries in use, so that every formula
+    /// reads the same with both; leftover slots do not count.
+    bool SameEntries(const ElementTable& other) const;
+
     /// Every slot, including leftovers of deletions past Count().
     const std::vector<Element>& Slots() const { return entries_; }
 

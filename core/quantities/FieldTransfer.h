@@ -28,7 +28,13 @@ std::string FieldText(double value, std::int32_t displayDigits);
 /// the digits.
 std::string FieldText(const CEditableDouble& value, std::int32_t displayDigits);
 
-/// The number a field's text holds, read with ParseNumber.
+/// Whether a field's text is what a value that is not finite is shown as
+/// ("???", after any spaces and tabs). ParseNumber reads that text as 0 so
+/// that typing over it is harmless, but the value it stands for is not 0.
+bool ShowsNotFinite(std::string_view fieldText);
+
+/// The number a field's text holds, read with ParseNumber. "???" is not a
+/// number: what it stands for is unknown, so it gives the message.
 TakenNumber<double> TakeDouble(std::string_view fieldText);
 
 /// As TakeDouble, with the significant digits that were typed.

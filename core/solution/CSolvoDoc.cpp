@@ -68,6 +68,20 @@ void CSolvoDoc::RefreshAmounts(SolvoSubstance& component) const
     component.SetAmountAndMass(amount, amount * component.MolarMass());
 }
 
+bool CSolvoDoc::FollowElementTable(const ElementTable& before, const ElementTable& after)
+{
+    bool changed = false;
+    for (SolvoSubstance& component : components_) {
+        if (component.FollowElementTable(before, after)) {
+            RefreshAmounts(component);
+            changed = true;
+        }
+    }
+    if (changed)
+        modified_ = true;
+    return changed;
+}
+
 std::vector<std::int32_t> CSolvoDoc::CountElementUses(const ElementTable& elements) const
 {
     std::vector<std::int32_t> counts(static_cast<std::size_t>(elements.Count()) + 1, 0);

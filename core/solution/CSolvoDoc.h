@@ -94,6 +94,14 @@ public:
     /// and its mass (g) to that amount × its molar mass.
     void RefreshAmounts(SolvoSubstance& component) const;
 
+    /// After the element table changed from before to after (a moiety
+    /// added, modified or deleted, another database read): every component
+    /// takes the molar masses its formulas now give
+    /// (SolvoSubstance::FollowElementTable) and its amount and mass follow.
+    /// The document is marked modified when a molar mass changed; returns
+    /// whether one did.
+    bool FollowElementTable(const ElementTable& before, const ElementTable& after);
+
     /// Counts the substance formula of every component (not the source or
     /// alternative formulas).
     std::vector<std::int32_t> CountElementUses(const ElementTable& elements) const override;

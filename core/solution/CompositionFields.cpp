@@ -3,6 +3,7 @@
 #include "quantities/FieldTransfer.h"
 #include "quantities/NumberFormat.h"
 #include "solution/CSolvoDoc.h"
+#include "solution/CompositionSolver.h"
 
 #include <algorithm>
 
@@ -97,11 +98,8 @@ std::string CompositionFields::MassText(const CSolvoDoc& document, std::int32_t 
     const SolvoSubstance& component = document.GetCurrentComponent();
     if (component.PrepareStandardSolution())
         return exactWeight == 0.0 ? std::string(kNotFiniteText) : FieldText(exactWeight, displayDigits);
-    const double molarMass =
-        component.Source() == SourceKind::AboveSubstance ? component.MolarMass() : component.SourceMolarMass();
-    const double grams =
-        document.FinalVolume() * component.GetConcentration(ConcentrationUnit::Molar) * molarMass;
-    return FormatSignificant(grams, std::max(component.ConcentrationDigits(), kLeastMassDigits), displayDigits);
+    return FormatSignificant(MassToWeigh(component, document.FinalVolume()),
+                             std::max(component.ConcentrationDigits(), kLeastMassDigits), displayDigits);
 }
 
 } // namespace solvo

@@ -1,5 +1,6 @@
 #include "solution/CompositionForm.h"
 
+#include "solution/CompositionSolver.h"
 #include "solution/SourceList.h"
 
 #include <algorithm>
@@ -76,7 +77,12 @@ CompositionOutcome CompositionForm::Type(CompositionField field, std::string tex
         FormulaTyped();
         break;
     case CompositionField::MolarMass:
-        // Used by the next conversion; nothing is recomputed now.
+        // Used by the next conversion; nothing is recomputed now. Once it
+        // is taken, the mass needed and the source value show it at once;
+        // a text left in another field that is no number stays for the
+        // next edit to meet.
+        if (!invalid)
+            Show();
         break;
     case CompositionField::Concentration:
         ConcentrationTyped();
@@ -260,10 +266,20 @@ bool CompositionForm::Red(CompositionField field) const
     if (field == CompositionField::Concentration)
         return component.IsOutsideDensityRange(component.GetConcentration(ConcentrationUnit::OwnUnit),
                                                component.Unit());
-    if (field == CompositionField::SourceValue)
-        return component.Source() == SourceKind::OtherSolution &&
-               component.IsOutsideDensityRange(component.OtherConcentration(), component.OtherUnit());
-    return false;
+    if (field == CompositionField::MolarMass)
+        return IsMissingMolarMass(component, component.MolarMass());
+    if (field != CompositionField::SourceValue)
+        return false;
+    switch (component.Source()) {
+    case SourceKind::AboveSubstance:
+    case SourceKind::StockSolution:
+        return false;
+    case SourceKind::OtherSolution:
+        return component.IsOutsideDensityRange(component.OtherConcentration(), component.OtherUnit());
+    default:
+        // Another solid form is weighed: the field shows its molar mass.
+        return IsMissingMolarMass(component, component.SourceMolarMass());
+    }
 }
 
 const std::vector<std::string>& CompositionForm::Items(CompositionList list) const

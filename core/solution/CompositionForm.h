@@ -82,7 +82,8 @@ public:
     // What the controls show.
     const std::string& Text(CompositionField field) const { return fields_.Text(field); }
     bool Enabled(CompositionField field) const;
-    /// The text is red: the value lies outside the substance's density table.
+    /// The text is red: the value lies outside the substance's density
+    /// table, or it is a molar mass the recipe needs and none is known.
     bool Red(CompositionField field) const;
 
     const std::vector<std::string>& Items(CompositionList list) const;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace solvo {
 
@@ -21,13 +22,6 @@ double Convert(const SolvoSubstance& component, double value, ConcentrationUnit 
     ConcentrationSet concentrations = component.Concentration();
     concentrations.SetMolarMass(component.MolarMass());
     return concentrations.ConvertConcentration(value, fromUnit, toUnit);
-}
-
-// What a solid component is weighed as, with the molar mass that goes with it.
-double WeighedMolarMass(const SolvoSubstance& component)
-{
-    return component.Source() == SourceKind::AboveSubstance ? component.MolarMass()
-                                                            : component.SourceMolarMass();
 }
 
 void SolutionStep(const SolvoSubstance& component, double finalVolume, RecipeStep& step)
@@ -53,8 +47,7 @@ void SolidStep(const SolvoSubstance& component, double finalVolume, RecipeStep& 
 {
     const bool exactly = component.PrepareStandardSolution();
     step.kind = exactly ? StepKind::WeighExactly : StepKind::Weigh;
-    step.mass = component.GetConcentration(ConcentrationUnit::Molar) * finalVolume *
-                WeighedMolarMass(component);
+    step.mass = MassToWeigh(component, finalVolume);
     step.massDigits =
         std::max(component.ConcentrationDigits(), exactly ? kWeighExactlyDigits : kWeighDigits);
     step.formulaShown = component.Source() == SourceKind::AboveSubstance
@@ -111,6 +104,25 @@ RecipePlan SolveComposition(const CSolvoDoc& document)
     plan.startVolume = NiceStartVolume(plan.remainingVolume);
     plan.waterStepShown = plan.startVolume > 0.0 && !plan.volumesMatch;
     return plan;
+}
+
+double WeighedMolarMass(const SolvoSubstance& component)
+{
+    return component.Source() == SourceKind::AboveSubstance ? component.MolarMass()
+                                                            : component.SourceMolarMass();
+}
+
+bool IsMissingMolarMass(const SolvoSubstance& component, double molarMass)
+{
+    return molarMass == 0.0 && component.GetConcentration(ConcentrationUnit::OwnUnit) != 0.0;
+}
+
+double MassToWeigh(const SolvoSubstance& component, double finalVolume)
+{
+    const double molarMass = WeighedMolarMass(component);
+    if (IsMissingMolarMass(component, molarMass))
+        return std::numeric_limits<double>::quiet_NaN();
+    return component.GetConcentration(ConcentrationUnit::Molar) * finalVolume * molarMass;
 }
 
 double NiceStartVolume(double remaining)

@@ -5,6 +5,7 @@
 namespace solvo {
 
 class CSolvoDoc;
+class SolvoSubstance;
 
 /// Works out the recipe quantities of a solution: the grams of each solid,
 /// the litres of each stock or other solution, the water to put in first,
@@ -21,8 +22,24 @@ class CSolvoDoc;
 ///
 /// Reads the document and changes nothing. Never fails: a source
 /// concentration of 0 gives an infinite (or, with a target of 0, NaN)
-/// volume, which makes the solution impossible (or shows as "???").
+/// volume, which makes the solution impossible (or shows as "???"); a solid
+/// whose molar mass is missing has a mass that is not a number ("???").
 RecipePlan SolveComposition(const CSolvoDoc& document);
+
+/// g/mol of what the component is weighed as: the substance itself (source
+/// kind 0) or the other solid form its source formula names.
+double WeighedMolarMass(const SolvoSubstance& component);
+
+/// Whether molarMass, which the component needs, is missing: it is 0 (the
+/// formula gives none and none was typed) while the target concentration
+/// is not 0. A molar mass of 0 stands for none known, never for a weightless
+/// substance.
+bool IsMissingMolarMass(const SolvoSubstance& component, double molarMass);
+
+/// Grams of the component's solid form that finalVolume litres need at its
+/// target molarity; NaN when the molar mass weighed is missing, so that a
+/// recipe never asks for 0 g of a substance it needs.
+double MassToWeigh(const SolvoSubstance& component, double finalVolume);
 
 /// The water first put into the flask for a remaining volume (litres):
 /// about 80 % of it, rounded down to a multiple of 1, 2 or 5 times a power

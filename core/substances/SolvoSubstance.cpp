@@ -4,6 +4,9 @@
 #include "substances/Archive.h"
 #include "substances/FileMessages.h"
 
+#include <cmath>
+#include <optional>
+
 namespace solvo {
 
 namespace {
@@ -11,6 +14,21 @@ namespace {
 constexpr std::uint32_t kVersion1 = 0x10000;
 constexpr std::uint32_t kVersion2 = 0x20000;
 constexpr std::uint32_t kVersion3 = 0x30000;
+
+// The molar mass formula gives with after, when that is one and differs
+// from what it gave with before; none otherwise. A mass that is not finite
+// (only a damaged table holds such entries) is none either, so following
+// the same table twice never changes anything.
+std::optional<double> ChangedMolarMass(const std::string& formula, const ElementTable& before,
+                                       const ElementTable& after)
+{
+    if (formula.empty())
+        return std::nullopt;
+    const double now = ChemicalFormula(after, formula).MolarMass();
+    if (now == 0.0 || !std::isfinite(now) || now == ChemicalFormula(before, formula).MolarMass())
+        return std::nullopt;
+    return now;
+}
 
 // Flags are int32 in the files: any value but 0 reads as set, 1 is written.
 void TransferFlag(Archive& ar, bool& flag)
@@ -113,6 +131,26 @@ void SolvoSubstance::UpdateSourceMolarMass(const ElementTable& elements)
     const double molarMass = ChemicalFormula(elements, sourceFormula_).MolarMass();
     if (molarMass != 0.0)
         sourceMolarMass_ = molarMass;
+}
+
+bool SolvoSubstance::FollowElementTable(const ElementTable& before, const ElementTable& after)
+{
+    bool changed = false;
+    if (const std::optional<double> source = ChangedMolarMass(sourceFormula_, before, after);
+        source && *source != sourceMolarMass_) {
+        sourceMolarMass_ = *source;
+        changed = true;
+    }
+    const std::optional<double> molarMass = ChangedMolarMass(Formula(), before, after);
+    if (!molarMass || *molarMass == MolarMass())
+        return changed;
+    // The target is what the user gave, in the unit it was given in; every
+    // other unit follows from it with the new molar mass.
+    const double target = GetConcentration(ConcentrationUnit::OwnUnit);
+    SetMolarMass(*molarMass);
+    ParseDensityTable();
+    SetConcentration(target, Unit());
+    return true;
 }
 
 void SolvoSubstance::SelectDefaultSource()

@@ -129,6 +129,16 @@ public:
     /// formula that gives none keeps the molar mass there was.
     void UpdateSourceMolarMass(const ElementTable& elements);
 
+    /// After the element table changed from before to after (a moiety
+    /// added, modified or deleted, another database read): the formula and
+    /// the source formula each take the molar mass after gives them, where it
+    /// gives one that differs from what before gave (so a molar mass typed
+    /// for a formula the change does not touch stays). A new molar mass
+    /// re-reads the density table and recomputes the target from its value
+    /// in the component's own unit, which stays. Amount and mass are left to
+    /// the document. Returns whether a molar mass changed.
+    bool FollowElementTable(const ElementTable& before, const ElementTable& after);
+
     /// Stock solution when the substance has one, else another solution
     /// when it has no solid, else its first alternative, else itself.
     void SelectDefaultSource();

@@ -46,7 +46,7 @@ DatabaseMenu::DatabaseMenu(CSolvoApp& app, CMainFrame& frame, DocumentManager& d
     connect(c.moietiesEditor, &QAction::triggered, this, &DatabaseMenu::ShowMoietiesEditor);
     connect(c.formulaSort, &QAction::triggered, this,
             [this] { CFormulaSortDlg(app_.Elements(), &frame_).exec(); });
-    connect(qApp, &QApplication::focusChanged, this, &DatabaseMenu::Refresh);
+    connect(qApp, &QApplication::focusChanged, this, &DatabaseMenu::Changed);
     Refresh();
 }
 
@@ -69,7 +69,7 @@ void DatabaseMenu::ShowMoietiesEditor()
 
 void DatabaseMenu::Changed()
 {
-    documents_.RedrawAll();
+    documents_.FollowElementTable();
     Refresh();
 }
 

@@ -11,9 +11,11 @@ class DocumentManager;
 /// The commands on the program database and its element table: "Save
 /// database", "Reload database", "Database path", "Database password", the
 /// moieties editor and the formula dialog. "Save database" is offered only while the database
-/// or the element table is modified; since they change only inside modal
-/// dialogs, that is checked whenever the focus comes back and after each
-/// of these commands.
+/// or the element table is modified, and the open solutions follow the
+/// element table; since both change only inside modal dialogs (the
+/// database dialog, wherever it is opened from, may read the file again),
+/// that is checked whenever the focus moves and after each of these
+/// commands.
 class DatabaseMenu : public QObject {
     Q_OBJECT
 
@@ -25,8 +27,9 @@ public:
 
 private:
     void ShowMoietiesEditor();
-    /// After the element table changed or was replaced: the molar masses
-    /// of every solution are shown again.
+    /// After the element table or the database may have changed: every
+    /// solution takes the molar masses its formulas now give, and "Save
+    /// database" is offered when there is something to save.
     void Changed();
 
     CSolvoApp& app_;

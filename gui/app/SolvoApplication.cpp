@@ -55,13 +55,14 @@ bool SolvoApplication::Start(const QString& fileToOpen)
                      [this] {
                          CSubstanceDatabaseDlg::Browse(app_, mainFrame_.get());
                          // The molar masses follow an element table read again.
-                         documents_->RedrawAll();
+                         documents_->FollowElementTable();
                      });
     database->setEnabled(true);
 
     app_.Data().EnsureExists();
     MessagePrompts prompts(mainFrame_.get());
     app_.StartDatabase(prompts, true);
+    documents_->FollowElementTable();
     app_.ReadUnitLabels();
     new DatabaseMenu(app_, *mainFrame_, *documents_);
 

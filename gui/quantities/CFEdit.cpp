@@ -1,8 +1,7 @@
 #include "quantities/CFEdit.h"
 
 #include "app/TextConversion.h"
-#include "quantities/NumberFormat.h"
-#include "quantities/ParseNumber.h"
+#include "quantities/FieldTransfer.h"
 
 #include <QFocusEvent>
 
@@ -24,13 +23,13 @@ void CFEdit::focusOutEvent(QFocusEvent* event)
 
 void CFEdit::Reformat()
 {
+    // Only a number is reformatted: a text that is not one, and "???" (a
+    // value that is not finite, which must not turn into 0), stays as it is.
     const std::optional<std::string> typed = ToProgramText(text());
-    const ParsedNumber parsed = typed ? ParseNumber(*typed) : ParsedNumber{};
-    if (parsed.valid) {
-        digits_ = CountSignificantDigits(parsed.normalized);
-        const std::string shown = digits_ > 0 ? FormatSignificant(parsed.value, digits_, displayDigits_())
-                                              : FormatDefault(parsed.value, displayDigits_());
-        const QString newText = ToQString(shown);
+    const auto taken = typed ? TakeEditableDouble(*typed) : TakenNumber<CEditableDouble>{};
+    if (taken.number) {
+        digits_ = taken.number->Digits();
+        const QString newText = ToQString(FieldText(*taken.number, displayDigits_()));
         if (newText != text()) {
             setText(newText);
             emit reformatted(newText);

@@ -10,7 +10,8 @@ namespace solvo {
 /// A single-line edit box for one number. While it has the focus its text is
 /// exactly what the user typed; when it loses the focus a valid number is
 /// rewritten with the significant digits typed ("2,50" becomes "2.50"), and
-/// the caret goes back to the start.
+/// the caret goes back to the start. "???", which stands for a value that is
+/// not finite, is no number and stays.
 class CFEdit : public QLineEdit {
     Q_OBJECT
 

@@ -30,7 +30,8 @@ QString FileFilter()
 
 DocumentManager::DocumentManager(CSolvoApp& app, CMainFrame& frame, RecentFileList& recentFiles,
                                  SettingsStore& store)
-    : QObject(frame.Helpers()), app_(app), frame_(frame), recentFiles_(recentFiles), store_(store)
+    : QObject(frame.Helpers()), app_(app), frame_(frame), recentFiles_(recentFiles), store_(store),
+      followedElements_(app.Elements())
 {
     CommandActions& c = frame.Commands();
     connect(c.newFile, &QAction::triggered, this, [this] { NewDocument(); });
@@ -207,6 +208,20 @@ void DocumentManager::RedrawAll()
 {
     for (SolvoDocument* document : documents_)
         document->Redraw();
+}
+
+void DocumentManager::FollowElementTable()
+{
+    const ElementTable& elements = app_.Elements();
+    if (elements.SameEntries(followedElements_))
+        return;
+    for (SolvoDocument* document : documents_) {
+        if (document->Data().FollowElementTable(followedElements_, elements))
+            document->Edited();
+        else
+            document->Redraw();
+    }
+    followedElements_ = elements;
 }
 
 CChildFrame* DocumentManager::FindFrame(const SolvoDocument& document,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formula/ElementTable.h"
 #include "solution/CChildFrame.h"
 
 #include <QObject>
@@ -66,6 +67,13 @@ public:
     const std::vector<SolvoDocument*>& Documents() const { return documents_; }
     /// Makes every view of every solution redraw.
     void RedrawAll();
+    /// After the element table may have changed (a moiety added, modified or
+    /// deleted, another database read): when it did, every solution takes
+    /// the molar masses its formulas now give, is marked modified when its
+    /// numbers change, and every view redraws. Called first once the program
+    /// database is loaded and before any solution opens, it only takes note
+    /// of the table.
+    void FollowElementTable();
 
 private:
     CChildFrame* FindFrame(const SolvoDocument& document, CChildFrame::Kind kind) const;
@@ -84,6 +92,8 @@ private:
     ViewFactory compositionView_;
     ViewFactory recipeView_;
     std::vector<SolvoDocument*> documents_;
+    /// The element table the open solutions' molar masses come from.
+    ElementTable followedElements_;
     int nextNumber_ = 1;
     bool closingAll_ = false;
 };

@@ -225,6 +225,18 @@ TEST_F(RecipeCommandTest, PhosphateBufferedSalineWeighsWhatAChemistExpects)
                      }));
 }
 
+TEST_F(RecipeCommandTest, MissingMolarMassIsWeighedAsUnknownNotZero)
+{
+    const std::string file =
+        Save("mystery.sln", {Component("mystery", "Xy_2O", 0.1, 1)}, 0.1, 3);
+    const CliResult result = RunCli({"recipe", "--date", "2026-12-10", file});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.out.find("2. Weigh ??? g mystery Xy2O and transfer it to the flask.\n"),
+              std::string::npos)
+        << result.out;
+    EXPECT_EQ(Json({file}).at("plan").at("steps")[0].at("mass"), "nan");
+}
+
 TEST_F(RecipeCommandTest, FormatsForOtherPrograms)
 {
     const std::string saline = SaveSaline();

@@ -14,6 +14,9 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <cmath>
+#include <limits>
+
 using solvo::CConcentrationCalculator;
 using solvo::test::FindChild;
 
@@ -105,6 +108,33 @@ private slots:
                                       "density", "mass", "amount"})
                 QVERIFY2(FindChild<QLineEdit>(dialog, field)->text() != QStringLiteral("???"), field);
         }
+    }
+
+    // "???" stands for a value that is not finite: leaving its field must not
+    // turn it into 0, and OK refuses it with the program's message.
+    void ok_refuses_a_field_that_shows_question_marks()
+    {
+        Started s;
+        solvo::SolvoSubstance component;
+        component.SetFormula("NaCl");
+        component.SetMolarMass(58.44);
+        component.StoreConcentration(std::numeric_limits<double>::quiet_NaN(), solvo::ConcentrationUnit::Molar);
+        CConcentrationCalculator dialog(s.solvo.App(), component, true, 100.0, 0.0);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* molar = FindChild<QLineEdit>(dialog, "molar");
+        QCOMPARE(molar->text(), QStringLiteral("???"));
+        molar->setFocus();
+        FindChild<QLineEdit>(dialog, "mass")->setFocus();
+        QCOMPARE(molar->text(), QStringLiteral("???"));
+
+        solvo::test::MessageBoxAnswers answers({QMessageBox::Ok});
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "ok"), Qt::LeftButton);
+        QCOMPARE(answers.Texts(), QStringList{QStringLiteral("Enter a number.")});
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(molar));
+        QVERIFY(std::isnan(component.GetConcentration(solvo::ConcentrationUnit::Molar)));
     }
 
     void composition_view_runs_it_locked_with_the_final_volume()

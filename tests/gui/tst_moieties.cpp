@@ -3,11 +3,19 @@
 #include "formula/CMoietiesDlg.h"
 #include "formula/CStaticFormulaFrame.h"
 #include "formula/ElementTable.h"
+#include "app/CMainFrame.h"
+#include "app/CommandActions.h"
+#include "solution/CRecipeView.h"
+#include "solution/CSolvoView.h"
+#include "solution/DocumentManager.h"
+#include "solution/SolvoDocument.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -104,6 +112,67 @@ private slots:
         QCOMPARE(table_.Count(), 104);
         QCOMPARE(list->topLevelItemCount(), 103);
         QVERIFY(!test::ButtonWithText(dialog, QStringLiteral("Delete"))->isEnabled());
+    }
+
+    // A moiety changed in the editor while a solution uses it: the solution,
+    // its composition window and its recipe take the new molar mass at once.
+    void open_solutions_follow_a_changed_moiety()
+    {
+        test::StartedSolvo s;
+        DocumentManager& documents = *s.solvo.Documents();
+        s.solvo.App().Elements().AddEntry("Cit", "C_6H_5O_7", "", 189.0997, 4);
+        documents.FollowElementTable();
+        SolvoDocument* document = documents.Documents().front();
+        auto* view = s.solvo.MainFrame()->findChild<CSolvoView*>();
+        const auto type = [view](const char* field, const char* text) {
+            auto* edit = view->findChild<QLineEdit*>(QLatin1String(field));
+            edit->setFocus();
+            edit->selectAll();
+            QTest::keyClicks(edit, QLatin1String(text));
+        };
+        type("formula", "Na_3Cit");
+        type("finalVolume", "100");
+        type("concentration", "0.1");
+        documents.ShowRecipeWindow(*document);
+        const auto* recipe = s.solvo.MainFrame()->findChild<CRecipeView*>();
+        QVERIFY(recipe);
+        const auto weighing = [recipe] {
+            for (const RecipeLine& line : recipe->Page().Lines(false)) {
+                if (line.role == LineRole::ComponentStep)
+                    return QString::fromStdString(line.text);
+            }
+            return QString();
+        };
+        auto* molarMass = view->findChild<QLineEdit*>(QStringLiteral("molarMass"));
+        auto* mass = view->findChild<QLineEdit*>(QStringLiteral("mass"));
+        QCOMPARE(molarMass->text(), QStringLiteral("258.069"));
+        QCOMPARE(mass->text(), QStringLiteral("2.6"));
+        QVERIFY2(weighing().startsWith(QStringLiteral("2. Weigh 2.6 g")), qPrintable(weighing()));
+        document->Data().SetModified(false);
+
+        bool modified = false;
+        QTimer::singleShot(0, this, [&modified] {
+            auto* dialog = qobject_cast<CMoietiesDlg*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* list = dialog->findChild<QTreeWidget*>();
+            const auto found = list->findItems(QStringLiteral("Cit"), Qt::MatchExactly, 1);
+            QCOMPARE(found.size(), 1);
+            list->setCurrentItem(found.front());
+            auto* moietyMass = dialog->findChild<QLineEdit*>(QStringLiteral("molarMass"));
+            moietyMass->setFocus();
+            moietyMass->selectAll();
+            QTest::keyClicks(moietyMass, QStringLiteral("200.0"));
+            QTest::mouseClick(test::ButtonWithText(*dialog, QStringLiteral("Modify")), Qt::LeftButton);
+            modified = true;
+            QTest::mouseClick(test::ButtonWithText(*dialog, QStringLiteral("Exit")), Qt::LeftButton);
+        });
+        s.solvo.MainFrame()->Commands().moietiesEditor->trigger();
+        QVERIFY(modified);
+        QCOMPARE(s.solvo.App().Elements().Entry(104).molarMass, 200.0);
+        QCOMPARE(molarMass->text(), QStringLiteral("268.9693"));
+        QCOMPARE(mass->text(), QStringLiteral("2.7"));
+        QVERIFY2(weighing().startsWith(QStringLiteral("2. Weigh 2.7 g")), qPrintable(weighing()));
+        QVERIFY(document->IsModified());
     }
 
 private:

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace solvo {
 namespace {
@@ -234,6 +235,61 @@ TEST_F(ConcentrationCalculatorFormTest, MassOutsideItsRangeAndTextsThatAreNoNumb
     EXPECT_EQ(message->text, "Enter a number.");
     EXPECT_EQ(form.Text(Field::Volume), "abc");
     EXPECT_TRUE(form.Accept());
+}
+
+// "???" shows a value that is not finite. What it stands for is unknown,
+// never 0: actions elsewhere leave it as it is and OK refuses it, while
+// "???" typed into a field is no number either.
+TEST_F(ConcentrationCalculatorFormTest, UnknownConcentrationIsNeverTakenAsZero)
+{
+    component = BuiltIn("sodium chloride");
+    component.SetConcentration(0.5, ConcentrationUnit::Molar);
+    component.StoreConcentration(std::numeric_limits<double>::quiet_NaN(), ConcentrationUnit::Molar);
+    ConcentrationCalculatorForm form(component, elements, true, 4, 100.0);
+    ASSERT_EQ(form.Text(Field::Molar), "???");
+
+    EXPECT_FALSE(form.ChooseMode(Mode::HoldVolume));
+    EXPECT_TRUE(std::isnan(component.GetConcentration(ConcentrationUnit::Molar)));
+    const auto refused = form.Accept();
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->field, Field::Molar);
+    EXPECT_EQ(refused->text, "Enter a number.");
+    EXPECT_TRUE(std::isnan(component.GetConcentration(ConcentrationUnit::Molar)));
+
+    // Typing a concentration makes every value known again.
+    Key(form, Field::Millimolar, "500");
+    EXPECT_EQ(form.Text(Field::Molar), "0.5");
+    EXPECT_FALSE(form.Accept());
+
+    const auto typed = form.Type(Field::Molar, "???");
+    ASSERT_TRUE(typed);
+    EXPECT_EQ(typed->field, Field::Molar);
+    EXPECT_EQ(typed->text, "Enter a number.");
+    EXPECT_DOUBLE_EQ(component.GetConcentration(ConcentrationUnit::Molar), 0.5);
+    EXPECT_TRUE(form.Accept());
+}
+
+// Holding a concentration of 0 while typing a mass needs an infinite volume.
+TEST_F(ConcentrationCalculatorFormTest, UnknownVolumeIsNeverTakenAsZero)
+{
+    component.SetMolarMass(58.44);
+    ConcentrationCalculatorForm form(component, elements, false, 4, 100.0);
+    EXPECT_FALSE(form.ChooseMode(Mode::HoldConcentration));
+    Key(form, Field::Mass, "5");
+    ASSERT_EQ(form.Text(Field::Volume), "???");
+    ASSERT_EQ(form.Text(Field::SolutionMass), "???");
+
+    EXPECT_FALSE(form.ChooseMode(Mode::BeSmart));
+    EXPECT_TRUE(std::isinf(form.Volume()));
+    const auto refused = form.Accept();
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->field, Field::SolutionMass);
+    EXPECT_EQ(refused->text, "Enter a number.");
+
+    Key(form, Field::Volume, "100");
+    EXPECT_EQ(form.Text(Field::Molar), "0.8556");
+    EXPECT_EQ(form.Text(Field::SolutionMass), "100");
+    EXPECT_FALSE(form.Accept());
 }
 
 TEST_F(ConcentrationCalculatorFormTest, LockedComponentKeepsItsSubstance)

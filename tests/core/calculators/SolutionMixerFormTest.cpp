@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 
 namespace solvo {
@@ -212,6 +214,31 @@ TEST_F(SolutionMixerFormTest, DatabaseSubstanceMixesThroughItsDensityTable)
     EXPECT_NEAR(S3, S1 + std::stod(form.Text(Field::SolutionMass2)), 0.01);
     EXPECT_NE(form.Text(Field::Volume3), "200");
     EXPECT_NEAR(std::stod(form.Text(Field::Concentration3)), 50.0 * S1 / S3, 0.01);
+}
+
+// "???" shows a value that is not finite: what it stands for is unknown,
+// never 0. Actions elsewhere leave it as it is and OK refuses it.
+TEST_F(SolutionMixerFormTest, UnknownConcentrationIsNeverTakenAsZero)
+{
+    TwoSolutionsMixed();
+    form.BeginConcentrationCalculator(0);
+    form.Component().StoreConcentration(std::numeric_limits<double>::quiet_NaN(), ConcentrationUnit::Molar);
+    EXPECT_FALSE(form.EndConcentrationCalculator(0, true, 100.0, 100.0));
+    ASSERT_EQ(form.Text(Field::Concentration1), "???");
+
+    EXPECT_FALSE(form.ChooseUnit(1, ConcentrationUnit::Millimolar));
+    EXPECT_TRUE(std::isnan(form.Row(0).c));
+    Key(Field::Volume2, "50");
+    EXPECT_TRUE(std::isnan(form.Row(0).c));
+    const auto refused = form.Accept();
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->field, Field::Concentration1);
+    EXPECT_EQ(refused->text, "Enter a number.");
+
+    Key(Field::Concentration1, "1");
+    EXPECT_FALSE(form.Accept());
+    EXPECT_TRUE(form.Type(Field::Volume1, "???"));
+    EXPECT_EQ(form.Row(0).V, 100.0);
 }
 
 TEST_F(SolutionMixerFormTest, InvalidNumberStopsReading)

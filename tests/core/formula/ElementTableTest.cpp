@@ -97,6 +97,24 @@ TEST_F(ElementTableTest, AddModifyDeleteKeepIndexesAndLeftoverSlots)
     EXPECT_EQ(table.Count(), 106);
 }
 
+TEST_F(ElementTableTest, SameEntriesIgnoreLeftoverSlots)
+{
+    ElementTable copy = table;
+    EXPECT_TRUE(copy.SameEntries(table));
+    copy.AddEntry("Cit", "C_6H_5O_7", "", 189.0997, 4);
+    EXPECT_FALSE(copy.SameEntries(table));
+    EXPECT_FALSE(table.SameEntries(copy));
+
+    ElementTable changed = copy;
+    changed.ModifyEntry(104, "Cit", "C_6H_5O_7", "", 200.0, 1);
+    EXPECT_FALSE(changed.SameEntries(copy));
+
+    // The deleted moiety's stale slot is no entry in use.
+    copy.DeleteEntry(104);
+    EXPECT_EQ(copy.Slots().size(), 105u);
+    EXPECT_TRUE(copy.SameEntries(table));
+}
+
 // The indexed symbol match must give exactly what a scan of the whole table
 // in index order gives, however the table was edited.
 TEST_F(ElementTableTest, IndexedMatchEqualsFullScan)

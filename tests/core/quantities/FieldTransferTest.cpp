@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string_view>
+
 namespace solvo {
 namespace {
 
@@ -73,6 +76,19 @@ TEST(FieldTransfer, TextThatIsNotANumberGivesTheMessage)
     const TakenNumber<CEditableDouble> editable = TakeEditableDouble("-0 ");
     EXPECT_FALSE(editable.number);
     EXPECT_EQ(editable.message, "Enter a number.");
+}
+
+// "???" is what a value that is not finite shows: unknown, so not 0.
+TEST(FieldTransfer, QuestionMarksAreNoNumber)
+{
+    for (const std::string_view text : {"???", " \t???"}) {
+        EXPECT_TRUE(ShowsNotFinite(text)) << text;
+        EXPECT_EQ(TakeDouble(text).message, "Enter a number.") << text;
+        EXPECT_FALSE(TakeEditableDouble(text).number) << text;
+    }
+    for (const std::string_view text : {"", "0", "??", "???0"})
+        EXPECT_FALSE(ShowsNotFinite(text)) << text;
+    EXPECT_EQ(FieldText(std::numeric_limits<double>::infinity(), 4), "???");
 }
 
 } // namespace

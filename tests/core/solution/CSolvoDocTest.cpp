@@ -42,6 +42,77 @@ protected:
     ElementTable elements;
 };
 
+// Moiety Cit changed from 189.0997 to 200.0 while a solution is open.
+TEST_F(CSolvoDocTest, ComponentsFollowAChangedElementTable)
+{
+    ElementTable before = elements;
+    const std::int32_t cit = before.AddEntry("Cit", "C_6H_5O_7", "", 189.0997, 4);
+    ElementTable after = before;
+    after.ModifyEntry(cit, "Cit", "C_6H_5O_7", "", 200.0, 1);
+
+    CSolvoDoc doc;
+    const auto add = [&doc](SolvoSubstance component) {
+        doc.AddComponent(SolvoSubstance());
+        doc.GetComponent(doc.GetComponentCount() - 1) = std::move(component);
+    };
+    SolvoSubstance citrate;
+    citrate.SetName("sodium citrate");
+    citrate.SetFormula("Na_3Cit");
+    citrate.SetSourceFormula("Na_3Cit&2H_2O");
+    citrate.SetSource(SourceKind::OtherSubstance);
+    citrate.UpdateMolarMass(before);
+    citrate.UpdateSourceMolarMass(before);
+    citrate.SetConcentration(0.1, ConcentrationUnit::Molar);
+    doc.GetComponent(0) = citrate;
+    SolvoSubstance acid;
+    acid.SetFormula("H_3Cit");
+    acid.UpdateMolarMass(before);
+    acid.SetUnit(ConcentrationUnit::PercentWW);
+    acid.SetConcentration(5.0, ConcentrationUnit::PercentWW);
+    add(acid);
+    SolvoSubstance typed = Component("salt", "NaCl", 0.1);
+    typed.SetMolarMass(58.5);
+    add(typed);
+    add(Component("unknown", "Xy_2O", 0.1));
+    doc.SetFinalVolume(0.1);
+    for (std::int32_t i = 0; i < doc.GetComponentCount(); ++i)
+        doc.RefreshAmounts(doc.GetComponent(i));
+    doc.SetModified(false);
+    ASSERT_NEAR(doc.GetComponent(0).MolarMass(), 258.069, 1e-3);
+
+    EXPECT_TRUE(doc.FollowElementTable(before, after));
+    EXPECT_TRUE(doc.IsModified());
+    const SolvoSubstance& followed = doc.GetComponent(0);
+    EXPECT_NEAR(followed.MolarMass(), 268.969, 1e-3);
+    EXPECT_NEAR(followed.SourceMolarMass(), 268.969 + 2 * 18.0153, 1e-2);
+    EXPECT_DOUBLE_EQ(followed.GetConcentration(ConcentrationUnit::Molar), 0.1);
+    EXPECT_NEAR(followed.Mass(), 2.68969, 1e-5);
+    // A target given by mass stays; its molarity follows the new molar mass.
+    const SolvoSubstance& byMass = doc.GetComponent(1);
+    EXPECT_DOUBLE_EQ(byMass.GetConcentration(ConcentrationUnit::PercentWW), 5.0);
+    EXPECT_NEAR(byMass.GetConcentration(ConcentrationUnit::Molar), 50.0 / byMass.MolarMass(), 1e-12);
+    // Formulas the change does not touch keep what they had, a typed molar mass too.
+    EXPECT_EQ(doc.GetComponent(2).MolarMass(), 58.5);
+    EXPECT_EQ(doc.GetComponent(3).MolarMass(), 0.0);
+
+    // The same table again changes nothing.
+    doc.SetModified(false);
+    EXPECT_FALSE(doc.FollowElementTable(after, after));
+    EXPECT_FALSE(doc.IsModified());
+
+    // A moiety gone leaves no molar mass to take, so the one there was stays;
+    // a new one gives a formula that had none its molar mass.
+    ElementTable without = after;
+    without.DeleteEntry(cit);
+    EXPECT_FALSE(doc.FollowElementTable(after, without));
+    EXPECT_NEAR(doc.GetComponent(0).MolarMass(), 268.969, 1e-3);
+    ElementTable withXy = without;
+    withXy.AddEntry("Xy", "", "", 50.0, 1);
+    EXPECT_TRUE(doc.FollowElementTable(without, withXy));
+    EXPECT_NEAR(doc.GetComponent(3).MolarMass(), 2 * 50.0 + 15.999, 1e-2);
+    EXPECT_NEAR(doc.GetComponent(3).Mass(), 0.01 * doc.GetComponent(3).MolarMass(), 1e-12);
+}
+
 TEST_F(CSolvoDocTest, NewSolutionFileLayout)
 {
     CSolvoDoc doc;

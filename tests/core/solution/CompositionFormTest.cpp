@@ -1,5 +1,7 @@
 #include "solution/CompositionForm.h"
 
+#include "calculators/ConcentrationCalculatorForm.h"
+
 #include "formula/ElementTable.h"
 #include "quantities/NumberFormat.h"
 #include "substances/DefaultSubstances.h"
@@ -7,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 
 namespace solvo {
 namespace {
@@ -231,6 +234,32 @@ TEST_F(CompositionFormTest, HydrateIsWeighedByItsOwnMolarMass)
     EXPECT_EQ(form.Text(Field::Mass), "20");
 }
 
+// A formula that gives no molar mass, and none typed: the mass needed is
+// unknown, and the molar mass field says what is missing.
+TEST_F(CompositionFormTest, MissingMolarMassIsRedAndItsMassUnknown)
+{
+    OpenWith();
+    form.Type(Field::Formula, "Xy_2O");
+    form.Type(Field::FinalVolume, "100");
+    EXPECT_FALSE(form.Red(Field::MolarMass));
+    EXPECT_EQ(form.Text(Field::Mass), "0");
+
+    form.Type(Field::Concentration, "0.1");
+    EXPECT_TRUE(form.Red(Field::MolarMass));
+    EXPECT_EQ(form.Text(Field::Mass), "???");
+
+    form.Type(Field::MolarMass, "100");
+    EXPECT_FALSE(form.Red(Field::MolarMass));
+    EXPECT_EQ(form.Text(Field::Mass), "1.0");
+
+    // Weighed as another solid form, it is that form's molar mass that is missing.
+    form.Choose(List::Source, ItemIndex(List::Source, "other substance"));
+    form.Type(Field::SourceFormula, "Xy_3O");
+    EXPECT_TRUE(form.Red(Field::SourceValue));
+    EXPECT_FALSE(form.Red(Field::MolarMass));
+    EXPECT_EQ(form.Text(Field::Mass), "???");
+}
+
 TEST_F(CompositionFormTest, OtherSubstanceTakesTypedFormulaOrMolarMass)
 {
     OpenWith();
@@ -330,6 +359,29 @@ TEST_F(CompositionFormTest, CancelledCalculatorRestoresConcentrationButGivesTheV
     EXPECT_DOUBLE_EQ(doc.FinalVolume(), 0.1);
     EXPECT_EQ(Current().ConcentrationDigits(), 4);
     EXPECT_EQ(form.Text(Field::Concentration), "0.25");
+}
+
+// "???" stands for a value that is not finite: typed, it is no number; shown
+// by the concentration calculator, OK refuses it, so the component never
+// silently gets a concentration of 0 and Cancel puts the old one back.
+TEST_F(CompositionFormTest, UnknownValueNeverBecomesTheConcentration)
+{
+    OpenWith("sodium chloride");
+    form.Type(Field::FinalVolume, "100");
+    form.Type(Field::Concentration, "0.1");
+    const CompositionOutcome typed = form.Type(Field::Concentration, "???");
+    EXPECT_EQ(typed.invalidField, Field::Concentration);
+    EXPECT_DOUBLE_EQ(Current().GetConcentration(ConcentrationUnit::Molar), 0.1);
+
+    const double millilitres = form.BeginConcentrationCalculator();
+    SolvoSubstance& component = doc.GetCurrentComponent();
+    component.StoreConcentration(std::numeric_limits<double>::quiet_NaN(), ConcentrationUnit::Molar);
+    ConcentrationCalculatorForm calculator(component, elements, true, 4, millilitres);
+    EXPECT_FALSE(calculator.ChooseMode(CalculatorMode::BeSmart));
+    ASSERT_TRUE(calculator.Accept());
+    form.EndConcentrationCalculator(false, calculator.Volume());
+    EXPECT_DOUBLE_EQ(Current().GetConcentration(ConcentrationUnit::Molar), 0.1);
+    EXPECT_EQ(form.Text(Field::Concentration), "0.1");
 }
 
 } // namespace

@@ -112,6 +112,48 @@ TEST_F(CompositionSolverTest, SolidAboveSubstance)
     EXPECT_EQ(SolveComposition(Solution({SodiumChloride(0.1, 1)}, 0.5)).steps[0].massDigits, 2);
 }
 
+// A molar mass of 0 is none known: the mass to weigh is then unknown, never
+// 0 g, unless nothing is to be weighed.
+TEST_F(CompositionSolverTest, MissingMolarMassIsNeverWeighedAsZero)
+{
+    const auto otherForm = [](SolvoSubstance component, double sourceMolarMass) {
+        component.SetSource(SourceKind::OtherSubstance);
+        component.SetSourceFormula("");
+        component.SetSourceMolarMass(sourceMolarMass);
+        return component;
+    };
+    SolvoSubstance byMass = Component(elements, "mystery", "Xy_2O", 0.0);
+    byMass.SetUnit(ConcentrationUnit::PercentWW);
+    byMass.SetConcentration(5.0, ConcentrationUnit::PercentWW);
+    const struct {
+        const char* what;
+        SolvoSubstance component;
+        double grams; // NaN: unknown
+    } cases[] = {
+        {"formula gives none", Component(elements, "mystery", "Xy_2O", 0.1), std::nan("")},
+        {"nothing to weigh", Component(elements, "mystery", "Xy_2O", 0.0), 0.0},
+        {"target by mass", byMass, std::nan("")},
+        {"molar mass typed", [&] {
+             SolvoSubstance typed = Component(elements, "mystery", "Xy_2O", 0.1);
+             typed.SetMolarMass(100.0);
+             return typed;
+         }(),
+         1.0},
+        {"other form unknown", otherForm(SodiumChloride(0.1), 0.0), std::nan("")},
+        {"other form typed", otherForm(SodiumChloride(0.1), 200.0), 2.0},
+    };
+    for (const auto& c : cases) {
+        const RecipePlan plan = SolveComposition(Solution({c.component}, 0.1));
+        const double mass = plan.steps[0].mass;
+        if (std::isnan(c.grams))
+            EXPECT_TRUE(std::isnan(mass)) << c.what << ": " << mass;
+        else
+            EXPECT_NEAR(mass, c.grams, kTolerance) << c.what;
+        EXPECT_EQ(IsMissingMolarMass(c.component, WeighedMolarMass(c.component)), std::isnan(c.grams))
+            << c.what;
+    }
+}
+
 TEST_F(CompositionSolverTest, StockSolutionLeavesTheRestToWater)
 {
     const CSolvoDoc doc = Solution({FromStock(SodiumChloride(0.1, 1), 1.0)}, 1.0);

@@ -307,6 +307,14 @@ TEST_F(RecipeGeneratorTest, NumbersThatAreNotFiniteShowAsQuestionMarks)
                              "<SUBSTANCEFORMULA> to the flask.");
 }
 
+TEST_F(RecipeGeneratorTest, MissingMolarMassWeighsQuestionMarksNotZero)
+{
+    const std::vector<RecipeLine> lines = Recipe(Solution({Component("mystery", "Xy_2O", 0.0, 0.1, 1)}));
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_EQ(lines[6].text, "2. Weigh ??? g mystery <SUBSTANCEFORMULA> and transfer it to the flask.");
+    EXPECT_EQ(lines[6].formula, "Xy_2O");
+}
+
 TEST(RecipeTitle, FileNamesLoseTheirExtension)
 {
     const struct {
