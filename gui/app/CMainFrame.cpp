@@ -185,7 +185,7 @@ void CMainFrame::RebuildMenus()
     if (solution)
         file->addActions({c.close, c.save, c.saveAs});
     file->addSeparator();
-    QMenu* database = file->addMenu(tr("Database"));
+    QMenu* database = file->addMenu(tr("Data&base"));
     database->addActions({c.saveDatabase, c.reloadDatabase, c.databasePath, c.databasePassword});
     file->addSeparator();
     if (solution)

@@ -66,7 +66,7 @@ QMenu* DatabaseSubmenu(CMainFrame& frame)
         if (top->text() != QStringLiteral("&File"))
             continue;
         for (QAction* item : top->menu()->actions()) {
-            if (item->menu() && item->text() == QStringLiteral("Database"))
+            if (item->menu() && item->text() == QStringLiteral("Data&base"))
                 return item->menu();
         }
     }
