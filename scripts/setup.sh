@@ -12,7 +12,7 @@ packages=(
   clang libclang-rt-dev
   fonts-liberation2 fontconfig
   locales
-  xvfb xauth x11-apps
+  xvfb xauth x11-apps poppler-utils
   lintian appstream desktop-file-utils bash-completion man-db
   g++-mingw-w64-x86-64-posix wine64
 )

@@ -3,8 +3,10 @@
 #include "formula/CanvasTypes.h"
 #include "solution/RecipeLine.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace solvo {
@@ -59,15 +61,46 @@ public:
     /// and the footer right-aligned with its top at the foot of the page.
     static std::vector<Placement> Place(std::span<const RecipeLine> lines);
 
-    /// Draws lines on canvas, whose y axis must grow upwards in page units.
-    /// A summary, component step or enter-mass step draws its formula,
-    /// parsed against elements, where the text first says
-    /// <SUBSTANCEFORMULA>, with the line's font for normal characters and
-    /// the subscript font for the small ones; every other placeholder stays
-    /// text. Approximate lines are drawn in kApproximateColour, the rest in
-    /// black. The canvas's state is restored afterwards.
-    static void Draw(FormulaCanvas& canvas, std::span<const RecipeLine> lines,
-                     const ElementTable& elements);
+    /// One row of a line as it lands on a sheet: the bytes [begin, end) of
+    /// the text of lines[line], placed on its sheet.
+    struct Row {
+        std::size_t line = 0;
+        std::size_t begin = 0;
+        std::size_t end = 0;
+        Placement place;
+        /// Whether the row holds the line's first <SUBSTANCEFORMULA> and
+        /// draws the formula there.
+        bool drawsFormula = false;
+    };
+
+    /// What one piece of paper (or one page of the window) shows.
+    struct Sheet {
+        std::vector<Row> rows;
+        /// "page 2 of 3", drawn at the left of the footer line when a printed
+        /// recipe takes more than one sheet; empty otherwise.
+        std::string pageLabel;
+    };
+
+    /// Lays lines out on as many sheets as they need, measuring on canvas.
+    /// The first sheet is placed as Place() says. A line wider than the page
+    /// wraps into rows, a step's rows indented under the text after its
+    /// number, and later lines move down by the rows added. A line that
+    /// would reach below the page starts the next sheet, whole, and a
+    /// heading goes with the line after it; later sheets repeat the title
+    /// in the body font at the top. The footer, when lines have one, is on
+    /// every sheet. There is always at least one sheet.
+    static std::vector<Sheet> Layout(FormulaCanvas& canvas, std::span<const RecipeLine> lines,
+                                     const ElementTable& elements);
+
+    /// Draws sheet, laid out from lines, on canvas, whose y axis must grow
+    /// upwards in page units. A row that holds its line's formula draws it
+    /// where the text says <SUBSTANCEFORMULA>, parsed against elements, with
+    /// the row's font for normal characters and the subscript font for the
+    /// small ones; every other placeholder stays text. Approximate lines are
+    /// drawn in kApproximateColour, the rest in black. The canvas's state is
+    /// restored afterwards.
+    static void DrawSheet(FormulaCanvas& canvas, std::span<const RecipeLine> lines,
+                          const Sheet& sheet, const ElementTable& elements);
 };
 
 } // namespace solvo

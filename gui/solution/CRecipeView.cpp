@@ -6,6 +6,7 @@
 
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
@@ -32,9 +33,10 @@ CRecipeView::CRecipeView(SolvoDocument& document, CommandActions& commands, QWid
     viewport()->setAutoFillBackground(true);
     horizontalScrollBar()->setSingleStep(kLineStep);
     verticalScrollBar()->setSingleStep(kLineStep);
-    // The recipe is worded afresh at every paint, so a change needs no more than a repaint.
-    connect(&document, &SolvoDocument::changed, viewport(), qOverload<>(&QWidget::update));
-    UpdateScrollBars();
+    // The recipe is worded afresh at every paint; a change may only add or
+    // take away sheets to scroll through.
+    connect(&document, &SolvoDocument::changed, this, &CRecipeView::FollowDocument);
+    FollowDocument();
 }
 
 qreal CRecipeView::Scale() const
@@ -58,9 +60,21 @@ QSize CRecipeView::sizeHint() const
                  std::min(page.height() + 2 * kMargin, page.width() * 4 / 5) + frame);
 }
 
+void CRecipeView::FollowDocument()
+{
+    const std::size_t sheets = painter_.SheetCount();
+    if (sheets != sheetCount_) {
+        sheetCount_ = sheets;
+        UpdateScrollBars();
+    }
+    viewport()->update();
+}
+
 void CRecipeView::UpdateScrollBars()
 {
-    const QSize page = PageSize() + QSize(2 * kMargin, 2 * kMargin);
+    const QSize sheet = PageSize();
+    const int count = static_cast<int>(sheetCount_);
+    const QSize page(sheet.width() + 2 * kMargin, count * (sheet.height() + kMargin) + kMargin);
     const QSize view = viewport()->size();
     horizontalScrollBar()->setPageStep(view.width());
     horizontalScrollBar()->setRange(0, std::max(0, page.width() - view.width()));
@@ -74,19 +88,27 @@ void CRecipeView::resizeEvent(QResizeEvent* event)
     UpdateScrollBars();
 }
 
-void CRecipeView::paintEvent(QPaintEvent*)
+void CRecipeView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
     // A page narrower than the window stays in its middle.
     const QSize page = PageSize();
     const int spare = viewport()->width() - page.width() - 2 * kMargin;
-    const QPoint corner(kMargin + std::max(0, spare / 2) - horizontalScrollBar()->value(),
-                        kMargin - verticalScrollBar()->value());
-    const QRect sheet(corner, page);
-    painter.fillRect(sheet.translated(2, 2), palette().color(QPalette::Shadow));
-    painter.fillRect(sheet, Qt::white);
-    painter.translate(corner);
-    painter_.Paint(painter, Scale(), false);
+    const QPoint first(kMargin + std::max(0, spare / 2) - horizontalScrollBar()->value(),
+                       kMargin - verticalScrollBar()->value());
+    const RecipePainter::Sheets laid = painter_.Layout(painter, false);
+    for (std::size_t i = 0; i < laid.sheets.size(); ++i) {
+        const QPoint corner = first + QPoint(0, static_cast<int>(i) * (page.height() + kMargin));
+        const QRect sheet(corner, page);
+        if (!sheet.adjusted(0, 0, 2, 2).intersects(event->rect()))
+            continue;
+        painter.fillRect(sheet.translated(2, 2), palette().color(QPalette::Shadow));
+        painter.fillRect(sheet, Qt::white);
+        painter.save();
+        painter.translate(corner);
+        painter_.PaintSheet(painter, Scale(), laid, i);
+        painter.restore();
+    }
 }
 
 void CRecipeView::contextMenuEvent(QContextMenuEvent* event)

@@ -9,9 +9,9 @@ namespace solvo {
 class CommandActions;
 class SolvoDocument;
 
-/// The recipe window's view: the recipe page of one solution at its real
-/// size on the screen, scrollable, redrawn from the document at every
-/// change. The recipe window itself is the solution's CChildFrame of kind
+/// The recipe window's view: the recipe of one solution on its sheets, one
+/// below the other at their real size on the screen, scrollable, redrawn
+/// from the document at every change. The recipe window itself is the solution's CChildFrame of kind
 /// RecipeWindow; printing it is RecipePrintCommands' part.
 class CRecipeView : public QAbstractScrollArea {
     Q_OBJECT
@@ -25,6 +25,8 @@ public:
     /// Device-independent pixels per 0.1 mm: the page at its size on paper.
     qreal Scale() const;
     QSize sizeHint() const override;
+    /// How many sheets the window scrolls through.
+    std::size_t SheetCount() const { return sheetCount_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -34,9 +36,12 @@ protected:
 private:
     QSize PageSize() const;
     void UpdateScrollBars();
+    /// Lays the recipe out again after a change, for the scroll range.
+    void FollowDocument();
 
     RecipePainter painter_;
     CommandActions& commands_;
+    std::size_t sheetCount_ = 1;
 };
 
 } // namespace solvo

@@ -11,13 +11,14 @@
 #include "solution/RecipeDate.h"
 #include "solution/RecipeExport.h"
 #include "solution/RecipeGenerator.h"
-#include "solution/RecipePage.h"
 #include "solution/SolvoDocument.h"
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QImage>
 #include <QMimeData>
 #include <QPageLayout>
+#include <QPageRanges>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -65,28 +66,31 @@ std::vector<RecipeLine> RecipePainter::Lines(bool printing) const
     return GenerateRecipe(data, SolveComposition(data), template_, options);
 }
 
-void RecipePainter::Paint(QPainter& painter, qreal scale, bool printing) const
+RecipePainter::Sheets RecipePainter::Layout(QPainter& painter, bool printing) const
 {
-    std::vector<RecipeLine> lines = Lines(printing);
-    // Whatever does not fit on the page is cut, on paper as on screen; the
-    // footer hangs below the page and stays whole.
-    const auto footer = std::stable_partition(lines.begin(), lines.end(), [](const RecipeLine& line) {
-        return line.role != LineRole::Footer;
-    });
-    painter.save();
-    painter.setClipRect(QRectF(0, 0, RecipePage::kWidth * scale, RecipePage::kHeight * scale), Qt::IntersectClip);
-    Draw(painter, scale, std::span(lines.begin(), footer));
-    painter.restore();
-    Draw(painter, scale, std::span(footer, lines.end()));
+    Sheets laid{Lines(printing), {}};
+    QtFormulaCanvas canvas(painter, textCache_, true);
+    laid.sheets = RecipePage::Layout(canvas, laid.lines, document_.App().Elements());
+    return laid;
 }
 
-void RecipePainter::Draw(QPainter& painter, qreal scale, std::span<const RecipeLine> lines) const
+std::size_t RecipePainter::SheetCount() const
+{
+    // Only the fonts' measures matter here, and an image has them at the
+    // screen's resolution.
+    QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    return Layout(painter, false).sheets.size();
+}
+
+void RecipePainter::PaintSheet(QPainter& painter, qreal scale, const Sheets& laid,
+                               std::size_t index) const
 {
     painter.save();
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(scale, -scale);
     QtFormulaCanvas canvas(painter, textCache_, true);
-    RecipePage::Draw(canvas, lines, document_.App().Elements());
+    RecipePage::DrawSheet(canvas, laid.lines, laid.sheets[index], document_.App().Elements());
     painter.restore();
 }
 
@@ -103,9 +107,21 @@ bool RecipePainter::Print(QPagedPaintDevice& device) const
     if (!painter.begin(&device))
         return false;
     const QPointF corner = PageCorner(device.pageLayout());
-    painter.translate(corner.x() * device.logicalDpiX() / kMillimetresPerInch,
-                      corner.y() * device.logicalDpiY() / kMillimetresPerInch);
-    Paint(painter, device.logicalDpiX() / kUnitsPerInch, true);
+    const Sheets laid = Layout(painter, true);
+    const QPageRanges ranges = device.pageRanges();
+    bool first = true;
+    for (std::size_t i = 0; i < laid.sheets.size(); ++i) {
+        if (!ranges.isEmpty() && !ranges.contains(static_cast<int>(i) + 1))
+            continue;
+        if (!first && !device.newPage())
+            return false;
+        first = false;
+        painter.save();
+        painter.translate(corner.x() * device.logicalDpiX() / kMillimetresPerInch,
+                          corner.y() * device.logicalDpiY() / kMillimetresPerInch);
+        PaintSheet(painter, device.logicalDpiX() / kUnitsPerInch, laid, i);
+        painter.restore();
+    }
     return painter.end();
 }
 

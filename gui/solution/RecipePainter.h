@@ -2,12 +2,12 @@
 
 #include "formula/CanvasTextCache.h"
 #include "solution/RecipeLine.h"
+#include "solution/RecipePage.h"
 #include "solution/RecipeTemplate.h"
 
 #include <QPointF>
 #include <QString>
 
-#include <span>
 #include <vector>
 
 class QMimeData;
@@ -34,10 +34,21 @@ public:
     /// footer.
     std::vector<RecipeLine> Lines(bool printing) const;
 
-    /// Draws the page with its top left corner at the painter's origin,
-    /// scale device units to 0.1 mm, cut at the page's edges; a printed
-    /// page's footer is drawn whole below it.
-    void Paint(QPainter& painter, qreal scale, bool printing) const;
+    /// The recipe's lines and the sheets they take, measured with the fonts
+    /// of painter's device.
+    struct Sheets {
+        std::vector<RecipeLine> lines;
+        std::vector<RecipePage::Sheet> sheets;
+    };
+    Sheets Layout(QPainter& painter, bool printing) const;
+
+    /// How many sheets the recipe takes on a screen of the application's
+    /// resolution, for the window to scroll through them all.
+    std::size_t SheetCount() const;
+
+    /// Draws sheet number index of laid with its top left corner at the
+    /// painter's origin, scale device units to 0.1 mm.
+    void PaintSheet(QPainter& painter, qreal scale, const Sheets& laid, std::size_t index) const;
 
     /// How far from the paper's edges a printed page lies: room on A4
     /// (210 x 297 mm) for the footer, which ends 15 mm right of the page
@@ -51,12 +62,13 @@ public:
     /// exported PDF all place the page alike.
     static QPointF PageCorner(const QPageLayout& layout);
 
-    /// Prints the page on device, one page with the footer, placed by
-    /// PageCorner(). False when the device cannot be painted on (a file
-    /// that cannot be written).
+    /// Prints the recipe on device, each sheet on a page of its own with the
+    /// footer, placed by PageCorner(); only the pages of the device's page
+    /// ranges when it has any. False when the device cannot be painted on
+    /// (a file that cannot be written).
     bool Print(QPagedPaintDevice& device) const;
 
-    /// Writes the printed page as a one-page A4 PDF at path. False when
+    /// Writes the printed recipe as an A4 PDF at path. False when
     /// the file cannot be written.
     bool WritePdf(const QString& path) const;
 
@@ -70,8 +82,6 @@ public:
     bool WriteHtml(const QString& path) const;
 
 private:
-    void Draw(QPainter& painter, qreal scale, std::span<const RecipeLine> lines) const;
-
     SolvoDocument& document_;
     RecipeTemplate template_;
     // Only speeds up the next paint; drawing stays a const operation.

@@ -19,7 +19,9 @@ int RecipePdfExport::Run(const QString& pdfFile, const QString& solutionFile)
     app.Initialise();
     app.Data().EnsureExists();
     ConsolePrompts prompts;
-    app.LoadDatabaseFile(app.DatabaseFilePath(), prompts);
+    // Headless, as on the command line: before the program's first run the
+    // built-in database serves, without a word and without writing it.
+    app.StartDatabase(prompts, false);
     app.ReadUnitLabels();
 
     SolvoDocument document(app, QFileInfo(solutionFile).fileName());

@@ -62,8 +62,9 @@ void RecipePrintCommands::Print(const CRecipeView& view)
 {
     QPrinter& printer = Printer();
     QPrintDialog dialog(&printer, &frame_);
-    // The recipe is one page: there is no range to choose.
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintPageRange);
+    dialog.setMinMax(1, static_cast<int>(view.SheetCount()));
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (!view.Page().Print(printer))

@@ -2,6 +2,7 @@
 
 #include "app/CSolvoApp.h"
 #include "app/CommandActions.h"
+#include "app/PathConversion.h"
 #include "app/QtSettingsStore.h"
 #include "app/SolvoApplication.h"
 #include "app/StandardDataFolder.h"
@@ -30,6 +31,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSettings>
@@ -90,6 +92,29 @@ void MakeSodiumChloride(solvo::CSolvoDoc& data)
     salt.SetConcentrationDigits(4);
     data.SetFinalVolume(0.5);
     data.SetVolumeDigits(3);
+}
+
+// The help's borax standard: 0.05 M in 250 mL, weighed exactly, whose
+// weighing step is longer than the page is wide.
+void MakeBoraxStandard(solvo::CSolvoDoc& data)
+{
+    solvo::SolvoSubstance& borax = data.GetComponent(0);
+    borax.SetName("sodium tetraborate - standard");
+    borax.SetFormula("Na_2B_4O_7&10H_2O");
+    borax.SetMolarMass(381.37);
+    borax.SetConcentration(0.05, solvo::ConcentrationUnit::Molar);
+    borax.SetConcentrationDigits(4);
+    borax.SetStandardSubstance(true);
+    borax.SetPrepareStandardSolution(true);
+    data.SetFinalVolume(0.25);
+}
+
+// Text as compared across the PDF: without spaces, line breaks and the dots
+// that a hydrate's formula is drawn or written with.
+QString Squeezed(QString text)
+{
+    static const QRegularExpression dropped(QStringLiteral("[\\s.\u00B7]"));
+    return text.remove(dropped);
 }
 
 // A hydrate, and an ion whose exact weight is still to come (a grey line).
@@ -315,7 +340,19 @@ private slots:
             MakeSodiumChloride(document.Data());
             QVERIFY(document.Save(solution));
         }
-        QCOMPARE(solvo::RecipePdfExport::Run(pdf, solution), solvo::RecipePdfExport::kSucceeded);
+        // On an account where the program never ran: the built-in database,
+        // silently, and none written.
+        const QString database = solvo::ToQString(app_.DatabaseFilePath());
+        const QString aside = database + QStringLiteral(".aside");
+        QVERIFY(QFile::rename(database, aside));
+        int status = -1;
+        const QString error =
+            StandardError([&] { status = solvo::RecipePdfExport::Run(pdf, solution); });
+        const bool written = QFile::exists(database);
+        QVERIFY(QFile::rename(aside, database));
+        QCOMPARE(status, solvo::RecipePdfExport::kSucceeded);
+        QCOMPARE(error, QString());
+        QVERIFY(!written);
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
@@ -392,32 +429,67 @@ private slots:
         }
     }
 
-    void cuts_a_printed_recipe_at_the_foot_of_the_page_above_the_footer()
+    void every_line_of_a_long_recipe_reaches_the_pdf_data()
     {
-        solvo::SolvoDocument document(app_, QStringLiteral("Solvo1"));
-        MakeSodiumChloride(document.Data());
-        // Thirty summaries 10 mm apart run past the 275 mm page.
-        const solvo::SolvoSubstance salt = document.Data().GetComponent(0);
-        while (document.Data().GetComponentCount() < 30)
-            document.Data().AddComponent(salt);
-        // One pixel per 0.1 mm, with room below the page for the footer.
-        QImage paper(2000, 3000, QImage::Format_RGB32);
-        paper.fill(Qt::white);
+        QTest::addColumn<int>("components");
+        QTest::addColumn<bool>("borax");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("1 component") << 1 << false << 1;
+        QTest::newRow("12 components") << 12 << false << 2;
+        QTest::newRow("30 components") << 30 << false << 3;
+        QTest::newRow("100 components") << 100 << false << 0;
+        QTest::newRow("the help's borax standard") << 1 << true << 1;
+    }
+
+    // Counted in the PDF's own text: a page that cuts or overprints a line
+    // loses it there.
+    void every_line_of_a_long_recipe_reaches_the_pdf()
+    {
+        QFETCH(int, components);
+        QFETCH(bool, borax);
+        QFETCH(int, pages);
+        const QString solution = folder_.filePath(QStringLiteral("long.sln"));
         {
-            QPainter painter(&paper);
-            solvo::RecipePainter(document).Paint(painter, 1.0, true);
+            solvo::SolvoDocument document(app_, QStringLiteral("long"));
+            MakeSodiumChloride(document.Data());
+            if (borax)
+                MakeBoraxStandard(document.Data());
+            const solvo::SolvoSubstance salt = document.Data().GetComponent(0);
+            while (document.Data().GetComponentCount() < components)
+                document.Data().AddComponent(salt);
+            QVERIFY(document.Save(solution));
         }
-        const auto inked = [&paper](const QRect& area) {
-            for (int y = area.top(); y <= area.bottom(); ++y)
-                for (int x = area.left(); x <= area.right(); ++x)
-                    if (paper.pixelColor(x, y) != QColor(Qt::white))
-                        return true;
-            return false;
-        };
-        QVERIFY(inked(QRect(0, 2600, 1800, 150)));
-        // Below the page, left of the footer: nothing of the recipe.
-        QVERIFY(!inked(QRect(0, 2750, 1400, 250)));
-        QVERIFY(inked(QRect(1400, 2750, 550, 60)));
+        const QString pdf = folder_.filePath(QStringLiteral("long.pdf"));
+        QCOMPARE(solvo::RecipePdfExport::Run(pdf, solution), solvo::RecipePdfExport::kSucceeded);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        QCOMPARE(text.exitCode(), 0);
+        const QString printed = Squeezed(QString::fromUtf8(text.readAllStandardOutput()));
+
+        solvo::SolvoDocument document(app_, QStringLiteral("long.sln"));
+        QCOMPARE(document.Read(solution).status, solvo::CSolvoDoc::ReadStatus::Read);
+        const std::vector<solvo::RecipeLine> lines = solvo::RecipePainter(document).Lines(true);
+        qsizetype at = 0;
+        int steps = 0;
+        for (const solvo::RecipeLine& line : lines) {
+            QString expected = QString::fromLatin1(line.text);
+            if (line.DrawsFormula())
+                expected.replace(QStringLiteral("<SUBSTANCEFORMULA>"), QString::fromLatin1(line.formula));
+            expected = Squeezed(expected.remove(QLatin1Char('_')).replace(QLatin1Char('&'), QString()));
+            const qsizetype found = printed.indexOf(expected, at);
+            QVERIFY2(found >= 0, qPrintable(QStringLiteral("missing or out of order: ") + expected));
+            at = found + expected.size();
+            steps += line.role == solvo::LineRole::FinalStep ? 1 : 0;
+        }
+        QCOMPARE(steps, 1);
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const int count = PageCount(file.readAll());
+        if (pages > 0)
+            QCOMPARE(count, pages);
+        if (count > 1)
+            QVERIFY(printed.contains(Squeezed(QStringLiteral("page %1 of %1").arg(count))));
     }
 
     void places_the_printed_page_alike_on_every_device_data()

@@ -110,6 +110,12 @@ class RecipePageDrawTest : public ::testing::Test {
 protected:
     RecipePageDrawTest() { elements.LoadDefaults(); }
 
+    void Draw(const std::vector<RecipeLine>& lines)
+    {
+        for (const RecipePage::Sheet& sheet : RecipePage::Layout(canvas, lines, elements))
+            RecipePage::DrawSheet(canvas, lines, sheet, elements);
+    }
+
     ElementTable elements;
     RecordingCanvas canvas{true};
 };
@@ -118,7 +124,7 @@ TEST_F(RecipePageDrawTest, DrawsTheFormulaInlineBetweenTheTextAroundIt)
 {
     const std::vector<RecipeLine> lines = {
         {Role::Summary, "0.1 M water <SUBSTANCEFORMULA> pure", "H_2O", false}};
-    RecipePage::Draw(canvas, lines, elements);
+    Draw(lines);
 
     const FontSpec summary = RecipePage::FontOf(Font::Summary);
     const FontSpec subscript = RecipePage::FontOf(Font::Subscript);
@@ -151,7 +157,7 @@ TEST_F(RecipePageDrawTest, DrawsAnApproximateLineAndItsFormulaGreyAndTheNextLine
     const std::vector<RecipeLine> lines = {
         {Role::Summary, "~0.1 M borax <SUBSTANCEFORMULA>", "Na_2B_4O_7", true},
         {Role::Date, "Thursday, December 10, 2026", {}, false}};
-    RecipePage::Draw(canvas, lines, elements);
+    Draw(lines);
 
     // The text before, seven characters, the (empty) text after, then the date.
     ASSERT_EQ(canvas.drawn.size(), 10U);
@@ -169,7 +175,7 @@ TEST_F(RecipePageDrawTest, LeavesThePlaceholderAsTextWhereNoFormulaIsDrawn)
         {Role::ComponentStep, "2. Weigh 2.922 g of salt.", "NaCl", false},
         {Role::ComponentStep, "3. <SUBSTANCEFORMULA> and <SUBSTANCEFORMULA>", "KCl", false},
         {Role::Footer, "Solvo", {}, false}};
-    RecipePage::Draw(canvas, lines, elements);
+    Draw(lines);
 
     std::vector<std::string> texts;
     for (const RecordingCanvas::Drawn& drawn : canvas.drawn)
@@ -181,6 +187,143 @@ TEST_F(RecipePageDrawTest, LeavesThePlaceholderAsTextWhereNoFormulaIsDrawn)
     EXPECT_EQ(canvas.drawn.back().state.align, TextAlign::Right);
     EXPECT_EQ(canvas.drawn.back().x, 1950);
     EXPECT_EQ(canvas.drawn.back().y, -2750);
+}
+
+
+// A recipe as the generator makes it for n components, printed.
+std::vector<RecipeLine> PrintedRecipe(std::size_t n, const std::string& step)
+{
+    std::vector<RecipeLine> lines = {{Role::Title, "buffer", {}, false}};
+    for (std::size_t i = 0; i < n; ++i)
+        lines.push_back({Role::Summary, "0.1 M salt " + std::to_string(i) + " <SUBSTANCEFORMULA>", "NaCl", false});
+    lines.push_back({Role::PreparedBy, "Solution prepared by: ....", {}, false});
+    lines.push_back({Role::Date, "Friday, December 11, 2026", {}, false});
+    lines.push_back({Role::Heading, "To prepare 1000 mL of the above solution:", {}, false});
+    std::size_t number = 1;
+    lines.push_back({Role::WaterStep, std::to_string(number++) + ". Put about 800 mL of water.", {}, false});
+    for (std::size_t i = 0; i < n; ++i)
+        lines.push_back({Role::ComponentStep, std::to_string(number++) + ". " + step, "NaCl", false});
+    lines.push_back({Role::StirStep, std::to_string(number++) + ". Stir until dissolved.", {}, false});
+    lines.push_back({Role::FinalStep, std::to_string(number) + ". Fill up to 1000 mL and mix thoroughly.", {}, false});
+    lines.push_back({Role::Footer, "Solvo", {}, false});
+    return lines;
+}
+
+std::int32_t RowHeight(Font font)
+{
+    return font == Font::Title ? 80 : font == Font::Summary ? 65 : 55;
+}
+
+class RecipePageLayoutTest : public RecipePageDrawTest {};
+
+TEST_F(RecipePageLayoutTest, ARecipeThatFitsStaysWhereItWasOnOneSheet)
+{
+    std::vector<RecipeLine> lines = PrintedRecipe(3, "Weigh 2.922 g salt <SUBSTANCEFORMULA>.");
+    const std::vector<RecipePage::Sheet> sheets = RecipePage::Layout(canvas, lines, elements);
+    ASSERT_EQ(sheets.size(), 1U);
+    const std::vector<Placement> places = RecipePage::Place(lines);
+    ASSERT_EQ(sheets[0].rows.size(), lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const RecipePage::Row& row = sheets[0].rows[i];
+        EXPECT_EQ(row.line, i);
+        EXPECT_EQ(row.place, places[i]) << lines[i].text;
+        EXPECT_EQ(row.end - row.begin, lines[i].text.size()) << lines[i].text;
+    }
+    EXPECT_EQ(sheets[0].pageLabel, "");
+}
+
+TEST_F(RecipePageLayoutTest, EveryLineReachesASheetWholeAndAboveTheFooter)
+{
+    const std::string longStep =
+        "Exactly weigh about 3.8137 g disodium tetraborate decahydrate <SUBSTANCEFORMULA> "
+        "and transfer it quantitatively to the flask, rinsing the weighing boat twice with water.";
+    for (const std::size_t n : {1U, 12U, 30U, 100U}) {
+        const std::vector<RecipeLine> lines = PrintedRecipe(n, longStep);
+        const std::vector<RecipePage::Sheet> sheets = RecipePage::Layout(canvas, lines, elements);
+        std::vector<std::string> seen;
+        std::size_t lastLine = lines.size();
+        for (std::size_t s = 0; s < sheets.size(); ++s) {
+            const RecipePage::Sheet& sheet = sheets[s];
+            const std::string number = std::to_string(s + 1) + " of " + std::to_string(sheets.size());
+            EXPECT_EQ(sheet.pageLabel, sheets.size() > 1 ? "page " + number : "") << n;
+            ASSERT_FALSE(sheet.rows.empty());
+            EXPECT_EQ(sheet.rows.back().line, lines.size() - 1) << "the footer on sheet " << number;
+            if (s > 0) {
+                // The title again, small, at the top.
+                EXPECT_EQ(sheet.rows.front().line, 0U);
+                EXPECT_EQ(sheet.rows.front().place, Left(100, -100, Font::Body));
+            }
+            for (const RecipePage::Row& row : sheet.rows) {
+                const RecipeLine& line = lines[row.line];
+                if (line.role == Role::Footer || (s > 0 && row.line == 0))
+                    continue;
+                EXPECT_GE(row.place.y - RowHeight(row.place.font), -RecipePage::kHeight)
+                    << n << ": " << line.text << " on sheet " << number;
+                if (row.line != lastLine)
+                    seen.push_back({});
+                else
+                    seen.back() += ' ';
+                seen.back() += line.text.substr(row.begin, row.end - row.begin);
+                lastLine = row.line;
+            }
+        }
+        std::vector<std::string> expected;
+        for (const RecipeLine& line : lines)
+            if (line.role != Role::Footer)
+                expected.push_back(line.text);
+        EXPECT_EQ(seen, expected) << n << " components";
+        EXPECT_EQ(sheets.size() > 1, n >= 12) << n;
+    }
+}
+
+TEST_F(RecipePageLayoutTest, ALongStepWrapsUnderItsTextAndKeepsItsFormulaWhole)
+{
+    const std::string words(40, 'w');
+    std::string text = "12. Weigh";
+    for (int i = 0; i < 5; ++i)
+        text += " " + words;
+    text += " <SUBSTANCEFORMULA> salt.";
+    const std::vector<RecipeLine> lines = {{Role::ComponentStep, text, "Na_2B_4O_7&10H_2O", false}};
+    const std::vector<RecipePage::Sheet> sheets = RecipePage::Layout(canvas, lines, elements);
+    ASSERT_EQ(sheets.size(), 1U);
+    const std::vector<RecipePage::Row>& rows = sheets[0].rows;
+    ASSERT_GE(rows.size(), 2U);
+    const FontSpec body = RecipePage::FontOf(Font::Body);
+    const std::int32_t indent = Width("12. ", body);
+    std::size_t formulaRows = 0;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        EXPECT_EQ(rows[r].place.x, r == 0 ? 200 : 200 + indent);
+        EXPECT_EQ(rows[r].place.y, -175 - static_cast<std::int32_t>(r) * 55);
+        const std::string_view part = std::string_view(text).substr(rows[r].begin, rows[r].end - rows[r].begin);
+        EXPECT_NE(part.front(), ' ');
+        EXPECT_NE(part.back(), ' ');
+        const std::size_t formula = part.find(kFormulaPlaceholder);
+        EXPECT_EQ(rows[r].drawsFormula, formula != part.npos);
+        formulaRows += rows[r].drawsFormula ? 1 : 0;
+        if (formula == part.npos) {
+            EXPECT_LE(rows[r].place.x + Width(part, body), 1700) << part;
+        }
+    }
+    EXPECT_EQ(formulaRows, 1U);
+
+    Draw(lines);
+    for (const RecordingCanvas::Drawn& drawn : canvas.drawn)
+        EXPECT_EQ(drawn.text.find('<'), std::string::npos) << drawn.text;
+}
+
+TEST_F(RecipePageLayoutTest, AHeadingNeverEndsASheet)
+{
+    // 24 summaries bring the heading to the last row of the first sheet.
+    for (std::size_t n = 20; n <= 27; ++n) {
+        const std::vector<RecipeLine> lines = PrintedRecipe(n, "Weigh salt <SUBSTANCEFORMULA>.");
+        const std::vector<RecipePage::Sheet> sheets = RecipePage::Layout(canvas, lines, elements);
+        for (const RecipePage::Sheet& sheet : sheets) {
+            std::size_t last = sheet.rows.size() - 1;
+            while (lines[sheet.rows[last].line].role == Role::Footer)
+                --last;
+            EXPECT_NE(lines[sheet.rows[last].line].role, Role::Heading) << n;
+        }
+    }
 }
 
 } // namespace
