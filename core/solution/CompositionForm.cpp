@@ -43,6 +43,8 @@ void CompositionForm::Open()
         unitItems_.push_back(units_.Label(code));
     }
     volumeItems_ = {"L", "mL"};
+    if (document_.GetComponentCount() > 1)
+        DropMoleFraction();
 
     SolvoSubstance& component = Component();
     fields_.exactWeight = component.ExactWeight();
@@ -170,7 +172,7 @@ CompositionOutcome CompositionForm::AddSubstance()
     tabTitles_.push_back("substance " + std::to_string(count));
     document_.AddComponent(SolvoSubstance());
     ShowTab(count - 1);
-    DropPercentWV();
+    DropMoleFraction();
     return {true, std::nullopt, false};
 }
 
@@ -183,7 +185,7 @@ CompositionOutcome CompositionForm::RemoveSubstance()
     } else {
         tabTitles_.erase(tabTitles_.begin() + CurrentTab());
         if (document_.RemoveCurrentComponent() == 1)
-            RestorePercentWV();
+            RestoreMoleFraction();
         ShowTab(document_.CurrentComponent());
     }
     RefreshSourceControls();
@@ -548,9 +550,9 @@ void CompositionForm::MassTyped()
     Show();
 }
 
-void CompositionForm::DropPercentWV()
+void CompositionForm::DropMoleFraction()
 {
-    const auto found = std::find(concentrationUnits_.begin(), concentrationUnits_.end(), ConcentrationUnit::PercentWV);
+    const auto found = std::find(concentrationUnits_.begin(), concentrationUnits_.end(), ConcentrationUnit::MoleFraction);
     if (found == concentrationUnits_.end())
         return;
     concentrationItems_.erase(concentrationItems_.begin() + (found - concentrationUnits_.begin()));
@@ -562,14 +564,14 @@ void CompositionForm::DropPercentWV()
     }
 }
 
-void CompositionForm::RestorePercentWV()
+void CompositionForm::RestoreMoleFraction()
 {
-    if (std::find(concentrationUnits_.begin(), concentrationUnits_.end(), ConcentrationUnit::PercentWV) !=
+    if (std::find(concentrationUnits_.begin(), concentrationUnits_.end(), ConcentrationUnit::MoleFraction) !=
         concentrationUnits_.end())
         return;
-    const auto code = static_cast<std::int32_t>(ConcentrationUnit::PercentWV);
+    const auto code = static_cast<std::int32_t>(ConcentrationUnit::MoleFraction);
     const auto position = std::min<std::ptrdiff_t>(code, static_cast<std::ptrdiff_t>(concentrationUnits_.size()));
-    concentrationUnits_.insert(concentrationUnits_.begin() + position, ConcentrationUnit::PercentWV);
+    concentrationUnits_.insert(concentrationUnits_.begin() + position, ConcentrationUnit::MoleFraction);
     concentrationItems_.insert(concentrationItems_.begin() + position, units_.Label(code));
 }
 

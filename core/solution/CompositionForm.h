@@ -128,8 +128,11 @@ private:
     void FinalVolumeTyped();
     void SourceValueTyped();
     void MassTyped();
-    void DropPercentWV();
-    void RestorePercentWV();
+    /// The mole fraction is computed as if the other substances were not
+    /// there, so a solution of several offers every unit but x; % w/v stays
+    /// exact with any number of solutes.
+    void DropMoleFraction();
+    void RestoreMoleFraction();
     void RefreshAllAmounts();
 
     CSolvoDoc& document_;

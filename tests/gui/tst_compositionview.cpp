@@ -121,6 +121,23 @@ private slots:
         QCOMPARE(s.document->Data().GetComponentCount(), 1);
     }
 
+    void a_unit_stays_beside_its_value_when_a_substance_is_added()
+    {
+        Started s;
+        s.Type("name", QStringLiteral("sodium chloride"));
+        auto* unit = s.Find<QComboBox>("concentrationUnit");
+        const int percent = unit->findText(QStringLiteral("% w/v"));
+        unit->setCurrentIndex(percent);
+        emit unit->activated(percent);
+        s.Type("concentration", QStringLiteral("0.900"));
+
+        QTest::mouseClick(s.Find<QPushButton>("addSubstance"), Qt::LeftButton);
+        s.Find<QTabBar>("tabs")->setCurrentIndex(0);
+        QCOMPARE(s.Find<QLineEdit>("concentration")->text(), QStringLiteral("0.900"));
+        QCOMPARE(unit->currentText(), QStringLiteral("% w/v"));
+        QCOMPARE(unit->findText(QStringLiteral("x")), -1);
+    }
+
     void every_new_composition_window_offers_the_concentration_calculator()
     {
         Started s;

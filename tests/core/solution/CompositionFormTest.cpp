@@ -154,7 +154,7 @@ TEST_F(CompositionFormTest, InvalidNumberStopsTakingAndKeepsTheText)
     EXPECT_DOUBLE_EQ(Current().GetConcentration(ConcentrationUnit::Molar), 0.5);
 }
 
-TEST_F(CompositionFormTest, SecondComponentDropsPercentWVAndMoleFraction)
+TEST_F(CompositionFormTest, SecondComponentDropsTheMoleFractionAndKeepsPercentWV)
 {
     OpenWith("sodium chloride");
     form.Choose(List::ConcentrationUnit, 6);
@@ -163,18 +163,50 @@ TEST_F(CompositionFormTest, SecondComponentDropsPercentWVAndMoleFraction)
     form.AddSubstance();
     EXPECT_EQ(form.TabTitles(), (std::vector<std::string>{"sodium chloride", "substance 2"}));
     EXPECT_EQ(form.CurrentTab(), 1);
-    EXPECT_EQ(ItemIndex(List::ConcentrationUnit, "% w/v"), -1);
+    EXPECT_EQ(ItemIndex(List::ConcentrationUnit, "x"), -1);
+    EXPECT_EQ(ItemIndex(List::ConcentrationUnit, "% w/v"), 5);
     EXPECT_EQ(form.Items(List::ConcentrationUnit).size(), 7u);
     EXPECT_EQ(doc.GetComponent(0).Unit(), ConcentrationUnit::Molar);
 
-    form.Choose(List::ConcentrationUnit, 5);
-    EXPECT_EQ(Current().Unit(), ConcentrationUnit::MoleFraction);
-    EXPECT_EQ(form.Selection(List::ConcentrationUnit), 5);
+    form.Choose(List::ConcentrationUnit, 6);
+    EXPECT_EQ(Current().Unit(), ConcentrationUnit::Density);
+    EXPECT_EQ(form.Selection(List::ConcentrationUnit), 6);
 
     form.RemoveSubstance();
     EXPECT_EQ(form.TabTitles(), std::vector<std::string>{"sodium chloride"});
-    EXPECT_EQ(ItemIndex(List::ConcentrationUnit, "% w/v"), 5);
+    EXPECT_EQ(ItemIndex(List::ConcentrationUnit, "x"), 6);
     EXPECT_EQ(form.Items(List::ConcentrationUnit), form.Items(List::SourceUnit));
+}
+
+TEST_F(CompositionFormTest, EveryComponentShowsItsUnitWhateverTheCountOfSubstances)
+{
+    // 0.9 % sodium chloride with 5 % glucose: % w/v stays for both; x
+    // moves to M once a second substance comes, and an opened solution of
+    // two follows the same rule.
+    for (const ConcentrationUnit unit : {ConcentrationUnit::PercentWV, ConcentrationUnit::MoleFraction,
+                                         ConcentrationUnit::Density}) {
+        doc = CSolvoDoc();
+        OpenWith("sodium chloride");
+        form.Choose(List::ConcentrationUnit, static_cast<std::int32_t>(unit));
+        form.Type(Field::Concentration, "0.900");
+        form.AddSubstance();
+        form.SelectTab(0);
+        const ConcentrationUnit kept =
+            unit == ConcentrationUnit::MoleFraction ? ConcentrationUnit::Molar : unit;
+        EXPECT_EQ(Current().Unit(), kept);
+        const std::int32_t selected = form.Selection(List::ConcentrationUnit);
+        ASSERT_GE(selected, 0) << static_cast<int>(unit);
+        EXPECT_EQ(form.Items(List::ConcentrationUnit)[static_cast<std::size_t>(selected)],
+                  form.Items(List::SourceUnit)[static_cast<std::size_t>(kept)]);
+        if (unit == ConcentrationUnit::PercentWV) {
+            EXPECT_EQ(form.Text(Field::Concentration), "0.900");
+        }
+
+        doc.GetComponent(1).SetUnit(ConcentrationUnit::MoleFraction);
+        form.Open();
+        EXPECT_EQ(ItemIndex(List::ConcentrationUnit, "x"), -1);
+        EXPECT_EQ(doc.GetComponent(1).Unit(), ConcentrationUnit::Molar);
+    }
 }
 
 TEST_F(CompositionFormTest, RemovingTheOnlyComponentLeavesAnEmptyOne)
