@@ -18,14 +18,18 @@ CChildFrame::CChildFrame(Kind kind, SolvoDocument& document, QWidget* view)
         // not resize or maximise it.
         setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                        Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-        setWindowTitle(document.Title());
-        connect(&document, &SolvoDocument::titleChanged, this,
-                [this] { setWindowTitle(document_->Title()); });
         layout()->setSizeConstraint(QLayout::SetFixedSize);
-    } else {
-        // Fixed when the window is made: a later Save As keeps it.
-        setWindowTitle(tr("%1 - recipe").arg(document.Title()));
     }
+    // Every window of a solution takes its new name at once after Save As,
+    // so no window, menu or title bar names a file that is no longer it.
+    FollowTitle();
+    connect(&document, &SolvoDocument::titleChanged, this, &CChildFrame::FollowTitle);
+}
+
+void CChildFrame::FollowTitle()
+{
+    setWindowTitle(kind_ == Kind::CompositionWindow ? document_->Title()
+                                                    : tr("%1 - recipe").arg(document_->Title()));
 }
 
 void CChildFrame::changeEvent(QEvent* event)
@@ -33,6 +37,11 @@ void CChildFrame::changeEvent(QEvent* event)
     // The form's fixed size would squeeze a minimised window's icon to its
     // bare frame; the icon takes its own size and the form its size back.
     if (kind_ == Kind::CompositionWindow && event->type() == QEvent::WindowStateChange) {
+        // The area maximises a window activated while another was maximised;
+        // the form cannot grow, so it shows in its frame and leaves no other
+        // window's maximised buttons behind.
+        if (isMaximized())
+            QMetaObject::invokeMethod(this, &QMdiSubWindow::showNormal, Qt::QueuedConnection);
         if (isMinimized()) {
             layout()->setSizeConstraint(QLayout::SetNoConstraint);
             setMinimumSize(0, 0);

@@ -34,6 +34,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void FollowTitle();
+
     Kind kind_;
     QPointer<SolvoDocument> document_;
 };

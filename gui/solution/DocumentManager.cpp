@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMessageBox>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -127,15 +128,13 @@ bool DocumentManager::Save(SolvoDocument& document)
 
 bool DocumentManager::SaveAs(SolvoDocument& document)
 {
-    QString suggested = document.Path().isEmpty() ? document.Title() : document.Path();
-    if (!suggested.endsWith(QStringLiteral(".sln"), Qt::CaseInsensitive))
-        suggested += QStringLiteral(".sln");
-    QString path = QFileDialog::getSaveFileName(&frame_, tr("Save As"), suggested, FileFilter());
+    const QStringList suffix{QStringLiteral("sln")};
+    const QString suggested =
+        WithSuffix(document.Path().isEmpty() ? document.Title() : document.Path(), suffix);
+    const QString path = QFileDialog::getSaveFileName(&frame_, tr("Save As"), suggested, FileFilter());
     if (path.isEmpty())
         return false;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".sln");
-    return SaveAt(document, path);
+    return SaveAt(document, WithSuffix(path, suffix));
 }
 
 bool DocumentManager::SaveAt(SolvoDocument& document, const QString& path)
@@ -248,11 +247,19 @@ CChildFrame* DocumentManager::AddFrame(CChildFrame::Kind kind, SolvoDocument& do
             Forget(document);
         UpdateCommands();
     });
-    frame_.MdiArea()->addSubWindow(frame);
-    // At the area's top left a window shows its title, close box and the
-    // left of its form on any screen and at any scale; the area fits a new
-    // window's size to itself.
-    frame->move(0, 0);
+    QMdiArea& area = *frame_.MdiArea();
+    area.addSubWindow(frame);
+    // Each new window steps a title bar's height down and right of the one
+    // before, as Cascade lays them out, so none hides another's title; where
+    // the step would take it out of the area it goes back towards the top
+    // left, which shows its title, close box and the left of its form on any
+    // screen and at any scale. The area fits a new window's size to itself.
+    const int step = frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, frame);
+    const QRect room = area.viewport()->rect();
+    auto steps = static_cast<int>(area.subWindowList().size()) - 1;
+    while (steps > 0 && !room.contains(QRect(QPoint(steps * step, steps * step), frame->size())))
+        --steps;
+    frame->move(steps * step, steps * step);
     UpdateCommands();
     return frame;
 }

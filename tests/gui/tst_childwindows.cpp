@@ -14,6 +14,29 @@ class ChildWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void each_new_window_steps_clear_of_the_one_before_within_the_area()
+    {
+        solvo::test::StartedSolvo s;
+        solvo::CMainFrame& frame = *s.solvo.MainFrame();
+        frame.resize(1600, 1200);
+        QMdiArea& area = *frame.MdiArea();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        solvo::DocumentManager& documents = *s.solvo.Documents();
+        documents.ShowRecipeWindow(*documents.ActiveDocument());
+        frame.Commands().newFile->trigger();
+
+        const QList<QMdiSubWindow*> windows = area.subWindowList(QMdiArea::CreationOrder);
+        QCOMPARE(windows.size(), 3);
+        for (qsizetype i = 0; i < windows.size(); ++i) {
+            QVERIFY(area.viewport()->rect().contains(windows[i]->geometry()));
+            if (i > 0) {
+                const QPoint step = windows[i]->pos() - windows[i - 1]->pos();
+                QVERIFY2(step.x() > 0 && step.x() == step.y(),
+                         qPrintable(QStringLiteral("window %1 at %2,%3").arg(i).arg(step.x()).arg(step.y())));
+            }
+        }
+    }
+
     void open_at_the_top_left_of_the_area_and_no_larger_than_it()
     {
         solvo::test::StartedSolvo s;
