@@ -3,6 +3,7 @@
 #include "app/CMainFrame.h"
 #include "app/CommandActions.h"
 #include "app/MessagePrompts.h"
+#include "app/PathConversion.h"
 #include "app/ProgramSettings.h"
 #include "solution/CChildFrame.h"
 #include "solution/CRecipeView.h"
@@ -88,13 +89,13 @@ void RecipePrintCommands::PrintPreview(const CRecipeView& view)
 
 void RecipePrintCommands::ExportPdf(const CRecipeView& view)
 {
-    Export(view, {tr("Export PDF"), tr("PDF document (*.pdf)"), QStringLiteral("pdf"),
+    Export(view, {tr("Export PDF"), tr("PDF document (*.pdf)"), {QStringLiteral("pdf")},
                   &RecipePainter::WritePdf, "The PDF file could not be written."});
 }
 
 void RecipePrintCommands::ExportHtml(const CRecipeView& view)
 {
-    Export(view, {tr("Export HTML"), tr("HTML document (*.html *.htm)"), QStringLiteral("html"),
+    Export(view, {tr("Export HTML"), tr("HTML document (*.html *.htm)"), {QStringLiteral("html"), QStringLiteral("htm")},
                   &RecipePainter::WriteHtml, "The HTML file could not be written."});
 }
 
@@ -108,14 +109,14 @@ void RecipePrintCommands::Export(const CRecipeView& view, const ExportForm& form
     const QFileInfo document(view.Page().Document().Path().isEmpty()
                                  ? view.Page().Document().Title()
                                  : view.Page().Document().Path());
-    const QString suggested = document.path() + QLatin1Char('/') + document.completeBaseName() +
-                              QLatin1Char('.') + form.suffix;
-    QString path = QFileDialog::getSaveFileName(&frame_, form.caption, suggested, form.filter);
+    QString name = document.fileName();
+    if (name.endsWith(QStringLiteral(".sln"), Qt::CaseInsensitive))
+        name.chop(4);
+    const QString suggested = WithSuffix(document.path() + QLatin1Char('/') + name, form.suffixes);
+    const QString path = QFileDialog::getSaveFileName(&frame_, form.caption, suggested, form.filter);
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QLatin1Char('.') + form.suffix;
-    if (!(view.Page().*form.write)(path))
+    if (!(view.Page().*form.write)(WithSuffix(path, form.suffixes)))
         MessagePrompts(&frame_).ShowMessage(form.failure, PromptIcon::Exclamation);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <string_view>
@@ -47,7 +48,8 @@ private:
     struct ExportForm {
         QString caption;
         QString filter;
-        QString suffix;
+        /// The first is added to a name that ends with none of them.
+        QStringList suffixes;
         bool (RecipePainter::*write)(const QString& path) const;
         std::string_view failure;
     };

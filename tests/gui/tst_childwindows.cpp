@@ -6,6 +6,13 @@
 #include "solution/DocumentManager.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QtTest>
@@ -35,6 +42,49 @@ private slots:
                          qPrintable(QStringLiteral("window %1 at %2,%3").arg(i).arg(step.x()).arg(step.y())));
             }
         }
+    }
+
+    void save_as_keeps_the_suffix_and_renames_every_window_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("a dot inside the name") << QStringLiteral("PBS 1\u00D7 pH7.4")
+                                               << QStringLiteral("PBS 1\u00D7 pH7.4.sln");
+        QTest::newRow("the suffix in capitals") << QStringLiteral("Tris.SLN") << QStringLiteral("Tris.SLN");
+        QTest::newRow("no dot at all") << QStringLiteral("saline") << QStringLiteral("saline.sln");
+    }
+
+    void save_as_keeps_the_suffix_and_renames_every_window()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        solvo::test::StartedSolvo s;
+        solvo::CMainFrame& frame = *s.solvo.MainFrame();
+        solvo::DocumentManager& documents = *s.solvo.Documents();
+        solvo::SolvoDocument& document = *documents.ActiveDocument();
+        documents.ShowRecipeWindow(document);
+        QTemporaryDir folder;
+        // The user types the name into the save dialog and presses Save.
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                answer.stop();
+                dialog->setDirectory(folder.path());
+                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
+                QMetaObject::invokeMethod(dialog, "accept");
+            }
+        });
+        answer.start(20);
+        QVERIFY(documents.SaveAs(document));
+        QVERIFY2(QFileInfo::exists(folder.filePath(saved)),
+                 qPrintable(QDir(folder.path()).entryList(QDir::Files).join(QLatin1Char('|')) + document.Path()));
+        QCOMPARE(document.Title(), saved);
+
+        QStringList titles;
+        for (QMdiSubWindow* window : frame.MdiArea()->subWindowList(QMdiArea::CreationOrder))
+            titles << window->windowTitle();
+        QCOMPARE(titles, (QStringList{saved, saved + QStringLiteral(" - recipe")}));
+        QVERIFY2(frame.windowTitle().endsWith(saved + QStringLiteral(" - recipe")), qPrintable(frame.windowTitle()));
     }
 
     void open_at_the_top_left_of_the_area_and_no_larger_than_it()
