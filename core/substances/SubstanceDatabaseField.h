@@ -68,6 +68,9 @@ struct SubstanceDatabaseOutcome {
     /// Ask this with Yes and No, then report the answer with
     /// SubstanceDatabaseForm::Answer.
     std::optional<std::string_view> question;
+    /// The question offers Cancel too, reported with
+    /// SubstanceDatabaseForm::CancelQuestion.
+    bool cancellable = false;
 };
 
 } // namespace solvo

@@ -40,6 +40,7 @@ SubstanceDatabaseOutcome SubstanceDatabaseForm::Type(SubstanceDatabaseField fiel
         return {};
     fields_.Type(field, std::move(text));
     fields_.Guard(field);
+    edited_ = edited_ || field != SubstanceDatabaseField::FilterText;
     SubstanceDatabaseOutcome outcome;
     outcome.invalidField = Take();
     switch (field) {
@@ -67,6 +68,7 @@ SubstanceDatabaseOutcome SubstanceDatabaseForm::Choose(SubstanceDatabaseList lis
     if (!Enabled(list) || position < 0 || position >= static_cast<std::int32_t>(Items(list).size()))
         return {};
     SubstanceDatabaseOutcome outcome;
+    edited_ = edited_ || list != SubstanceDatabaseList::FilterField;
     if (list == SubstanceDatabaseList::StockUnit) {
         // The stock concentration is read in the unit it was typed in first.
         outcome.invalidField = Take();
@@ -88,6 +90,7 @@ SubstanceDatabaseOutcome SubstanceDatabaseForm::Choose(SubstanceDatabaseList lis
 SubstanceDatabaseOutcome SubstanceDatabaseForm::Click(SubstanceDatabaseCheck check, bool checked)
 {
     fields_.SetChecked(check, checked);
+    edited_ = true;
     SubstanceDatabaseOutcome outcome;
     outcome.invalidField = Take();
     switch (check) {
@@ -125,8 +128,7 @@ SubstanceDatabaseOutcome SubstanceDatabaseForm::Press(SubstanceDatabaseButton bu
     case SubstanceDatabaseButton::Delete:
         return ChangeDatabase(button);
     case SubstanceDatabaseButton::Exit:
-        outcome.close = DialogClose::Cancel;
-        break;
+        return Exit();
     case SubstanceDatabaseButton::Use:
         outcome.invalidField = Take();
         if (!outcome.invalidField)
@@ -147,6 +149,7 @@ SubstanceDatabaseOutcome SubstanceDatabaseForm::ChangeDatabase(SubstanceDatabase
     outcome.invalidField = Take();
     if (outcome.invalidField)
         return outcome;
+    edited_ = false;
     if (button == SubstanceDatabaseButton::Add)
         database_.AddSubstance(current_);
     else if (button == SubstanceDatabaseButton::Modify)
@@ -166,6 +169,30 @@ SubstanceDatabaseOutcome SubstanceDatabaseForm::SelectRow(std::int32_t row)
     selectedRow_ = row;
     current_.Assign(database_.GetSubstance(SelectedIndex()));
     ShowSubstance();
+    edited_ = false;
+    return {};
+}
+
+SubstanceDatabaseOutcome SubstanceDatabaseForm::Exit()
+{
+    SubstanceDatabaseOutcome outcome;
+    // An entry edited but neither modified nor added would be lost without
+    // a word, as a changed solution would be if its window closed unasked.
+    const bool modify = selectedRow_ >= 0 && Enabled(SubstanceDatabaseButton::Modify);
+    if (edited_ && (modify || Enabled(SubstanceDatabaseButton::Add))) {
+        pendingExit_ = modify ? SubstanceDatabaseButton::Modify : SubstanceDatabaseButton::Add;
+        outcome.question = modify ? kModifyEntryQuestion : kAddEntryQuestion;
+        outcome.cancellable = true;
+        return outcome;
+    }
+    outcome.close = DialogClose::Cancel;
+    return outcome;
+}
+
+SubstanceDatabaseOutcome SubstanceDatabaseForm::CancelQuestion()
+{
+    pendingExit_.reset();
+    pendingFormulas_.reset();
     return {};
 }
 
@@ -195,6 +222,12 @@ SubstanceDatabaseOutcome SubstanceDatabaseForm::UnsolvedFormulasClosed(bool acce
 
 SubstanceDatabaseOutcome SubstanceDatabaseForm::Answer(bool yes)
 {
+    if (const std::optional<SubstanceDatabaseButton> change = std::exchange(pendingExit_, std::nullopt)) {
+        SubstanceDatabaseOutcome outcome = yes ? ChangeDatabase(*change) : SubstanceDatabaseOutcome{};
+        if (!outcome.invalidField)
+            outcome.close = DialogClose::Cancel;
+        return outcome;
+    }
     std::optional<std::vector<std::string>> formulas = std::exchange(pendingFormulas_, std::nullopt);
     if (!yes || !formulas)
         return {};

@@ -19,6 +19,8 @@ class UnitLabels;
 
 /// The question asked when the unsolved formulas editor closed with changes.
 inline constexpr std::string_view kModifyEntryQuestion = "Modify database entry to save changes?";
+/// The question asked on Exit when a new substance was typed but not added.
+inline constexpr std::string_view kAddEntryQuestion = "Add the substance to the database to save it?";
 
 /// The rules of the substance database dialog. It works on one current
 /// substance, which selecting a listed entry replaces with a copy of that
@@ -57,8 +59,12 @@ public:
     /// whether anything was changed in it, and its working list.
     SubstanceDatabaseOutcome UnsolvedFormulasClosed(bool accepted, bool modified,
                                                     std::vector<std::string> formulas);
-    /// The answer to the question of the last outcome.
+    /// The answer to the question of the last outcome. After Exit's
+    /// question Yes modifies (or adds) the entry and closes, No closes.
     SubstanceDatabaseOutcome Answer(bool yes);
+    /// The question of the last outcome was cancelled: nothing changes and
+    /// the dialog stays.
+    SubstanceDatabaseOutcome CancelQuestion();
     /// A numeric field reformatted itself on losing the focus; nothing is
     /// recomputed.
     void Reformatted(SubstanceDatabaseField field, std::string text) { fields_.Type(field, std::move(text)); }
@@ -103,6 +109,7 @@ private:
     bool Valid() const;
     std::int32_t SelectedIndex() const;
     SubstanceDatabaseOutcome ChangeDatabase(SubstanceDatabaseButton button);
+    SubstanceDatabaseOutcome Exit();
 
     SolvoSubstanceDatabase& database_;
     const ElementTable& elements_;
@@ -120,6 +127,10 @@ private:
     std::vector<PlotPoint> plot_;
     /// The unsolved formulas the question is about.
     std::optional<std::vector<std::string>> pendingFormulas_;
+    /// The change Exit asked about.
+    std::optional<SubstanceDatabaseButton> pendingExit_;
+    /// The user changed the substance since it was shown, added or modified.
+    bool edited_ = false;
 };
 
 } // namespace solvo

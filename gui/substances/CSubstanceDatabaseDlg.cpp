@@ -163,14 +163,21 @@ void CSubstanceDatabaseDlg::Finish(const SubstanceDatabaseOutcome& outcome)
     if (outcome.editUnsolvedFormulas)
         EditUnsolvedFormulas(*outcome.editUnsolvedFormulas);
     if (outcome.question) {
-        const PromptAnswer answer = MessagePrompts(this).Ask(*outcome.question, PromptButtons::YesNo,
-                                                             PromptIcon::Question);
-        Finish(form_.Answer(answer == PromptAnswer::Yes));
+        const PromptAnswer answer = MessagePrompts(this).Ask(
+            *outcome.question, outcome.cancellable ? PromptButtons::YesNoCancel : PromptButtons::YesNo,
+            PromptIcon::Question);
+        Finish(answer == PromptAnswer::Cancel ? form_.CancelQuestion()
+                                              : form_.Answer(answer == PromptAnswer::Yes));
     }
     if (outcome.close == DialogClose::Ok)
         accept();
     else if (outcome.close == DialogClose::Cancel)
-        reject();
+        QDialog::reject();
+}
+
+void CSubstanceDatabaseDlg::reject()
+{
+    Finish(form_.Press(SubstanceDatabaseButton::Exit));
 }
 
 void CSubstanceDatabaseDlg::EditUnsolvedFormulas(const std::vector<std::string>& formulas)

@@ -37,6 +37,10 @@ public:
 
     const SubstanceDatabaseForm& Form() const { return form_; }
 
+    /// Escape and the window's close box are Exit: an entry changed but not
+    /// yet modified is asked about first.
+    void reject() override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -240,6 +240,55 @@ TEST_F(SubstanceDatabaseFormTest, AddModifyAndDeleteChangeTheDatabase)
     EXPECT_EQ(database.GetSubstanceCount(), 10);
 }
 
+TEST_F(SubstanceDatabaseFormTest, ExitAsksBeforeDroppingAnEditTheDatabaseHasNot)
+{
+    // Nothing typed, or only a filter: Exit closes at once.
+    for (const bool filtered : {false, true}) {
+        SubstanceDatabaseForm form = Opened();
+        SelectNamed(form, "sodium chloride");
+        if (filtered)
+            form.Type(Field::FilterText, "sod*");
+        const SubstanceDatabaseOutcome outcome = form.Press(Button::Exit);
+        EXPECT_FALSE(outcome.question) << filtered;
+        EXPECT_EQ(outcome.close, DialogClose::Cancel) << filtered;
+    }
+
+    struct Case {
+        const char* name;
+        bool yes;
+        bool cancel;
+    };
+    for (const Case& c : {Case{"yes: modified, then closed", true, false},
+                          Case{"no: closed, the entry as it was", false, false},
+                          Case{"cancel: the dialog stays with the line", false, true}}) {
+        SubstanceDatabaseForm form = Opened();
+        SelectNamed(form, "sodium chloride");
+        const std::string before = database.FindByName("sodium chloride")->Table().Text();
+        const std::string typed = form.Text(Field::TableText) + "\r\n27 1.2";
+        form.Type(Field::TableText, typed);
+        const SubstanceDatabaseOutcome asked = form.Press(Button::Exit);
+        ASSERT_EQ(asked.question, kModifyEntryQuestion) << c.name;
+        EXPECT_TRUE(asked.cancellable);
+        EXPECT_EQ(asked.close, DialogClose::None);
+
+        const SubstanceDatabaseOutcome answered = c.cancel ? form.CancelQuestion() : form.Answer(c.yes);
+        EXPECT_EQ(answered.close, c.cancel ? DialogClose::None : DialogClose::Cancel) << c.name;
+        EXPECT_EQ(database.FindByName("sodium chloride")->Table().Text(), c.yes ? typed : before) << c.name;
+        if (c.cancel) {
+            EXPECT_EQ(form.Text(Field::TableText), typed);
+        }
+    }
+
+    // A new substance typed but not added is asked about too.
+    SubstanceDatabaseForm form = Opened();
+    form.Type(Field::Name, "urea");
+    form.Type(Field::Formula, "CH4N2O");
+    const SubstanceDatabaseOutcome asked = form.Press(Button::Exit);
+    ASSERT_EQ(asked.question, kAddEntryQuestion);
+    EXPECT_EQ(form.Answer(true).close, DialogClose::Cancel);
+    EXPECT_NE(database.FindByName("urea"), nullptr);
+}
+
 TEST_F(SubstanceDatabaseFormTest, NoDatabaseChangeWithAFieldThatIsNoNumber)
 {
     SolvoSubstance own;
