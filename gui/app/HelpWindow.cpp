@@ -16,6 +16,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     setWindowTitle(tr("Solvo Help"));
     setAttribute(Qt::WA_QuitOnClose, false);
     browser_->setOpenExternalLinks(true);
+    browser_->setAccessibleName(tr("help topic"));
     setCentralWidget(browser_);
 
     QToolBar* bar = addToolBar(tr("Navigation"));

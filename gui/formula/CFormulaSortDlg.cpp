@@ -35,6 +35,7 @@ CFormulaSortDlg::CFormulaSortDlg(const ElementTable& table, QWidget* parent)
     setWindowTitle(tr("Formula sort"));
     typed_ = new QLineEdit;
     typed_->setObjectName(QStringLiteral("formula"));
+    typed_->setAccessibleName(tr("formula"));
     typed_->setToolTip(tr("A formula, such as CuSO_4&5H_2O"));
 
     auto* typedPlaceholder = FramePlaceholder();

@@ -67,6 +67,7 @@ void CMoietiesDlg::BuildWidgets(const ElementTable& table)
     top->addWidget(placeholder);
 
     list_ = new QTreeWidget;
+    list_->setAccessibleName(tr("elements and moieties"));
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -50,6 +50,10 @@ CompositionWidgets::CompositionWidgets(QWidget& view, const ElementTable& elemen
     for (QComboBox*& list : lists_)
         list = new QComboBox;
     Field(CompositionField::Name)->setAccessibleName(QObject::tr("name"));
+    // Its label is the button that opens the calculator, which would
+    // otherwise leave the group's caption as its name.
+    Field(CompositionField::Concentration)->setAccessibleName(QObject::tr("concentration"));
+    List(CompositionList::ConcentrationUnit)->setAccessibleName(QObject::tr("concentration unit"));
     // Names by which tests and accessibility tools find the controls.
     const std::array<const char*, 8> fieldNames = {"name",          "formula",     "molarMass", "concentration",
                                                    "sourceFormula", "sourceValue", "mass",      "finalVolume"};

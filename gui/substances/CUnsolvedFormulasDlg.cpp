@@ -49,6 +49,7 @@ void CUnsolvedFormulasDlg::Build()
     const int width = kFieldWidth * fontMetrics().averageCharWidth();
     list_->setMinimumWidth(width);
     list_->setObjectName(QStringLiteral("formulas"));
+    list_->setAccessibleName(tr("unsolved formulas"));
     list_->setToolTip(tr("Other forms of the substance that can be weighed; select one to change it"));
     edit_->setObjectName(QStringLiteral("formula"));
     edit_->setToolTip(tr("A formula such as MgCl_2&6H_2O: _ subscripts, & a hydrate dot"));

@@ -163,6 +163,14 @@ void SubstanceDatabaseWidgets::Build(QDialog& dialog)
     for (std::size_t i = 0; i < checks_.size(); ++i)
         checks_[i]->setObjectName(QLatin1String(checkNames[i]));
     tableText->setObjectName(QStringLiteral("tableText"));
+
+    // What a screen reader says of the inputs whose label is a caption
+    // elsewhere or none.
+    substances->setAccessibleName(QObject::tr("substances"));
+    List(SubstanceDatabaseList::FilterField)->setAccessibleName(QObject::tr("filter by"));
+    List(SubstanceDatabaseList::StockUnit)->setAccessibleName(QObject::tr("stock solution unit"));
+    List(SubstanceDatabaseList::TableKind)->setAccessibleName(QObject::tr("density table unit"));
+    tableText->setAccessibleName(QObject::tr("density table"));
     plot->setObjectName(QStringLiteral("plot"));
 }
 
