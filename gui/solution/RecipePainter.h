@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <span>
+#include <string>
 #include <vector>
 
 class QMimeData;
@@ -57,8 +58,9 @@ public:
     bool Print(QPagedPaintDevice& device) const;
 
     /// Writes the printed page as a one-page A4 PDF at path. False when
-    /// the file cannot be written.
-    bool WritePdf(const QString& path) const;
+    /// the file cannot be written, with the system's reason in error when
+    /// given.
+    bool WritePdf(const QString& path, std::string* error = nullptr) const;
 
     /// The recipe as the window shows it now, in three forms at once from
     /// the same lines: the text, the HTML document and the rich-text
@@ -66,8 +68,9 @@ public:
     QMimeData* ClipboardData() const;
 
     /// Writes the recipe as an HTML document at path, replacing a file only
-    /// once the whole document is written. False when it cannot be written.
-    bool WriteHtml(const QString& path) const;
+    /// once the whole document is written. False when it cannot be written,
+    /// with the system's reason in error when given.
+    bool WriteHtml(const QString& path, std::string* error = nullptr) const;
 
 private:
     void Draw(QPainter& painter, qreal scale, std::span<const RecipeLine> lines) const;

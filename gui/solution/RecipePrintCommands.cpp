@@ -4,6 +4,7 @@
 #include "app/CommandActions.h"
 #include "app/MessagePrompts.h"
 #include "app/ProgramSettings.h"
+#include "app/TextConversion.h"
 #include "solution/CChildFrame.h"
 #include "solution/CRecipeView.h"
 
@@ -114,8 +115,11 @@ void RecipePrintCommands::Export(const CRecipeView& view, const ExportForm& form
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QLatin1Char('.') + form.suffix;
-    if (!(view.Page().*form.write)(path))
-        MessagePrompts(&frame_).ShowMessage(form.failure, PromptIcon::Exclamation);
+    std::string reason;
+    if (!(view.Page().*form.write)(path, &reason))
+        MessagePrompts(&frame_).ShowMessage(std::string(form.failure) + '\n' +
+                                                SystemReasonText(reason),
+                                            PromptIcon::Exclamation);
 }
 
 void RecipePrintCommands::PrintSetup()

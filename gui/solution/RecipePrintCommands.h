@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 class QPrinter;
@@ -48,7 +49,7 @@ private:
         QString caption;
         QString filter;
         QString suffix;
-        bool (RecipePainter::*write)(const QString& path) const;
+        bool (RecipePainter::*write)(const QString& path, std::string* error) const;
         std::string_view failure;
     };
     /// Asks for the file, offering the document's name with the form's
