@@ -75,8 +75,12 @@ void AppendMarkdown(std::string& out, char character)
     // Every character that Markdown, or a common dialect of it, gives a
     // meaning: emphasis, code, links, HTML, headings and attributes, tables,
     // sub- and superscripts (~ ^), math ($), citations (@), and the quotes
-    // that smart typography would curl.
-    if (std::string_view("\\`*_[]<>#~|!^${}=@\"'").find(character) != std::string_view::npos)
+    // that smart typography would curl; and the second of two hyphens or
+    // full stops, which it would join into a dash or an ellipsis.
+    const bool repeated = (character == '-' || character == '.') && !out.empty() &&
+                          out.back() == character;
+    if (repeated || std::string_view("\\`*_[]<>#~|!^${}=@\"'").find(character) !=
+                        std::string_view::npos)
         out += '\\';
     AppendUtf8(out, character);
 }

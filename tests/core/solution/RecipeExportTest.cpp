@@ -211,6 +211,7 @@ TEST_F(RecipeExportTest, MarkdownParagraphsDoNotTurnIntoLists)
         // Characters that Markdown dialects give a meaning stay text.
         {"x^2^ and H~2~O", "x\\^2\\^ and H\\~2\\~O"},
         {"$5 @lab {.red} \"q\" 'q' a==b", "\\$5 \\@lab \\{.red\\} \\\"q\\\" \\'q\\' a\\=\\=b"},
+        {"a--b, so...", "a-\\-b, so.\\.\\."},
     };
     for (const auto& [text, written] : cases) {
         const std::vector<RecipeLine> lines = {{Role::Date, text, "", false}};
