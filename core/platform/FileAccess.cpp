@@ -34,9 +34,9 @@ void SetError(std::string* error, std::string text)
         *error = std::move(text);
 }
 
-std::string SystemReason(int errorNumber)
+std::error_code LastError()
 {
-    return std::generic_category().message(errorNumber);
+    return {errno, std::generic_category()};
 }
 
 fs::path FolderOf(const fs::path& file)
@@ -131,32 +131,32 @@ std::FILE* CreateTemporary(const fs::path& temporary, const FileAttributes& old)
 #endif
 }
 
-// Puts the finished temporary file in the target's place; returns 0 or the
-// errno. Without replacing, the name is claimed in the same step, so of two
-// saves racing for a new name exactly one wins.
-int MoveIntoPlace(const fs::path& temporary, const fs::path& target, SaveMode mode)
+// Puts the finished temporary file in the target's place. Without
+// replacing, the name is claimed in the same step, so of two saves racing
+// for a new name exactly one wins.
+std::error_code MoveIntoPlace(const fs::path& temporary, const fs::path& target, SaveMode mode)
 {
+    std::error_code error;
     if (mode == SaveMode::Replace) {
-        std::error_code error;
         fs::rename(temporary, target, error);
-        return error.value();
+        return error;
     }
 #ifdef _WIN32
     // Windows' own rename never replaces a file.
-    return _wrename(temporary.c_str(), target.c_str()) == 0 ? 0 : errno;
+    return _wrename(temporary.c_str(), target.c_str()) == 0 ? error : LastError();
 #else
 #ifdef __linux__
     if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
-        return 0;
+        return error;
     if (errno != EINVAL && errno != ENOSYS)
-        return errno;
+        return LastError();
 #endif
     // A file system without that rename: a hard link claims the name as
     // surely, and the temporary name is then dropped.
     if (::link(temporary.c_str(), target.c_str()) != 0)
-        return errno;
+        return LastError();
     ::unlink(temporary.c_str());
-    return 0;
+    return error;
 #endif
 }
 
@@ -253,7 +253,8 @@ bool WriteFileAtomically(const FilePath& path, const std::function<bool(std::FIL
         // A new file takes the name as given: even a link there is taken.
         std::error_code status;
         if (fs::symlink_status(target, status).type() != fs::file_type::not_found) {
-            SetError(error, status ? status.message() : SystemReason(EEXIST));
+            SetError(error, status ? status.message()
+                                   : std::make_error_code(std::errc::file_exists).message());
             return false;
         }
     } else {
@@ -270,32 +271,32 @@ bool WriteFileAtomically(const FilePath& path, const std::function<bool(std::FIL
     const FileAttributes old(mode == SaveMode::Replace ? target : fs::path());
     fs::path temporary;
     std::FILE* file = nullptr;
-    int failure = 0;
+    std::error_code failure;
     for (unsigned attempt = 0; attempt < 16 && !file; ++attempt) {
         temporary = folder / TemporaryPrefix(target);
         temporary += std::to_string(ProcessId()) + "-" + std::to_string(counter++);
         file = CreateTemporary(temporary, old);
-        failure = errno;
-        if (!file && failure != EEXIST)
+        failure = LastError();
+        if (!file && failure != std::errc::file_exists)
             break;
     }
     if (!file) {
-        SetError(error, SystemReason(failure));
+        SetError(error, failure.message());
         return false;
     }
     errno = 0;
     bool written = write(file) && FlushToDisk(file);
-    failure = errno;
+    failure = errno != 0 ? LastError() : std::make_error_code(std::errc::io_error);
     if (std::fclose(file) != 0 && written) {
         written = false;
-        failure = errno;
+        failure = LastError();
     }
     if (written)
         failure = MoveIntoPlace(temporary, target, mode);
-    if (!written || failure != 0) {
+    if (!written || failure) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
-        SetError(error, failure != 0 ? SystemReason(failure) : "The content could not be made");
+        SetError(error, failure.message());
         return false;
     }
     FlushFolder(folder);
