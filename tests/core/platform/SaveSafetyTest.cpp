@@ -15,6 +15,7 @@
 #ifndef _WIN32
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -173,6 +174,39 @@ TEST(SaveSafety, ALinkOfAnotherUserInASharedFolderIsNotFollowed)
         EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link)));
         folder.Write("victim.sln", "old");
     }
+}
+
+// A folder the saver may not write to: the system's "Permission denied".
+// Root may write anywhere, so there the save runs in a child that has
+// given up root.
+TEST(SaveSafety, AFolderThatMayNotBeWrittenGivesItsReason)
+{
+    test::TemporaryFolder folder;
+    const fs::path locked = folder.Path() / "locked";
+    fs::create_directory(locked);
+    ASSERT_EQ(::chmod(locked.c_str(), 0555), 0);
+    ASSERT_EQ(::chmod(folder.Path().c_str(), 0755), 0);
+    int channel[2];
+    ASSERT_EQ(::pipe(channel), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+            ::_exit(1);
+        std::string error;
+        const bool saved = WriteFileAtomically(FilePath(locked / "a.sln"), "new", &error);
+        const std::string report = saved ? "saved" : error;
+        ::_exit(::write(channel[1], report.data(), report.size()) < 0 ? 1 : 0);
+    }
+    ::close(channel[1]);
+    char buffer[256];
+    const ssize_t count = ::read(channel[0], buffer, sizeof buffer);
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_GT(count, 0);
+    EXPECT_EQ(std::string(buffer, static_cast<std::size_t>(count)), "Permission denied");
+    EXPECT_FALSE(fs::exists(locked / "a.sln"));
 }
 
 // The output of a shell command, or nothing when it fails.
