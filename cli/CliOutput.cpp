@@ -2,8 +2,12 @@
 
 #include "platform/Windows1252.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <system_error>
 
 namespace solvo {
 
@@ -36,6 +40,17 @@ std::string CliOutput::Text(double value)
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 10);
     return std::string(buffer, result.ptr);
+}
+
+std::optional<std::string> CliOutput::FlushStandardOutput()
+{
+    errno = 0;
+    std::cout.flush();
+    const bool flushed = std::fflush(stdout) == 0;
+    if (flushed && std::cout.good() && !std::ferror(stdout))
+        return std::nullopt;
+    // An earlier failure leaves only the stream's mark, not its reason.
+    return std::generic_category().message(errno != 0 ? errno : EIO);
 }
 
 } // namespace solvo

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -38,6 +39,10 @@ public:
     /// A number for plain-text output, with up to ten significant digits,
     /// independent of the locale.
     static std::string Text(double value);
+
+    /// Flushes standard output; the system's reason when any of the output
+    /// could not be written, now or before.
+    static std::optional<std::string> FlushStandardOutput();
 };
 
 } // namespace solvo

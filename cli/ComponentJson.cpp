@@ -4,7 +4,9 @@
 #include "CliOutput.h"
 #include "substances/ArchiveReader.h"
 #include "substances/ArchiveWriter.h"
+#include "quantities/ConcentrationUnit.h"
 #include "substances/SolvoSubstance.h"
+#include "substances/SourceKind.h"
 
 #include <algorithm>
 #include <limits>
@@ -14,15 +16,19 @@ namespace solvo {
 
 namespace {
 
-
-// A value as it appears in a message, cut short when long.
-std::string Shown(const nlohmann::json& value)
+// Input quoted in a message, cut short when long.
+std::string Clipped(std::string text)
 {
     constexpr std::size_t kLongest = 40;
-    std::string text = value.dump();
     if (text.size() > kLongest)
         text = text.substr(0, kLongest) + "...";
     return text;
+}
+
+// A value as it appears in a message.
+std::string Shown(const nlohmann::json& value)
+{
+    return Clipped(value.dump());
 }
 
 [[noreturn]] void Expected(const std::string& field, const char* what, const nlohmann::json& value)
@@ -148,6 +154,21 @@ nlohmann::ordered_json ComponentToJson(const SolvoSubstance& component)
     return json;
 }
 
+namespace {
+
+// The units, and the component's own unit that a stock or other solution
+// may be given in.
+constexpr auto kLastUnit = static_cast<std::int32_t>(ConcentrationUnit::OwnUnit);
+
+// The last source the component can show: its last alternative formula.
+std::int32_t LastSource(const SolvoSubstance& component)
+{
+    return static_cast<std::int32_t>(AlternativeSource(0)) +
+           static_cast<std::int32_t>(component.Alternatives().size()) - 1;
+}
+
+} // namespace
+
 SolvoSubstance ComponentFromJson(const nlohmann::json& object, const std::string& path,
                                  const ElementTable& elements)
 {
@@ -159,7 +180,7 @@ SolvoSubstance ComponentFromJson(const nlohmann::json& object, const std::string
         component.SetFormula(std::move(*formula));
     if (auto text = TextField(object, path, "reserved_text"))
         component.SetReservedText(std::move(*text));
-    if (const auto molarMass = NumberField(object, path, "molar_mass"))
+    if (const auto molarMass = AmountField(object, path, "molar_mass"))
         component.SetMolarMass(*molarMass);
     if (const auto number =
             IntegerField(object, path, "reserved_number"))
@@ -176,23 +197,23 @@ SolvoSubstance ComponentFromJson(const nlohmann::json& object, const std::string
         component.SetStandardSubstance(*flag);
     if (const auto flag = FlagField(object, path, "no_table"))
         component.Table().SetNoTable(*flag);
-    if (const auto kind = IntegerField(object, path, "table_kind"))
+    if (const auto kind = CodeField(object, path, "table_kind", 2))
         component.Table().SetKind(static_cast<DensityTableKind>(*kind));
-    if (const auto value = NumberField(object, path, "stock_concentration"))
+    if (const auto value = AmountField(object, path, "stock_concentration"))
         component.SetStockConcentration(*value);
-    if (const auto unit = IntegerField(object, path, "stock_unit"))
+    if (const auto unit = CodeField(object, path, "stock_unit", kLastUnit))
         component.SetStockUnit(static_cast<ConcentrationUnit>(*unit));
     if (const auto flag = FlagField(object, path, "use_stock"))
         component.SetUseStockSolution(*flag);
-    if (const auto value = NumberField(object, path, "other_concentration"))
+    if (const auto value = AmountField(object, path, "other_concentration"))
         component.SetOtherConcentration(*value);
-    if (const auto unit = IntegerField(object, path, "other_unit"))
+    if (const auto unit = CodeField(object, path, "other_unit", kLastUnit))
         component.SetOtherUnit(static_cast<ConcentrationUnit>(*unit));
-    if (const auto unit = IntegerField(object, path, "unit"))
+    if (const auto unit = CodeField(object, path, "unit", kLastUnit))
         component.SetUnit(static_cast<ConcentrationUnit>(*unit));
-    if (const auto kind = IntegerField(object, path, "source_kind"))
+    if (const auto kind = CodeField(object, path, "source_kind", LastSource(component)))
         component.SetSource(static_cast<SourceKind>(*kind));
-    if (const auto molarity = NumberField(object, path, "M"))
+    if (const auto molarity = AmountField(object, path, "M"))
         component.SetConcentration(*molarity, ConcentrationUnit::Molar);
     if (const auto digits = IntegerField(object, path, "digits"))
         component.SetConcentrationDigits(*digits);
@@ -214,7 +235,7 @@ void ExpectObject(const nlohmann::json& json, const std::string& path,
         Expected(path.empty() ? std::string("the input") : path, "an object", json);
     for (const auto& item : json.items()) {
         if (std::find(known.begin(), known.end(), item.key()) == known.end())
-            throw BadInput(FieldPath(path, item.key()) + ": not a field of this shape.");
+            throw BadInput(FieldPath(path, Clipped(item.key())) + ": not a field of this shape.");
     }
 }
 
@@ -264,6 +285,25 @@ std::optional<std::int32_t> IntegerField(const nlohmann::json& object, const std
     if (!fits || number < std::numeric_limits<std::int32_t>::min() || number > kLargest)
         Expected(field, "a 32-bit integer", *value);
     return static_cast<std::int32_t>(number);
+}
+
+std::optional<std::int32_t> CodeField(const nlohmann::json& object, const std::string& path,
+                                      std::string_view name, std::int32_t highest)
+{
+    const auto code = IntegerField(object, path, name);
+    if (code && (*code < 0 || *code > highest))
+        Expected(FieldPath(path, name),
+                 ("a code from 0 to " + std::to_string(highest)).c_str(), *Field(object, name));
+    return code;
+}
+
+std::optional<double> AmountField(const nlohmann::json& object, const std::string& path,
+                                  std::string_view name)
+{
+    const auto amount = NumberField(object, path, name);
+    if (amount && *amount < 0.0)
+        Expected(FieldPath(path, name), "a number not below 0", *Field(object, name));
+    return amount;
 }
 
 } // namespace solvo

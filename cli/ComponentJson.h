@@ -52,11 +52,20 @@ std::optional<double> NumberField(const nlohmann::json& object, const std::strin
 const nlohmann::json* ArrayField(const nlohmann::json& object, const std::string& path,
                                  std::string_view name);
 
-/// A 32-bit integer; none when the field is missing. Codes are taken as
-/// they are, also those outside their known range: a file keeps such a code
-/// (from another version of the program, or damaged) and show prints it, so
-/// write must take it back for the file to come out as it went in.
+/// A 32-bit integer; none when the field is missing.
 std::optional<std::int32_t> IntegerField(const nlohmann::json& object, const std::string& path,
                                          std::string_view name);
+
+/// A code from 0 to highest; none when the field is missing. A file may keep
+/// a code outside its range (from another version of the program, or
+/// damaged) and is read as it is, but input from a script is held to the
+/// codes the program can show.
+std::optional<std::int32_t> CodeField(const nlohmann::json& object, const std::string& path,
+                                      std::string_view name, std::int32_t highest);
+
+/// As NumberField, for an amount that cannot be below 0 (a concentration, a
+/// molar mass, a volume); not finite ones are taken, as output gives them.
+std::optional<double> AmountField(const nlohmann::json& object, const std::string& path,
+                                  std::string_view name);
 
 } // namespace solvo

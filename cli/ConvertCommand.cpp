@@ -5,12 +5,14 @@
 #include "formula/ChemicalFormula.h"
 #include "platform/FileAccess.h"
 #include "quantities/ConcentrationSet.h"
+#include "quantities/DensityTable.h"
 #include "quantities/NumberFormat.h"
 #include "quantities/ParseNumber.h"
 #include "quantities/UnitLabels.h"
 #include "substances/SolvoSubstanceDatabase.h"
 
 #include <array>
+#include <cmath>
 #include <filesystem>
 #include <iostream>
 #include <iterator>
@@ -56,8 +58,10 @@ std::string ReadTableFile(const std::string& argument)
         throw BadInput(argument + ": cannot be opened.");
     std::string text;
     // A folder, FIFO or device is there but holds no table to read.
-    if (!ReadWholeFile(path, text))
+    if (!ReadWholeFile(path, text, DensityTable::kLargestText))
         throw BadInput(argument + ": cannot be read.");
+    if (const auto problem = DensityTable::TextProblem(text))
+        throw BadInput(argument + ": " + *problem);
     return text;
 }
 
@@ -105,11 +109,15 @@ std::string PlainText(const ConcentrationSet& set, const UnitLabels& labels,
 
 } // namespace
 
-// Numbers are read as the program reads a typed field, decimal comma included.
+// Numbers are read as the program reads a typed field, decimal comma
+// included. What a field reads as 0 for "nothing typed yet" (an empty text,
+// "-", "???") is no number given, and one beyond the range of a double is
+// none the program can work with.
 double NumberArgument(const std::string& argument)
 {
     const ParsedNumber parsed = ParseNumber(CliOutput::ProgramText(argument));
-    if (!parsed.valid)
+    const bool hasDigit = argument.find_first_of("0123456789") != std::string::npos;
+    if (!parsed.valid || !hasDigit || !std::isfinite(parsed.value))
         throw BadInput("\"" + argument + "\": Enter a number.");
     return parsed.value;
 }
@@ -165,8 +173,8 @@ void AddConvertCommand(CLI::App& cli, CliContext& context)
     AddSubstanceChoice(*command, options->source);
     CLI::Option* tableFile = command->add_option(
         "--table-file", options->tableFile,
-        "Density table text: pairs of numbers, concentration then density (g/mL); replaces "
-        "the substance's own table");
+        "Density table text: pairs of numbers, concentration then density (g/mL), at most "
+        "1 MiB; replaces the substance's own table");
     command
         ->add_option("--table-kind", options->tableKind,
                      "What the table's first numbers are: w (% w/w, default), M or m")

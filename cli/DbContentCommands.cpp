@@ -107,12 +107,44 @@ void Export(const ExportOptions& options, CliContext& context)
     std::cout << out;
 }
 
+// What is at path when it is no database that --force may replace: a
+// folder, FIFO or device, or a file that does not load as a database (a
+// damaged one is the user's to look into, not to lose).
+std::optional<std::string> NotADatabase(const FilePath& path)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    switch (fs::status(path.Native(), error).type()) {
+    case fs::file_type::not_found:
+        return std::nullopt;
+    case fs::file_type::regular:
+        break;
+    case fs::file_type::directory:
+        return "is a folder, not a database file.";
+    case fs::file_type::fifo:
+        return "is a FIFO, not a database file.";
+    case fs::file_type::block:
+    case fs::file_type::character:
+        return "is a device, not a database file.";
+    default:
+        return "is not a regular file, so not a database file.";
+    }
+    MemorySettingsStore store;
+    CSolvoApp app(store, DataFolder(path.Folder()));
+    CliPrompts prompts(CliPrompts::Messages::Keep);
+    if (app.LoadDatabaseFile(path, prompts))
+        return std::nullopt;
+    return "is not a Solvo database file, or a damaged one; nothing was replaced.";
+}
+
 void Init(const InitOptions& options)
 {
     const FilePath path = FilePath::FromUtf8(options.path);
     std::error_code error;
     if (!options.force && std::filesystem::exists(path.Native(), error))
         throw BadInput(options.path + ": exists; use --force to replace it.");
+    if (const auto problem = NotADatabase(path))
+        throw BadInput(options.path + ": " + *problem);
     // A database of its own: the user's settings and files play no part.
     MemorySettingsStore store;
     CSolvoApp app(store, DataFolder(path.Folder()));

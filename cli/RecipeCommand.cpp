@@ -62,8 +62,11 @@ RecipeTemplate TemplateOf(const RecipeCommandOptions& options, CSolvoApp& app)
 {
     if (options.templateFile) {
         std::string bytes;
-        if (!ReadWholeFile(FilePath::FromUtf8(*options.templateFile), bytes))
+        if (!ReadWholeFile(FilePath::FromUtf8(*options.templateFile), bytes,
+                           RecipeTemplate::kLargestFile))
             throw BadInput(*options.templateFile + ": cannot be read.");
+        if (const auto problem = RecipeTemplate::FileProblem(bytes))
+            throw BadInput(*options.templateFile + ": " + *problem);
         return RecipeTemplate::Parse(bytes);
     }
     app.Data().EnsureExists();
@@ -141,8 +144,8 @@ void AddRecipeCommand(CLI::App& cli, CliContext& context)
     command->add_option("--date", options->date,
                         "Date the recipe with this day (YYYY-MM-DD) instead of today");
     command->add_option("--template", options->templateFile,
-                        "Template file of fourteen lines (default: template.txt of the data "
-                        "folder, created with the defaults when missing)");
+                        "Template file of fourteen lines, at most 1 MiB (default: template.txt "
+                        "of the data folder, created with the defaults when missing)");
     command->add_flag("--print", options->print, "Add the footer line of a printed recipe");
     command->add_option("FILE", options->file, "Solution file (.sln)")->required();
     context.AddCommonOptions(*command);

@@ -9,6 +9,7 @@
 
 #include <iostream>
 #include <memory>
+#include <ostream>
 #include <sstream>
 
 namespace solvo {
@@ -20,7 +21,10 @@ struct ShowOptions {
     std::string file;
 };
 
-nlohmann::ordered_json Describe(const SolutionFile& solution)
+// The JSON document, printed a component at a time as dump(2) would print
+// it whole: a file of many components needs no more memory than it takes
+// to hold the solution itself.
+void PrintJson(const SolutionFile& solution, std::ostream& out)
 {
     const CSolvoDoc& document = solution.document;
     nlohmann::ordered_json json;
@@ -28,34 +32,43 @@ nlohmann::ordered_json Describe(const SolutionFile& solution)
     json["final_volume"] = CliOutput::Number(document.FinalVolume());
     json["volume_digits"] = document.VolumeDigits();
     json["volume_unit"] = static_cast<std::int32_t>(document.GetVolumeUnit());
-    nlohmann::ordered_json components = nlohmann::ordered_json::array();
-    for (std::int32_t index = 0; index < document.GetComponentCount(); ++index)
-        components.push_back(ComponentToJson(document.GetComponent(index)));
-    json["components"] = std::move(components);
-    return json;
+    std::string head = json.dump(2);
+    head.erase(head.size() - 2); // the closing "\n}"
+    out << head << ",\n  \"components\": [";
+    for (std::int32_t index = 0; index < document.GetComponentCount(); ++index) {
+        const std::string component = ComponentToJson(document.GetComponent(index)).dump(2);
+        // Nested two deep: every line four spaces further in.
+        std::string indented = index > 0 ? ",\n    " : "\n    ";
+        for (const char c : component) {
+            indented += c;
+            if (c == '\n')
+                indented += "    ";
+        }
+        out << indented;
+    }
+    out << (document.GetComponentCount() > 0 ? "\n  ]\n}\n" : "]\n}\n");
 }
 
 // Plain text: what a person checks in a file, one component after another.
-std::string PlainText(const std::string& file, const SolutionFile& solution,
-                      const ComponentText& text, std::int32_t displayDigits)
+void PrintPlainText(const std::string& file, const SolutionFile& solution,
+                    const ComponentText& text, std::int32_t displayDigits, std::ostream& out)
 {
     const CSolvoDoc& document = solution.document;
-    std::string out = file + '\n';
+    out << file << '\n';
     if (solution.version) {
         std::ostringstream version;
         version << "0x" << std::hex << *solution.version;
-        out += ComponentText::Line("file version", version.str());
+        out << ComponentText::Line("file version", version.str());
     } else {
-        out += ComponentText::Line("file version", "none (an empty file opens as a new solution)");
+        out << ComponentText::Line("file version", "none (an empty file opens as a new solution)");
     }
     const bool litres = document.GetVolumeUnit() == VolumeUnit::Litre;
     const double shown = document.FinalVolume() * (litres ? 1.0 : 1000.0);
-    out += ComponentText::Line("final volume",
+    out << ComponentText::Line("final volume",
                                FormatSignificant(shown, document.VolumeDigits(), displayDigits) +
                                    (litres ? " L" : " mL"));
     for (std::int32_t index = 0; index < document.GetComponentCount(); ++index)
-        out += '\n' + text.Describe(index + 1, document.GetComponent(index));
-    return out;
+        out << '\n' << text.Describe(index + 1, document.GetComponent(index));
 }
 
 } // namespace
@@ -89,12 +102,12 @@ void AddShowCommand(CLI::App& cli, CliContext& context)
         CSolvoApp& app = context.App();
         const SolutionFile solution = ReadSolutionArgument(options->file, app.Elements());
         if (options->json) {
-            std::cout << Describe(solution).dump(2) << '\n';
+            PrintJson(solution, std::cout);
             return;
         }
         app.ReadUnitLabels();
         const ComponentText text(app.Units(), app.DisplayDigits());
-        std::cout << PlainText(options->file, solution, text, app.DisplayDigits());
+        PrintPlainText(options->file, solution, text, app.DisplayDigits(), std::cout);
     });
 }
 

@@ -7,8 +7,9 @@
 
 #include <filesystem>
 #include <iostream>
-#include <iterator>
+#include <istream>
 #include <memory>
+#include <string>
 
 namespace solvo {
 
@@ -19,18 +20,45 @@ struct WriteOptions {
     std::string file;
 };
 
+// Far beyond any solution (the shape nests three deep, a component takes
+// a few kilobytes), and small enough that a hostile input can neither
+// exhaust the memory nor, nested, the stack of whatever walks it.
+constexpr std::size_t kLargestInput = 16 << 20;
+constexpr int kDeepestNesting = 32;
+constexpr std::size_t kLongestReason = 120;
+
+std::string ReadAtMost(std::istream& in, std::size_t limit)
+{
+    std::string text;
+    char buffer[65536];
+    while (text.size() <= limit && in.read(buffer, sizeof buffer).gcount() > 0)
+        text.append(buffer, static_cast<std::size_t>(in.gcount()));
+    return text;
+}
+
 nlohmann::json ReadStandardInput()
 {
-    const std::string text{std::istreambuf_iterator<char>(std::cin),
-                           std::istreambuf_iterator<char>()};
+    const std::string text = ReadAtMost(std::cin, kLargestInput);
+    if (text.size() > kLargestInput)
+        throw BadInput("standard input: larger than " + std::to_string(kLargestInput >> 20) +
+                       " MiB, more than any solution needs.");
+    const auto limitDepth = [](int depth, nlohmann::json::parse_event_t, nlohmann::json&) {
+        if (depth > kDeepestNesting)
+            throw BadInput("standard input: nested deeper than " +
+                           std::to_string(kDeepestNesting) + " levels.");
+        return true;
+    };
     try {
-        return nlohmann::json::parse(text);
-    } catch (const nlohmann::json::parse_error& error) {
-        // The library's own tag before the description helps nobody.
+        return nlohmann::json::parse(text, limitDepth);
+    } catch (const nlohmann::json::exception& error) {
+        // The library's own tag before the description helps nobody, and the
+        // text it quotes from the input may be of any length.
         std::string what = error.what();
         const std::size_t tagEnd = what.find("] ");
         if (tagEnd != std::string::npos)
             what.erase(0, tagEnd + 2);
+        if (what.size() > kLongestReason)
+            what = what.substr(0, kLongestReason) + "...";
         throw BadInput("standard input: not valid JSON: " + what);
     }
 }
@@ -54,11 +82,11 @@ CSolvoDoc SolutionFromJson(const nlohmann::json& json, const ElementTable& eleme
         }
         document.SetCurrentComponent(0);
     }
-    if (const auto volume = NumberField(json, "", "final_volume"))
+    if (const auto volume = AmountField(json, "", "final_volume"))
         document.SetFinalVolume(*volume);
     if (const auto digits = IntegerField(json, "", "volume_digits"))
         document.SetVolumeDigits(*digits);
-    if (const auto unit = IntegerField(json, "", "volume_unit"))
+    if (const auto unit = CodeField(json, "", "volume_unit", 1))
         document.SetVolumeUnit(static_cast<VolumeUnit>(*unit));
     return document;
 }
@@ -88,8 +116,14 @@ void AddWriteCommand(CLI::App& cli, CliContext& context)
         const nlohmann::json input = ReadStandardInput();
         const ElementTable& elements = context.App().Elements();
         CSolvoDoc document = SolutionFromJson(input, elements);
-        if (!document.WriteFile(file, elements))
-            throw BadInput(options->file + ": Failed to save document.");
+        // Checked again as the file is made: a file created meanwhile stays.
+        const SaveMode mode = options->force ? SaveMode::Replace : SaveMode::CreateNew;
+        std::string reason;
+        if (!document.WriteFile(file, elements, &reason, mode)) {
+            if (mode == SaveMode::CreateNew && Exists(file))
+                throw BadInput(options->file + ": exists; use --force to replace it.");
+            throw BadInput(options->file + ": Failed to save document. " + reason + ".");
+        }
     });
 }
 

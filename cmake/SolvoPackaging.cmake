@@ -53,6 +53,8 @@ endif()
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "solvo")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+# The Debian revision: the first package of this upstream version.
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_PACKAGE_VENDOR "Flaskware")
 set(CPACK_PACKAGE_CONTACT "Flaskware <support@flaskware.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY

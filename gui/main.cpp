@@ -52,8 +52,19 @@ struct CommandLine {
 int main(int argc, char* argv[])
 {
     CommandLine commandLine;
-    if (!commandLine.NeedsWindow(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const bool needsWindow = commandLine.NeedsWindow(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        if (!needsWindow) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        } else if (qEnvironmentVariableIsEmpty("DISPLAY") &&
+                   qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+            // The toolkit would abort; a person on a terminal gets the way out.
+            std::fputs("solvo: opening a window needs a display; use --export-pdf OUT.pdf to "
+                       "write a recipe, or solvo-cli for scripts and batch jobs\n",
+                       stderr);
+            return 1;
+        }
+    }
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Flaskware"));
     QApplication::setApplicationName(QStringLiteral("Solvo"));

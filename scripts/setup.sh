@@ -13,7 +13,8 @@ packages=(
   fonts-liberation2 fontconfig
   locales
   xvfb xauth x11-apps poppler-utils
-  lintian appstream desktop-file-utils bash-completion man-db
+  lintian appstream desktop-file-utils bash-completion man-db devscripts
+  acl attr
   g++-mingw-w64-x86-64-posix wine64
 )
 

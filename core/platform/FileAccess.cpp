@@ -1,5 +1,9 @@
 #include "platform/FileAccess.h"
 
+#include "platform/FileAttributes.h"
+#include "platform/SaveTarget.h"
+
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <filesystem>
@@ -11,6 +15,7 @@
 #include <process.h>
 #include <sys/stat.h>
 #else
+#include <cstdio>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -29,20 +34,9 @@ void SetError(std::string* error, std::string text)
         *error = std::move(text);
 }
 
-// The file a save replaces: a symbolic link is followed to the file it
-// names, so that the link the user made stays a link.
-fs::path SaveTarget(const fs::path& path)
+std::error_code LastError()
 {
-    constexpr int kMaxLinks = 40; // as the kernel allows before ELOOP
-    fs::path target = path;
-    std::error_code error;
-    for (int link = 0; link < kMaxLinks && fs::is_symlink(target, error); ++link) {
-        const fs::path next = fs::read_symlink(target, error);
-        if (error)
-            break;
-        target = next.is_absolute() ? next : target.parent_path() / next;
-    }
-    return target;
+    return {errno, std::generic_category()};
 }
 
 fs::path FolderOf(const fs::path& file)
@@ -103,12 +97,13 @@ void RemoveStaleTemporaries(const fs::path& target)
     }
 }
 
-// Creates the temporary file exclusively, with the old file's permission
-// bits and group so the save does not widen or narrow who may read it.
-std::FILE* CreateTemporary(const fs::path& temporary, const fs::path& target)
+// Creates the temporary file exclusively, with what the user set up around
+// the old file, so the save does not widen or narrow who may use it.
+// Returns nullptr with errno set when that fails.
+std::FILE* CreateTemporary(const fs::path& temporary, const FileAttributes& old)
 {
 #ifdef _WIN32
-    (void)target;
+    (void)old;
     const int descriptor = _wopen(temporary.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
                                   _S_IREAD | _S_IWRITE);
     if (descriptor < 0)
@@ -118,27 +113,50 @@ std::FILE* CreateTemporary(const fs::path& temporary, const fs::path& target)
         _close(descriptor);
     return file;
 #else
-    struct stat old {};
-    const bool keepOld = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
-    const mode_t mode = keepOld ? (old.st_mode & 07777) : 0666;
+    // Private until the old file's attributes are in place.
+    const mode_t mode = old.Exist() ? 0600 : 0666;
     const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (descriptor < 0)
         return nullptr;
-    if (keepOld) {
-        // The group first: changing it may clear the set-group-ID bit.
-        if (::fchown(descriptor, static_cast<uid_t>(-1), old.st_gid) != 0) {
-            // Not a member of that group: the file gets the user's own group.
-        }
-        if (::fchmod(descriptor, mode) != 0) {
-            ::close(descriptor);
-            ::unlink(temporary.c_str());
-            return nullptr;
-        }
+    if (const int failure = old.ApplyTo(descriptor); failure != 0) {
+        ::close(descriptor);
+        ::unlink(temporary.c_str());
+        errno = failure;
+        return nullptr;
     }
     std::FILE* file = ::fdopen(descriptor, "wb");
     if (!file)
         ::close(descriptor);
     return file;
+#endif
+}
+
+// Puts the finished temporary file in the target's place. Without
+// replacing, the name is claimed in the same step, so of two saves racing
+// for a new name exactly one wins.
+std::error_code MoveIntoPlace(const fs::path& temporary, const fs::path& target, SaveMode mode)
+{
+    std::error_code error;
+    if (mode == SaveMode::Replace) {
+        fs::rename(temporary, target, error);
+        return error;
+    }
+#ifdef _WIN32
+    // Windows' own rename never replaces a file.
+    return _wrename(temporary.c_str(), target.c_str()) == 0 ? error : LastError();
+#else
+#ifdef __linux__
+    if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+        return error;
+    if (errno != EINVAL && errno != ENOSYS)
+        return LastError();
+#endif
+    // A file system without that rename: a hard link claims the name as
+    // surely, and the temporary name is then dropped.
+    if (::link(temporary.c_str(), target.c_str()) != 0)
+        return LastError();
+    ::unlink(temporary.c_str());
+    return error;
 #endif
 }
 
@@ -200,7 +218,7 @@ FileHandle OpenRegularFile(const FilePath& path)
 #endif
 }
 
-bool ReadWholeFile(const FilePath& path, std::string& bytes)
+bool ReadWholeFile(const FilePath& path, std::string& bytes, std::size_t limit)
 {
     const FileHandle file = OpenRegularFile(path);
     if (!file)
@@ -208,49 +226,77 @@ bool ReadWholeFile(const FilePath& path, std::string& bytes)
     bytes.clear();
     char buffer[65536];
     std::size_t count = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+    while (bytes.size() <= limit &&
+           (count = std::fread(buffer, 1, std::min(sizeof buffer, limit + 1 - bytes.size()),
+                               file.get())) > 0)
         bytes.append(buffer, count);
     return std::ferror(file.get()) == 0;
 }
 
-bool WriteFileAtomically(const FilePath& path, std::string_view bytes, std::string* error)
+bool WriteFileAtomically(const FilePath& path, std::string_view bytes, std::string* error,
+                         SaveMode mode)
 {
     return WriteFileAtomically(
         path,
         [bytes](std::FILE* file) {
             return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
         },
-        error);
+        error, mode);
 }
 
 bool WriteFileAtomically(const FilePath& path, const std::function<bool(std::FILE*)>& write,
-                         std::string* error)
+                         std::string* error, SaveMode mode)
 {
     static std::atomic<unsigned> counter{0};
-    const fs::path target = SaveTarget(path.Native());
+    fs::path target = path.Native();
+    if (mode == SaveMode::CreateNew) {
+        // A new file takes the name as given: even a link there is taken.
+        std::error_code status;
+        if (fs::symlink_status(target, status).type() != fs::file_type::not_found) {
+            SetError(error, status ? status.message()
+                                   : std::make_error_code(std::errc::file_exists).message());
+            return false;
+        }
+    } else {
+        const SaveTarget resolved(target);
+        if (resolved.Failed()) {
+            SetError(error, resolved.Reason());
+            return false;
+        }
+        target = resolved.Path();
+    }
     const fs::path folder = FolderOf(target);
     RemoveStaleTemporaries(target);
 
+    const FileAttributes old(mode == SaveMode::Replace ? target : fs::path());
     fs::path temporary;
     std::FILE* file = nullptr;
+    std::error_code failure;
     for (unsigned attempt = 0; attempt < 16 && !file; ++attempt) {
         temporary = folder / TemporaryPrefix(target);
         temporary += std::to_string(ProcessId()) + "-" + std::to_string(counter++);
-        file = CreateTemporary(temporary, target);
+        file = CreateTemporary(temporary, old);
+        failure = LastError();
+        if (!file && failure != std::errc::file_exists)
+            break;
     }
     if (!file) {
-        SetError(error, "cannot create a file in " + FilePath(folder).Utf8());
+        SetError(error, failure.message());
         return false;
     }
-    const bool written = write(file) && FlushToDisk(file);
-    const bool closed = std::fclose(file) == 0;
-    std::error_code renameError;
-    if (written && closed)
-        fs::rename(temporary, target, renameError);
-    if (!written || !closed || renameError) {
+    errno = 0;
+    bool written = write(file) && FlushToDisk(file);
+    failure = errno != 0 ? LastError() : std::make_error_code(std::errc::io_error);
+    if (std::fclose(file) != 0 && written) {
+        written = false;
+        failure = LastError();
+    }
+    if (written)
+        failure = MoveIntoPlace(temporary, target, mode);
+    if (!written || failure) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
-        SetError(error, "cannot write " + path.Utf8());
+        SetError(error, failure.message());
         return false;
     }
     FlushFolder(folder);

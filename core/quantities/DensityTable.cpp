@@ -131,6 +131,40 @@ bool IsKnownKind(DensityTableKind kind)
 
 } // namespace
 
+std::optional<std::string> DensityTable::TextProblem(std::string_view text)
+{
+    if (text.size() > kLargestText)
+        return "larger than " + std::to_string(kLargestText >> 20) +
+               " MiB, more than a density table holds.";
+    std::size_t numbers = 0;
+    for (std::size_t start = 0; start < text.size();) {
+        if (IsWhiteSpace(text[start])) {
+            ++start;
+            continue;
+        }
+        std::size_t end = start;
+        while (end < text.size() && !IsWhiteSpace(text[end]))
+            ++end;
+        std::string token(text.substr(start, end - start));
+        std::replace(token.begin(), token.end(), ',', '.');
+        if (ReadLeadingNumber(token).length != token.size()) {
+            // Quoted short, and without control bytes, which a message cannot show.
+            constexpr std::size_t kLongest = 20;
+            std::string shown = token.size() > kLongest ? token.substr(0, kLongest) + "..." : token;
+            std::replace_if(
+                shown.begin(), shown.end(),
+                [](char c) { return static_cast<unsigned char>(c) < 0x20; }, '?');
+            return "\"" + shown + "\" is not a number; a density table is pairs of numbers, "
+                                   "a concentration and a density.";
+        }
+        ++numbers;
+        start = end;
+    }
+    if (numbers < 2)
+        return std::string("holds no pair of numbers, a concentration and a density.");
+    return std::nullopt;
+}
+
 void DensityTable::ParseDensityTable(double molarMass, double solventMolarMass)
 {
     if (noTable_)

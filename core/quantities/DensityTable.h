@@ -61,6 +61,17 @@ public:
     static constexpr double kSolventlessLimit = 1e-8;
     static constexpr double kSolventlessMolality = 1e33;
 
+    /// The longest table text taken from outside the program, bytes: a
+    /// table of every tenth of a percent from 0 to 100 takes 20 kilobytes.
+    static constexpr std::size_t kLargestText = std::size_t{1} << 20;
+
+    /// Why text from outside the program (a file, an argument) is no density
+    /// table, or nothing when it is one: at least one pair of numbers
+    /// (concentration, then density), every token a number, commas counting
+    /// as points. ParseDensityTable itself reads any text, as the tables kept
+    /// in files were always read.
+    static std::optional<std::string> TextProblem(std::string_view text);
+
     const std::string& Text() const { return text_; }
     void SetText(std::string_view text) { text_ = text; }
 

@@ -207,10 +207,11 @@ std::string CSolvoDoc::Write(const ElementTable& elements)
     return bytes;
 }
 
-bool CSolvoDoc::WriteFile(const FilePath& path, const ElementTable& elements)
+bool CSolvoDoc::WriteFile(const FilePath& path, const ElementTable& elements,
+                          std::string* error, SaveMode mode)
 {
     const bool saved = WriteArchiveFile(
-        path, [&](ArchiveWriter& writer) { Serialize(writer, elements); });
+        path, [&](ArchiveWriter& writer) { Serialize(writer, elements); }, error, mode);
     if (!saved)
         return false;
     modified_ = false;

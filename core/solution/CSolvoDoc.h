@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/FileAccess.h"
 #include "platform/FilePath.h"
 #include "solution/CFlaskwareDocument.h"
 #include "solution/VolumeUnit.h"
@@ -129,8 +130,11 @@ public:
     /// The bytes of the solution file.
     std::string Write(const ElementTable& elements);
     /// Saves at path atomically (the old file stays whole when this fails);
-    /// the document is not modified afterwards. Returns false on failure.
-    bool WriteFile(const FilePath& path, const ElementTable& elements);
+    /// the document is not modified afterwards. Returns false on failure,
+    /// with the system's reason in error when given; with
+    /// SaveMode::CreateNew a file that is there is never replaced.
+    bool WriteFile(const FilePath& path, const ElementTable& elements,
+                   std::string* error = nullptr, SaveMode mode = SaveMode::Replace);
 
     /// The file the document was last read from or saved to, as it was
     /// then (taken before reading); no file for a solution never saved.

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace solvo {
 
@@ -71,7 +72,15 @@ void AppendMarkdown(std::string& out, char character)
         out += "&amp;";
         return;
     }
-    if (std::string_view("\\`*_[]<>#~|!").find(character) != std::string_view::npos)
+    // Every character that Markdown, or a common dialect of it, gives a
+    // meaning: emphasis, code, links, HTML, headings and attributes, tables,
+    // sub- and superscripts (~ ^), math ($), citations (@), and the quotes
+    // that smart typography would curl; and the second of two hyphens or
+    // full stops, which it would join into a dash or an ellipsis.
+    const bool repeated = (character == '-' || character == '.') && !out.empty() &&
+                          out.back() == character;
+    if (repeated || std::string_view("\\`*_[]<>#~|!^${}=@\"'").find(character) !=
+                        std::string_view::npos)
         out += '\\';
     AppendUtf8(out, character);
 }
@@ -101,6 +110,32 @@ std::string Escaped(std::string_view text, CharWriter writeChar)
     return out;
 }
 
+// A formula as markup. The formula markup of rich text raises a full stop
+// for the hydrate mark, which pastes as a plain "."; a recipe keeps the
+// character the recipe window and the HTML show, the middle dot.
+std::string FormulaMarkupOf(FormulaMarkup::Format markup, const ChemicalFormula& formula,
+                            CharWriter writeChar)
+{
+    if (markup != FormulaMarkup::Format::Rtf)
+        return FormulaMarkup::Write(markup, formula.DisplayText(), formula.Kinds(), writeChar);
+    constexpr char kMiddleDot = '\xB7';
+    std::string display;
+    std::vector<CharKind> kinds;
+    const std::string& text = formula.DisplayText();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const CharKind kind = i < formula.Kinds().size() ? formula.Kinds()[i] : CharKind::Normal;
+        if (kind != CharKind::HydrateDot) {
+            display += text[i];
+            kinds.push_back(kind);
+        } else if (display.empty() || display.back() != kMiddleDot) {
+            // A run of hydrate marks is one dot, as in HTML.
+            display += kMiddleDot;
+            kinds.push_back(CharKind::Normal);
+        }
+    }
+    return FormulaMarkup::Write(markup, display, kinds, writeChar);
+}
+
 // One line's text with its formula where the recipe window draws it: as
 // markup in markup, else as its display text; the text around it goes
 // through writeChar.
@@ -112,7 +147,7 @@ std::string LineBody(const RecipeLine& line, std::string_view text, const Elemen
         return Escaped(text, writeChar);
     const ChemicalFormula formula(elements, line.formula);
     std::string out = Escaped(text.substr(0, at), writeChar);
-    out += markup ? FormulaMarkup::Write(*markup, formula.DisplayText(), formula.Kinds(), writeChar)
+    out += markup ? FormulaMarkupOf(*markup, formula, writeChar)
                   : Escaped(formula.DisplayText(), writeChar);
     out += Escaped(text.substr(at + kFormulaPlaceholder.size()), writeChar);
     return out;

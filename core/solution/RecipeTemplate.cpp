@@ -54,10 +54,22 @@ RecipeTemplate RecipeTemplate::Parse(std::string_view bytes)
     return parsed;
 }
 
+std::optional<std::string> RecipeTemplate::FileProblem(std::string_view bytes)
+{
+    if (bytes.size() > kLargestFile)
+        return "larger than " + std::to_string(kLargestFile >> 20) +
+               " MiB, more than a recipe template holds.";
+    if (bytes.empty())
+        return std::string("empty; a recipe template holds the lines a recipe is worded from.");
+    if (bytes.find('\0') != std::string_view::npos)
+        return std::string("holds NUL bytes, as no recipe template does.");
+    return std::nullopt;
+}
+
 RecipeTemplate RecipeTemplate::Load(const FilePath& file)
 {
     std::string bytes;
-    if (ReadWholeFile(file, bytes))
+    if (ReadWholeFile(file, bytes, kLargestFile) && !FileProblem(bytes))
         return Parse(bytes);
     RecipeTemplate defaults;
     // A file that is there but cannot be read is the user's: keep it.

@@ -3,7 +3,9 @@
 #include "platform/FilePath.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,9 +44,18 @@ public:
     /// empty; lines after the fourteenth are ignored.
     static RecipeTemplate Parse(std::string_view bytes);
 
-    /// The template in file. When the file cannot be read, the defaults;
-    /// a missing file is then created with them (atomically). A file that
-    /// exists but cannot be read is left alone. Never fails.
+    /// The largest template file, bytes: fourteen lines of a recipe's
+    /// wording take a few kilobytes at most.
+    static constexpr std::size_t kLargestFile = std::size_t{1} << 20;
+
+    /// Why bytes cannot be a template file, or nothing when they can: an
+    /// empty file, one holding NUL bytes (no text does) or one larger than
+    /// kLargestFile is none.
+    static std::optional<std::string> FileProblem(std::string_view bytes);
+
+    /// The template in file. When the file cannot be read or is no template
+    /// (FileProblem), the defaults; a missing file is then created with them
+    /// (atomically). A file that exists is left alone. Never fails.
     static RecipeTemplate Load(const FilePath& file);
 
     const std::string& Text(Line line) const;

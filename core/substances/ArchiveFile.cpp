@@ -21,18 +21,22 @@ bool ReadArchiveFile(const FilePath& path,
 }
 
 bool WriteArchiveFile(const FilePath& path,
-                      const std::function<void(ArchiveWriter&)>& write)
+                      const std::function<void(ArchiveWriter&)>& write, std::string* error,
+                      SaveMode mode)
 {
-    return WriteFileAtomically(path, [&write](std::FILE* file) {
-        try {
-            ArchiveWriter writer(file);
-            write(writer);
-            writer.Close();
-            return true;
-        } catch (const ArchiveError&) {
-            return false;
-        }
-    });
+    return WriteFileAtomically(
+        path,
+        [&write](std::FILE* file) {
+            try {
+                ArchiveWriter writer(file);
+                write(writer);
+                writer.Close();
+                return true;
+            } catch (const ArchiveError&) {
+                return false;
+            }
+        },
+        error, mode);
 }
 
 } // namespace solvo

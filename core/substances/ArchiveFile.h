@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/FileAccess.h"
 #include "platform/FilePath.h"
 #include "substances/ArchiveReader.h"
 #include "substances/ArchiveWriter.h"
@@ -19,8 +20,9 @@ bool ReadArchiveFile(const FilePath& path,
 /// Writes the file at path through an archive, atomically: the content goes
 /// to a fresh file that then replaces path, so a save that fails leaves the
 /// old file as it was. Returns false when anything fails, including an
-/// ArchiveError thrown by write.
+/// ArchiveError thrown by write; error and mode as for WriteFileAtomically.
 bool WriteArchiveFile(const FilePath& path,
-                      const std::function<void(ArchiveWriter&)>& write);
+                      const std::function<void(ArchiveWriter&)>& write,
+                      std::string* error = nullptr, SaveMode mode = SaveMode::Replace);
 
 } // namespace solvo

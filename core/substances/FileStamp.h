@@ -13,9 +13,13 @@ namespace solvo {
 /// bytes. Taking the stamp again just before a save overwrites the file
 /// tells whether someone else changed it meanwhile; the digest catches a
 /// rewrite within the modification time's resolution, which on network
-/// shares can be seconds.
+/// shares can be seconds. A file larger than kLargestDigested is far
+/// beyond any the program writes; it is stamped by size and time alone,
+/// so that stamping a huge file given by mistake costs nothing.
 class FileStamp {
 public:
+    static constexpr std::uintmax_t kLargestDigested = std::uintmax_t{64} << 20;
+
     /// Remembers no file.
     FileStamp() = default;
     /// The file at path as it is now. A file that is missing, is no regular

@@ -14,4 +14,9 @@ std::optional<std::string> ToProgramText(const QString& text)
     return Windows1252::FromUtf8(text.toStdString());
 }
 
+std::string SystemReasonText(const std::string& reason)
+{
+    return Windows1252::FromUtf8Replacing(QString::fromLocal8Bit(reason).toStdString()) + '.';
+}
+
 } // namespace solvo

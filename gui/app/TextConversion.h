@@ -15,4 +15,10 @@ QString ToQString(std::string_view programText);
 /// that Windows-1252 cannot hold.
 std::optional<std::string> ToProgramText(const QString& text);
 
+/// A message of the system (a save's reason, in the encoding of the user's
+/// locale) as the program's text, its full stop added, for a message box to
+/// show after the program's own words. A character that Windows-1252 cannot
+/// hold becomes "?".
+std::string SystemReasonText(const std::string& reason);
+
 } // namespace solvo

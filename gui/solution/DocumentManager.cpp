@@ -142,8 +142,10 @@ bool DocumentManager::SaveAt(SolvoDocument& document, const QString& path)
     MessagePrompts prompts(&frame_);
     if (!document.MayOverwrite(path, prompts))
         return false;
-    if (!document.Save(path)) {
-        prompts.ShowMessage("Failed to save document.", PromptIcon::Exclamation);
+    std::string reason;
+    if (!document.Save(path, &reason)) {
+        prompts.ShowMessage("Failed to save document.\n" + SystemReasonText(reason),
+                            PromptIcon::Exclamation);
         return false;
     }
     RememberFile(document.Path());

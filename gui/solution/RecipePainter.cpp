@@ -125,7 +125,7 @@ bool RecipePainter::Print(QPagedPaintDevice& device) const
     return painter.end();
 }
 
-bool RecipePainter::WritePdf(const QString& path) const
+bool RecipePainter::WritePdf(const QString& path, std::string* error) const
 {
     // Made in memory first, so that the file is replaced only by a whole
     // document, as every other file the program saves.
@@ -138,7 +138,7 @@ bool RecipePainter::WritePdf(const QString& path) const
                                      QPageLayout::Millimeter));
     writer.setCreator(QStringLiteral("Solvo"));
     writer.setTitle(QFileInfo(document_.Title()).completeBaseName());
-    return Print(writer) && WriteFileAtomically(ToFilePath(path), AsBytes(pdf.data()));
+    return Print(writer) && WriteFileAtomically(ToFilePath(path), AsBytes(pdf.data()), error);
 }
 
 QMimeData* RecipePainter::ClipboardData() const
@@ -155,11 +155,11 @@ QMimeData* RecipePainter::ClipboardData() const
     return data;
 }
 
-bool RecipePainter::WriteHtml(const QString& path) const
+bool RecipePainter::WriteHtml(const QString& path, std::string* error) const
 {
     const std::string html =
         RecipeExport::Write(RecipeExport::Format::Html, Lines(false), document_.App().Elements());
-    return WriteFileAtomically(ToFilePath(path), html);
+    return WriteFileAtomically(ToFilePath(path), html, error);
 }
 
 } // namespace solvo

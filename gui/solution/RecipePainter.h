@@ -8,6 +8,7 @@
 #include <QPointF>
 #include <QString>
 
+#include <string>
 #include <vector>
 
 class QMimeData;
@@ -68,9 +69,9 @@ public:
     /// (a file that cannot be written).
     bool Print(QPagedPaintDevice& device) const;
 
-    /// Writes the printed recipe as an A4 PDF at path. False when
-    /// the file cannot be written.
-    bool WritePdf(const QString& path) const;
+    /// Writes the printed recipe as an A4 PDF at path. False when the file
+    /// cannot be written, with the system's reason in error when given.
+    bool WritePdf(const QString& path, std::string* error = nullptr) const;
 
     /// The recipe as the window shows it now, in three forms at once from
     /// the same lines: the text, the HTML document and the rich-text
@@ -78,8 +79,9 @@ public:
     QMimeData* ClipboardData() const;
 
     /// Writes the recipe as an HTML document at path, replacing a file only
-    /// once the whole document is written. False when it cannot be written.
-    bool WriteHtml(const QString& path) const;
+    /// once the whole document is written. False when it cannot be written,
+    /// with the system's reason in error when given.
+    bool WriteHtml(const QString& path, std::string* error = nullptr) const;
 
 private:
     SolvoDocument& document_;

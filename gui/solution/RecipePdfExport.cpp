@@ -34,8 +34,10 @@ int RecipePdfExport::Run(const QString& pdfFile, const QString& solutionFile)
         result.status != CSolvoDoc::ReadStatus::Empty)
         return kFailed;
 
-    if (!RecipePainter(document).WritePdf(pdfFile)) {
-        ConsolePrompts::WriteLine(pdfFile + QStringLiteral(": the file cannot be written."));
+    std::string reason;
+    if (!RecipePainter(document).WritePdf(pdfFile, &reason)) {
+        ConsolePrompts::WriteLine(pdfFile + QStringLiteral(": the file cannot be written. ") +
+                                  QString::fromLocal8Bit(reason) + QLatin1Char('.'));
         return kFailed;
     }
     return kSucceeded;

@@ -5,6 +5,7 @@
 #include "app/MessagePrompts.h"
 #include "app/PathConversion.h"
 #include "app/ProgramSettings.h"
+#include "app/TextConversion.h"
 #include "solution/CChildFrame.h"
 #include "solution/CRecipeView.h"
 
@@ -116,8 +117,11 @@ void RecipePrintCommands::Export(const CRecipeView& view, const ExportForm& form
     const QString path = QFileDialog::getSaveFileName(&frame_, form.caption, suggested, form.filter);
     if (path.isEmpty())
         return;
-    if (!(view.Page().*form.write)(WithSuffix(path, form.suffixes)))
-        MessagePrompts(&frame_).ShowMessage(form.failure, PromptIcon::Exclamation);
+    std::string reason;
+    if (!(view.Page().*form.write)(WithSuffix(path, form.suffixes), &reason))
+        MessagePrompts(&frame_).ShowMessage(std::string(form.failure) + '\n' +
+                                                SystemReasonText(reason),
+                                            PromptIcon::Exclamation);
 }
 
 void RecipePrintCommands::PrintSetup()

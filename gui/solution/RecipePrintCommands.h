@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 class QPrinter;
@@ -50,7 +51,7 @@ private:
         QString filter;
         /// The first is added to a name that ends with none of them.
         QStringList suffixes;
-        bool (RecipePainter::*write)(const QString& path) const;
+        bool (RecipePainter::*write)(const QString& path, std::string* error) const;
         std::string_view failure;
     };
     /// Asks for the file, offering the document's name with the form's

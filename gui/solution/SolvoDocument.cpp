@@ -41,9 +41,9 @@ bool SolvoDocument::MayOverwrite(const QString& path, DatabasePrompts& prompts) 
     return MayOverwriteSolutionFile(data_, ToFilePath(path), prompts);
 }
 
-bool SolvoDocument::Save(const QString& path)
+bool SolvoDocument::Save(const QString& path, std::string* error)
 {
-    if (!data_.WriteFile(ToFilePath(path), app_.Elements()))
+    if (!data_.WriteFile(ToFilePath(path), app_.Elements(), error))
         return false;
     path_ = QFileInfo(path).absoluteFilePath();
     title_ = QFileInfo(path).fileName();

@@ -42,8 +42,9 @@ public:
     /// Whether saving at path may go on: asks first when path is the
     /// solution's own file and someone else changed or removed it since.
     bool MayOverwrite(const QString& path, DatabasePrompts& prompts) const;
-    /// Saves at path atomically and takes its name; false when that failed.
-    bool Save(const QString& path);
+    /// Saves at path atomically and takes its name; false when that failed,
+    /// with the system's reason in error when given.
+    bool Save(const QString& path, std::string* error = nullptr);
 
 signals:
     /// The content or the modified state changed, or the views must redraw.

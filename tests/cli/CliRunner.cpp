@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -61,11 +62,11 @@ const std::filesystem::path& Sandbox()
 } // namespace
 
 CliResult RunCli(const std::vector<std::string>& arguments, const std::string& input,
-                 const std::filesystem::path& home)
+                 const std::filesystem::path& home, const std::filesystem::path& output)
 {
     const auto dir = home.empty() ? Sandbox() : home;
     const auto inPath = dir / "stdin";
-    const auto outPath = dir / "stdout";
+    const auto outPath = output.empty() ? dir / "stdout" : output;
     const auto errPath = dir / "stderr";
     std::ofstream(inPath, std::ios::binary) << input;
 
@@ -89,10 +90,13 @@ CliResult RunCli(const std::vector<std::string>& arguments, const std::string& i
         ::_exit(127);
     }
     int status = 0;
-    ::waitpid(child, &status, 0);
+    struct rusage usage {};
+    ::wait4(child, &status, 0, &usage);
     CliResult result;
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = ReadFile(outPath);
+    result.peakMemoryKiB = usage.ru_maxrss;
+    if (output.empty())
+        result.out = ReadFile(outPath);
     result.err = ReadFile(errPath);
     return result;
 }

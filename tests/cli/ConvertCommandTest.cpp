@@ -269,17 +269,37 @@ struct FailureCase {
 TEST(ConvertCommand, BadInputAndWrongUsageWriteNothing)
 {
     const std::string table = WriteTable("ok.txt", "0 1.0 10 1.1");
+    // Text that is no table is refused, not read as zeros.
+    const std::string words = WriteTable("words.txt", "hello world");
+    const std::string nul = WriteTable("nul.txt", std::string("0 1.0\0\0", 7));
+    const std::string empty = WriteTable("empty.txt", " \r\n");
+    const std::string huge = WriteTable("huge.txt", std::string((1 << 20) + 1, '1'));
     const std::string missing = (std::filesystem::path(::testing::TempDir()) / "no-such-table.txt").string();
     const FailureCase cases[] = {
         {{"--mw", "60", "--from", "q", "--value", "1"}, 2, "\"q\": not a concentration unit"},
         {{"--mw", "60", "--from", "8", "--value", "1"}, 2, "\"8\": not a concentration unit"},
         {{"--mw", "60", "--from", "w", "--value", "1x"}, 2, "\"1x\": Enter a number."},
         {{"--mw", "sixty", "--from", "w", "--value", "1"}, 2, "\"sixty\": Enter a number."},
+        // One rule for every number: what no field can show, or nothing typed.
+        {{"--mw", "60", "--from", "w", "--value", "1e400"}, 2, "\"1e400\": Enter a number."},
+        {{"--mw", "60", "--from", "w", "--value", "-1e999"}, 2, "\"-1e999\": Enter a number."},
+        {{"--mw", "60", "--from", "w", "--value", "inf"}, 2, "\"inf\": Enter a number."},
+        {{"--mw", "60", "--from", "w", "--value", ""}, 2, "\"\": Enter a number."},
+        {{"--mw", "60", "--from", "w", "--value", "-"}, 2, "\"-\": Enter a number."},
+        {{"--mw", "1e999", "--from", "w", "--value", "1"}, 2, "\"1e999\": Enter a number."},
         {{"--mw", "60", "--from", "w", "--value", "1\xE2\x82\xAC\xE2\x80\x8B"}, 2, "Windows-1252"},
         {{"--formula", "Xq_2", "--from", "w", "--value", "1"}, 2, "\"Xq_2\": has a symbol"},
         {{"--mw", "60", "--table-file", missing, "--from", "w", "--value", "1"}, 2, "cannot be opened"},
         {{"--mw", "60", "--table-file", ::testing::TempDir(), "--from", "w", "--value", "1"}, 2,
          "cannot be read"},
+        {{"--mw", "60", "--table-file", words, "--from", "w", "--value", "1"}, 2,
+         ": \"hello\" is not a number; a density table is pairs of numbers"},
+        {{"--mw", "60", "--table-file", nul, "--from", "w", "--value", "1"}, 2,
+         ": \"1.0??\" is not a number"},
+        {{"--mw", "60", "--table-file", empty, "--from", "w", "--value", "1"}, 2,
+         ": holds no pair of numbers"},
+        {{"--mw", "60", "--table-file", huge, "--from", "w", "--value", "1"}, 2,
+         ": larger than 1 MiB, more than a density table holds."},
         {{"--mw", "60", "--table-file", table, "--table-kind", "x", "--from", "w", "--value", "1"}, 2,
          "\"x\": not a density table kind"},
         {{"--substance", "Sodium chloride", "--from", "w", "--value", "1"}, 2,

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <sys/stat.h>
+
 namespace solvo::test {
 namespace {
 
@@ -42,6 +44,38 @@ TEST(DbContentCommands, InitWritesTheBuiltInDatabaseAndNeverReplacesByAccident)
               nlohmann::json::parse(R"({"symbol":"Na","composition":"","comment":"",
                                         "molar_mass":22.98976928,"decimals":8})"));
     ASSERT_EQ(json["substances"].size(), 10u);
+}
+
+// --force replaces a database, nothing else: what is there is named.
+TEST(DbContentCommands, InitSaysWhatIsThereWhenItIsNoDatabase)
+{
+    const auto folder = FreshFolder("init-odd");
+    const auto database = folder / "lab.dat";
+    ASSERT_EQ(RunCli({"db", "init", database.string()}).exitCode, 0);
+    const auto size = std::filesystem::file_size(database);
+    std::filesystem::resize_file(database, size / 2);
+    std::filesystem::create_directory(folder / "folder.dat");
+    std::ofstream(folder / "notes.dat") << "hello world\n";
+    ASSERT_EQ(::mkfifo((folder / "fifo.dat").c_str(), 0600), 0);
+    const std::string notDatabase =
+        "is not a Solvo database file, or a damaged one; nothing was replaced.\n";
+    const struct {
+        std::filesystem::path path;
+        std::string message;
+    } cases[] = {
+        {folder / "folder.dat", "is a folder, not a database file.\n"},
+        {folder / "fifo.dat", "is a FIFO, not a database file.\n"},
+        {folder / "notes.dat", notDatabase},
+        {database, notDatabase},
+    };
+    for (const auto& each : cases) {
+        const auto before = std::filesystem::symlink_status(each.path).type();
+        const CliResult result = RunCli({"db", "init", "--force", each.path.string()});
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.err, each.path.string() + ": " + each.message);
+        EXPECT_EQ(std::filesystem::symlink_status(each.path).type(), before);
+    }
+    EXPECT_EQ(std::filesystem::file_size(database), size / 2);
 }
 
 TEST(DbContentCommands, InitReplacesAProtectedFileOnlyWithItsPassword)

@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <filesystem>
+#include <string>
+#include <vector>
+
 namespace solvo::test {
 namespace {
 
@@ -77,6 +81,29 @@ TEST(LiteralArguments, OptionAndFileValuesAreNamedAsGiven)
                 << result.err;
         }
     }
+}
+
+// A file whose name begins with a dash: the message says how to give it,
+// and given so, it is written.
+TEST(LiteralArguments, AFileNameWithADashIsGivenAfterTwoDashes)
+{
+    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "dash";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const std::string name = "-dash.sln";
+    const std::string hint = "solvo-cli: \"" + name +
+                             "\" is no option here; to give a file or value that begins with a "
+                             "dash, put -- before it: -- " + name + "\n";
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"write", name}, {"show", name}, {"recipe", "--json", name}}) {
+        SCOPED_TRACE(arguments.front());
+        const CliResult refused = RunCli(arguments, "{}", {});
+        EXPECT_EQ(refused.exitCode, 1);
+        EXPECT_NE(refused.err.find(hint), std::string::npos) << refused.err;
+    }
+    const std::string path = (folder / name).string();
+    EXPECT_EQ(RunCli({"write", "--", path}, "{}").exitCode, 0);
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder / name));
 }
 
 } // namespace

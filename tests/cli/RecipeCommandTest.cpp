@@ -276,6 +276,10 @@ TEST_F(RecipeCommandTest, BadInputWritesNothing)
     const std::filesystem::path cut =
         folder.Write("cut.sln", std::string("\x01\x00\x01\x00\x01", 5));
     const std::filesystem::path old = folder.Write("old.sln", std::string("\x02\x00\x01\x00", 4));
+    // No template: nothing, NUL bytes, or more than any template holds.
+    const std::string empty = folder.Write("empty.txt", "").string();
+    const std::string nul = folder.Write("nul.txt", std::string(4096, '\0')).string();
+    const std::string huge = folder.Write("huge.txt", std::string((1 << 20) + 1, 'x')).string();
     const struct {
         std::vector<std::string> arguments;
         int exitCode;
@@ -295,6 +299,15 @@ TEST_F(RecipeCommandTest, BadInputWritesNothing)
         {{"recipe", "--template", folder.Path().string(), saline},
          2,
          folder.Path().string() + ": cannot be read.\n"},
+        {{"recipe", "--template", empty, saline},
+         2,
+         empty + ": empty; a recipe template holds the lines a recipe is worded from.\n"},
+        {{"recipe", "--template", nul, saline},
+         2,
+         nul + ": holds NUL bytes, as no recipe template does.\n"},
+        {{"recipe", "--template", huge, saline},
+         2,
+         huge + ": larger than 1 MiB, more than a recipe template holds.\n"},
         {{"recipe"}, 1, ""},
         {{"recipe", "--format", "pdf", saline}, 1, ""},
         {{"recipe", "--json", "--format", "html", saline}, 1, ""},

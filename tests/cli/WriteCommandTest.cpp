@@ -9,8 +9,13 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
+#include <utility>
 #include <string>
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace solvo::test {
 namespace {
@@ -54,17 +59,32 @@ TEST_F(WriteCommandTest, ShowWriteShowRoundTripsEveryField)
     EXPECT_EQ(folder.Read("copy.sln"), original);
 }
 
+// Show prints what a file holds, also a code a damaged file holds (a volume
+// unit that is no unit, a source beyond the alternatives); write takes back
+// only what the program can show, and names the field of any other code.
 TEST_F(WriteCommandTest, WriteTakesBackWhatShowPrintsForEveryRecordVersionAndSource)
 {
     for (const std::uint32_t recordVersion : {0x10000u, 0x20000u, 0x30000u, 0x40000u}) {
+        const std::int32_t lastSource = recordVersion == 0x10000u ? 4 : 6;
         for (std::int32_t sourceKind = 0; sourceKind <= 6; ++sourceKind) {
-            // A volume unit that is no unit at all, as a damaged file holds it.
             for (const std::int32_t volumeUnit : {0, 7}) {
                 SCOPED_TRACE(std::to_string(recordVersion) + " " + std::to_string(sourceKind) +
                              " " + std::to_string(volumeUnit));
                 const std::string original = OneRecordFile(recordVersion, sourceKind, volumeUnit);
                 const auto shown =
                     nlohmann::json::parse(ShowJson(folder.Write("in.sln", original).string()));
+                if (volumeUnit == 7 || sourceKind > lastSource) {
+                    const CliResult refused =
+                        RunCli({"write", "--force", PathOf("out.sln")}, shown.dump());
+                    EXPECT_EQ(refused.exitCode, 2);
+                    // The components come first.
+                    EXPECT_TRUE(refused.err.starts_with(sourceKind > lastSource
+                                                            ? "components[0].source_kind: "
+                                                              "expected a code"
+                                                            : "volume_unit: expected a code"))
+                        << refused.err;
+                    continue;
+                }
                 Write(PathOf("out.sln"), shown.dump(), {"--force"});
                 auto again = nlohmann::json::parse(ShowJson(PathOf("out.sln")));
                 EXPECT_EQ(again.at("version"), 0x10001);
@@ -163,6 +183,21 @@ TEST_F(WriteCommandTest, BadInputNamesTheFieldAndWritesNothing)
          "components[0].digits: expected an integer, found 2.5."},
         {R"({"components": [{"reserved_number": 4294967296}]})",
          "components[0].reserved_number: expected a 32-bit integer, found 4294967296."},
+        // Codes and amounts the program can show, nothing else.
+        {R"({"volume_unit": 7})", "volume_unit: expected a code from 0 to 1, found 7."},
+        {R"({"components": [{"unit": 99}]})",
+         "components[0].unit: expected a code from 0 to 8, found 99."},
+        {R"({"components": [{"stock_unit": -1}]})",
+         "components[0].stock_unit: expected a code from 0 to 8, found -1."},
+        {R"({"components": [{"table_kind": 3}]})",
+         "components[0].table_kind: expected a code from 0 to 2, found 3."},
+        {R"({"components": [{"source_kind": 4}]})",
+         "components[0].source_kind: expected a code from 0 to 3, found 4."},
+        {R"({"components": [{"M": -1}]})",
+         "components[0].M: expected a number not below 0, found -1."},
+        {R"({"components": [{"molar_mass": "-inf"}]})",
+         "components[0].molar_mass: expected a number not below 0, found \"-inf\"."},
+        {R"({"final_volume": -0.5})", "final_volume: expected a number not below 0, found -0.5."},
         {R"({"components": [{"M": "lots"}]})",
          R"(components[0].M: expected a number (or "inf", "-inf", "nan"), found "lots".)"},
     };
@@ -180,10 +215,69 @@ TEST_F(WriteCommandTest, BadInputNamesTheFieldAndWritesNothing)
         EXPECT_FALSE(std::filesystem::exists(PathOf("never.sln")));
     }
 
-    const std::string unwritable = PathOf("no-such-folder/a.sln");
-    const CliResult failed = RunCli({"write", unwritable}, "{}");
-    EXPECT_EQ(failed.exitCode, 2);
-    EXPECT_EQ(failed.err, unwritable + ": Failed to save document.\n");
+}
+
+// Numbers beyond the range of a double, nesting without end, a huge input:
+// each a short message and the bad-input status, never a crash.
+TEST_F(WriteCommandTest, HostileInputGetsAShortMessage)
+{
+    const std::string deep(100000, '[');
+    const std::string longWord(1 << 20, 'x');
+    const struct {
+        std::string input;
+        std::string message;
+    } cases[] = {
+        {R"({"final_volume": 1e400})",
+         "standard input: not valid JSON: number overflow parsing '1e400'\n"},
+        {R"({"components": [{"M": -1e999}]})",
+         "standard input: not valid JSON: number overflow parsing '-1e999'\n"},
+        {deep + std::string(100000, ']'), "standard input: nested deeper than 32 levels.\n"},
+        {deep, "standard input: nested deeper than 32 levels.\n"},
+        {"{\"" + longWord + "\": 1}", "components[0]"},
+        {longWord, "standard input: not valid JSON: "},
+        {std::string((16 << 20) + 1, ' '),
+         "standard input: larger than 16 MiB, more than any solution needs.\n"},
+    };
+    for (const auto& each : cases) {
+        SCOPED_TRACE(each.input.substr(0, 40));
+        const CliResult result = RunCli({"write", PathOf("never.sln")}, each.input);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_LT(result.err.size(), 200U) << result.err.substr(0, 200);
+        if (each.message.back() == '\n') {
+            EXPECT_EQ(result.err, each.message);
+        }
+        EXPECT_FALSE(std::filesystem::exists(PathOf("never.sln")));
+    }
+}
+
+// The program's text, then the system's reason; whatever is at the path
+// stays as it was.
+TEST_F(WriteCommandTest, AFailedSaveSaysWhyAndReplacesOnlyARegularFile)
+{
+    std::filesystem::create_directory(folder.Path() / "folder.sln");
+    std::vector<std::pair<std::string, std::string>> cases = {
+        {PathOf("no-such-folder/a.sln"), "No such file or directory"},
+        {PathOf("folder.sln"), "Is a directory"},
+    };
+#ifndef _WIN32
+    const std::string fifo = PathOf("fifo.sln");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    cases.emplace_back(fifo, "Not a regular file but a FIFO");
+    const std::string loop = PathOf("loop.sln");
+    std::filesystem::create_symlink("loop.sln", loop);
+    cases.emplace_back(loop, "Too many levels of symbolic links");
+#endif
+    for (const auto& [path, reason] : cases) {
+        SCOPED_TRACE(path);
+        const CliResult failed = RunCli({"write", "--force", path}, "{}");
+        EXPECT_EQ(failed.exitCode, 2);
+        EXPECT_EQ(failed.err, path + ": Failed to save document. " + reason + ".\n");
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(PathOf("folder.sln")));
+#ifndef _WIN32
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_TRUE(std::filesystem::is_symlink(std::filesystem::symlink_status(loop)));
+#endif
 }
 
 } // namespace

@@ -417,7 +417,9 @@ private slots:
         } cases[] = {
             {pdf, cut, cut + QStringLiteral(": Unexpected file format.\n")},
             {pdf, missing, missing + QStringLiteral(": Failed to open document.\n")},
-            {noFolder, good, noFolder + QStringLiteral(": the file cannot be written.\n")},
+            {noFolder, good,
+             noFolder +
+                 QStringLiteral(": the file cannot be written. No such file or directory.\n")},
         };
         for (const auto& c : cases) {
             int status = -1;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The windowed program answers --help and --version, and refuses a mistyped
-# option, on a terminal with no display at all.
+# The windowed program answers --help and --version, refuses a mistyped
+# option, and says that a window needs a display, on a terminal with no
+# display at all.
 # Usage: check-command-line.sh SOLVO VERSION
 set -uo pipefail
 solvo=$1 version=$2
@@ -21,4 +22,9 @@ out=$(run --version); code=$?
 expect --version 0 $code '[[ $out == "Solvo $version" ]]'
 out=$(run --no-such-option); code=$?
 expect --no-such-option 1 $code '[[ -z $out && $(<"$errors") == *"Usage: solvo"* ]]'
+for file in a.sln ""; do
+  out=$(run $file); code=$?
+  expect "$file (a window)" 1 $code \
+    '[[ -z $out && $(<"$errors") == *"needs a display"*"--export-pdf"*"solvo-cli"* ]]'
+done
 exit $status

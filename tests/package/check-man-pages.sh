@@ -25,8 +25,11 @@ check() { # page, where the help text comes from; the help text on stdin
 check "$solvo_man" "solvo --help" < <(QT_QPA_PLATFORM=offscreen "$solvo" --help)
 check "$cli_man" "solvo-cli --help" < <("$cli" --help)
 commands=$("$cli" --help | awk '/^Subcommands:/ {on = 1; next} on && NF {print $1}')
+# Read whole first: grep -q stops at its match, and a page longer than one
+# write would then fail the pipe.
+cli_words=$(page_words "$cli_man")
 for command in $commands; do
-  if ! page_words "$cli_man" | grep -qE "^\.(B|BI|TP).*\<$command\>"; then
+  if ! grep -qE "^\.(B|BI|TP).*\<$command\>" <<<"$cli_words"; then
     echo "$(basename "$cli_man"): the command $command is not described"
     status=1
   fi

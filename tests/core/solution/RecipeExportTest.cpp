@@ -197,7 +197,7 @@ TEST_F(RecipeExportTest, MarkdownNumbersTheStepsAndKeepsTheTextLiteral)
 
     const std::string hydrate = Write(Format::Markdown, kHydrate);
     EXPECT_NE(hydrate.find("CuSO<sub>4</sub>&middot;5H<sub>2</sub>O"), std::string::npos);
-    EXPECT_NE(hydrate.find("\n<span style=\"color: #c0c0c0\">\\~10.0 mM (mmol/L) {\xC2\xB5} "
+    EXPECT_NE(hydrate.find("\n<span style=\"color: #c0c0c0\">\\~10.0 mM (mmol/L) \\{\xC2\xB5\\} "
                            "\\<sulfate\\> &amp; co SO<sub>4</sub><sup>2-</sup></span>\n"),
               std::string::npos);
     EXPECT_NE(hydrate.find("\n3. Enter mass (so far: none).\n4. Stir until dissolved.\n\nWarning:"), std::string::npos);
@@ -208,6 +208,10 @@ TEST_F(RecipeExportTest, MarkdownParagraphsDoNotTurnIntoLists)
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"1. apart", "1\\. apart"}, {"12) apart", "12\\) apart"}, {"- dash", "\\- dash"},
         {"0.1000 M", "0.1000 M"},   {"2.5 L", "2.5 L"},
+        // Characters that Markdown dialects give a meaning stay text.
+        {"x^2^ and H~2~O", "x\\^2\\^ and H\\~2\\~O"},
+        {"$5 @lab {.red} \"q\" 'q' a==b", "\\$5 \\@lab \\{.red\\} \\\"q\\\" \\'q\\' a\\=\\=b"},
+        {"a--b, so...", "a-\\-b, so.\\.\\."},
     };
     for (const auto& [text, written] : cases) {
         const std::vector<RecipeLine> lines = {{Role::Date, text, "", false}};
@@ -247,8 +251,9 @@ TEST_F(RecipeExportTest, RtfIsABalancedSevenBitDocumentOfTheRecipe)
     const std::vector<std::string> hydrate = RtfParagraphs(Write(Format::Rtf, kHydrate));
     EXPECT_NE(hydrate[0].find("\\fs30"), std::string::npos);
     EXPECT_NE(hydrate[1].find("\\fs24"), std::string::npos);
-    EXPECT_NE(hydrate[1].find("\\cf1 0.1000 M (mol/L) copper sulfate CuSO{\\sub 4}{\\super .}5H{\\sub "
-                              "2}O"),
+    // The hydrate mark is the middle dot, which pastes as itself.
+    EXPECT_NE(hydrate[1].find("\\cf1 0.1000 M (mol/L) copper sulfate CuSO{\\sub 4}\\u183\\'b75H{"
+                              "\\sub 2}O"),
               std::string::npos);
     EXPECT_NE(hydrate[2].find("\\cf2 ~10.0 mM (mmol/L) \\{\\u181\\'b5\\} <sulfate> & co "
                               "SO{\\sub 4}{\\super 2-}"),
