@@ -62,7 +62,7 @@ std::vector<RecipeLine> RecipePainter::Lines(bool printing) const
     options.displayDigits = app.DisplayDigits();
     options.labels = app.Units();
     const CSolvoDoc& data = document_.Data();
-    return GenerateRecipe(data, SolveComposition(data), template_, options);
+    return GenerateRecipe(data, SolveComposition(data, app.Elements()), template_, options);
 }
 
 void RecipePainter::Paint(QPainter& painter, qreal scale, bool printing) const
