@@ -239,7 +239,10 @@ bool WriteFileAtomically(const FilePath& path, const std::function<bool(std::FIL
         file = CreateTemporary(temporary, target);
     }
     if (!file) {
-        SetError(error, "cannot create a file in " + FilePath(folder).Utf8());
+        // The system's reason (no such folder, permission denied) is what the user can act on.
+        const int reason = errno;
+        SetError(error, "cannot create a file in " + FilePath(folder).Utf8() + ": " +
+                            std::generic_category().message(reason));
         return false;
     }
     const bool written = write(file) && FlushToDisk(file);

@@ -21,7 +21,7 @@ bool ReadArchiveFile(const FilePath& path,
 }
 
 bool WriteArchiveFile(const FilePath& path,
-                      const std::function<void(ArchiveWriter&)>& write)
+                      const std::function<void(ArchiveWriter&)>& write, std::string* error)
 {
     return WriteFileAtomically(path, [&write](std::FILE* file) {
         try {
@@ -32,7 +32,7 @@ bool WriteArchiveFile(const FilePath& path,
         } catch (const ArchiveError&) {
             return false;
         }
-    });
+    }, error);
 }
 
 } // namespace solvo

@@ -5,6 +5,7 @@
 #include "substances/ArchiveWriter.h"
 
 #include <functional>
+#include <string>
 
 namespace solvo {
 
@@ -19,8 +20,10 @@ bool ReadArchiveFile(const FilePath& path,
 /// Writes the file at path through an archive, atomically: the content goes
 /// to a fresh file that then replaces path, so a save that fails leaves the
 /// old file as it was. Returns false when anything fails, including an
-/// ArchiveError thrown by write.
+/// ArchiveError thrown by write; error (when given) then receives what the
+/// file system reported, or stays as it was when it reported nothing.
 bool WriteArchiveFile(const FilePath& path,
-                      const std::function<void(ArchiveWriter&)>& write);
+                      const std::function<void(ArchiveWriter&)>& write,
+                      std::string* error = nullptr);
 
 } // namespace solvo

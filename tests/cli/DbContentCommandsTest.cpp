@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <system_error>
 
 namespace solvo::test {
 namespace {
@@ -42,6 +44,18 @@ TEST(DbContentCommands, InitWritesTheBuiltInDatabaseAndNeverReplacesByAccident)
               nlohmann::json::parse(R"({"symbol":"Na","composition":"","comment":"",
                                         "molar_mass":22.98976928,"decimals":8})"));
     ASSERT_EQ(json["substances"].size(), 10u);
+}
+
+TEST(DbContentCommands, InitSaysWhyTheDatabaseWasNotSaved)
+{
+    const auto path = FreshFolder("init-missing") / "no such folder" / "lab.dat";
+    const CliResult result = RunCli({"db", "init", path.string()});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(result.err.starts_with(path.string() + ": Error: database was NOT saved.\n"))
+        << result.err;
+    EXPECT_NE(result.err.find(std::generic_category().message(ENOENT)), std::string::npos)
+        << result.err;
+    EXPECT_FALSE(std::filesystem::exists(path.parent_path()));
 }
 
 TEST(DbContentCommands, InitReplacesAProtectedFileOnlyWithItsPassword)
