@@ -38,8 +38,34 @@ std::int32_t TextWidth(FormulaCanvas& canvas, std::string_view text)
     return std::accumulate(widths.begin(), widths.end(), 0);
 }
 
-void DrawLine(FormulaCanvas& canvas, const RecipeLine& line, const RecipePage::Placement& place,
-              const ElementTable& elements)
+// A note can be longer than the page is wide: it goes on in further lines,
+// broken between words, as far down as it needs. Returns how much lower
+// than one line it ended.
+std::int32_t DrawWrapped(FormulaCanvas& canvas, std::string_view text,
+                         const RecipePage::Placement& place)
+{
+    const std::int32_t width = RecipePage::kWidth - kTextLeft - place.x;
+    std::int32_t y = place.y;
+    while (true) {
+        std::size_t end = text.size();
+        while (TextWidth(canvas, text.substr(0, end)) > width) {
+            const std::size_t space = text.rfind(' ', end - 1);
+            if (space == text.npos || space == 0)
+                break;
+            end = space;
+        }
+        canvas.DrawText(place.x, y, text.substr(0, end));
+        text.remove_prefix(end);
+        while (text.starts_with(' '))
+            text.remove_prefix(1);
+        if (text.empty())
+            return place.y - y;
+        y -= kLineStep;
+    }
+}
+
+std::int32_t DrawLine(FormulaCanvas& canvas, const RecipeLine& line,
+                      const RecipePage::Placement& place, const ElementTable& elements)
 {
     const FontSpec font = RecipePage::FontOf(place.font);
     canvas.SelectFont(font);
@@ -48,10 +74,12 @@ void DrawLine(FormulaCanvas& canvas, const RecipeLine& line, const RecipePage::P
     canvas.SetTextColour(grey ? RecipePage::kApproximateColour : Colour{});
 
     const std::string_view text = line.text;
+    if (line.role == LineRole::Warning)
+        return DrawWrapped(canvas, text, place);
     const std::size_t at = line.DrawsFormula() ? text.find(kFormulaPlaceholder) : text.npos;
     if (at == text.npos) {
         canvas.DrawText(place.x, place.y, text);
-        return;
+        return 0;
     }
     const std::string_view before = text.substr(0, at);
     const std::string_view after = text.substr(at + kFormulaPlaceholder.size());
@@ -65,6 +93,7 @@ void DrawLine(FormulaCanvas& canvas, const RecipeLine& line, const RecipePage::P
     const std::int32_t formulaWidth = formula.MeasureFormula(canvas, font, subscript);
     formula.DrawFormula(canvas, font, subscript, formulaLeft, place.y, TextAlign::Left, 0, 0);
     canvas.DrawText(formulaLeft + formulaWidth, place.y, after);
+    return 0;
 }
 
 } // namespace
@@ -157,8 +186,15 @@ void RecipePage::Draw(FormulaCanvas& canvas, std::span<const RecipeLine> lines,
     const std::vector<Placement> places = Place(lines);
     canvas.SaveState();
     canvas.SetBackgroundMode(BackgroundMode::Transparent);
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        DrawLine(canvas, lines[i], places[i], elements);
+    // Lines below a note that took more than one line move down with it;
+    // the footer keeps its place at the foot of the page.
+    std::int32_t pushedDown = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        RecipePage::Placement place = places[i];
+        if (place.align == TextAlign::Left)
+            place.y -= pushedDown;
+        pushedDown += DrawLine(canvas, lines[i], place, elements);
+    }
     canvas.RestoreState();
 }
 

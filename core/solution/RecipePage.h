@@ -64,8 +64,10 @@ public:
     /// parsed against elements, where the text first says
     /// <SUBSTANCEFORMULA>, with the line's font for normal characters and
     /// the subscript font for the small ones; every other placeholder stays
-    /// text. Approximate lines are drawn in kApproximateColour, the rest in
-    /// black. The canvas's state is restored afterwards.
+    /// text. A Warning line wider than the page goes on in further lines,
+    /// broken between words, and the lines below it (but the footer) move
+    /// down as far. Approximate lines are drawn in kApproximateColour, the
+    /// rest in black. The canvas's state is restored afterwards.
     static void Draw(FormulaCanvas& canvas, std::span<const RecipeLine> lines,
                      const ElementTable& elements);
 };
