@@ -7,10 +7,14 @@
 #include "substances/SolvoSubstance.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace solvo {
 
 namespace {
+
+// What a note calls a component that has neither a name nor a formula yet.
+constexpr std::string_view kNoName = "the substance";
 
 // The units whose conversion to mol/L goes through the solution's density.
 bool NeedsDensity(ConcentrationUnit unit)
@@ -33,7 +37,9 @@ public:
         : component_(component), elements_(elements)
     {
         const std::string formula = ChemicalFormula(elements, component.Formula()).DisplayText();
-        base_.name = component.Name().empty() ? formula : component.Name();
+        base_.name = !component.Name().empty() ? component.Name()
+                     : !formula.empty()            ? formula
+                                                   : std::string(kNoName);
         base_.formula = formula;
     }
 

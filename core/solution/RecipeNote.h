@@ -36,7 +36,8 @@ struct RecipeNote {
     RecipeNoteKind kind = RecipeNoteKind::NoDensityTable;
     /// The composition field the note is about.
     CompositionField field = CompositionField::Concentration;
-    /// The component's name, or its formula's display text when it has none.
+    /// The component's name, or its formula's display text when it has
+    /// none, or "the substance" when it has neither.
     std::string name;
     /// Display texts of the component's formula and of the weighed form's.
     std::string formula;
