@@ -56,10 +56,15 @@ solvo::SolvoSubstance Component(const solvo::ElementTable& elements, int index)
     return component;
 }
 
-solvo::CSolvoDoc FiftyComponents()
+solvo::ElementTable DefaultElements()
 {
     solvo::ElementTable elements;
     elements.LoadDefaults();
+    return elements;
+}
+
+solvo::CSolvoDoc FiftyComponents(const solvo::ElementTable& elements)
+{
     solvo::CSolvoDoc doc;
     for (int index = 0; index < kComponents; ++index) {
         if (index > 0)
@@ -73,7 +78,8 @@ solvo::CSolvoDoc FiftyComponents()
 
 void SolveAndWordRecipe(benchmark::State& state)
 {
-    const solvo::CSolvoDoc doc = FiftyComponents();
+    const solvo::ElementTable elements = DefaultElements();
+    const solvo::CSolvoDoc doc = FiftyComponents(elements);
     const solvo::RecipeTemplate recipeTemplate;
     solvo::RecipeOptions options;
     options.title = "fifty";
@@ -81,7 +87,7 @@ void SolveAndWordRecipe(benchmark::State& state)
                                                std::chrono::day{10}};
     std::size_t lines = 0;
     for (auto _ : state) {
-        const solvo::RecipePlan plan = solvo::SolveComposition(doc);
+        const solvo::RecipePlan plan = solvo::SolveComposition(doc, elements);
         const std::vector<solvo::RecipeLine> recipe =
             solvo::GenerateRecipe(doc, plan, recipeTemplate, options);
         lines = recipe.size();
@@ -93,9 +99,10 @@ BENCHMARK(SolveAndWordRecipe)->Unit(benchmark::kMicrosecond);
 
 void SolveOnly(benchmark::State& state)
 {
-    const solvo::CSolvoDoc doc = FiftyComponents();
+    const solvo::ElementTable elements = DefaultElements();
+    const solvo::CSolvoDoc doc = FiftyComponents(elements);
     for (auto _ : state) {
-        const solvo::RecipePlan plan = solvo::SolveComposition(doc);
+        const solvo::RecipePlan plan = solvo::SolveComposition(doc, elements);
         benchmark::DoNotOptimize(plan.steps.data());
     }
 }

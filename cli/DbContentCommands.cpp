@@ -6,6 +6,7 @@
 #include "ComponentJson.h"
 #include "ComponentText.h"
 #include "app/CSolvoApp.h"
+#include "app/DatabaseCommands.h"
 #include "app/MemorySettingsStore.h"
 #include "quantities/NumberFormat.h"
 #include "substances/PasswordDigest.h"
@@ -164,12 +165,13 @@ void Init(const InitOptions& options)
     // A protected file is replaced only with its password, as the windowed
     // program saves over it.
     CliPrompts prompts(CliPrompts::Messages::Keep, password);
-    if (!app.SaveDatabaseFile(path, true, prompts)) {
+    std::string reason;
+    if (!app.SaveDatabaseFile(path, true, prompts, &reason)) {
         if (prompts.PasswordAsked())
             throw BadInput(options.path + (options.password
                                                ? ": Incorrect password."
                                                : ": protected by a password; give it with --password."));
-        throw BadInput(options.path + ": Error: database was NOT saved.");
+        throw BadInput(options.path + ": " + NotSavedMessage(reason));
     }
 }
 

@@ -10,6 +10,7 @@
 #include "solution/RecipeDate.h"
 #include "solution/RecipeExport.h"
 #include "solution/RecipeGenerator.h"
+#include "solution/RecipeNote.h"
 #include "solution/RecipeTemplate.h"
 
 #include <array>
@@ -90,7 +91,7 @@ nlohmann::ordered_json DescribeStep(const RecipeStep& step)
 }
 
 nlohmann::ordered_json Describe(const std::string& title, const std::vector<RecipeLine>& lines,
-                                const RecipePlan& plan)
+                                const RecipePlan& plan, const RecipeOptions& options)
 {
     nlohmann::ordered_json json;
     json["title"] = CliOutput::Utf8(title);
@@ -104,6 +105,10 @@ nlohmann::ordered_json Describe(const std::string& title, const std::vector<Reci
         lineArray.push_back(std::move(entry));
     }
     json["lines"] = std::move(lineArray);
+    nlohmann::ordered_json warnings = nlohmann::ordered_json::array();
+    for (const std::string& text : NoteTexts(plan.notes, options.labels, options.displayDigits))
+        warnings.push_back(CliOutput::Utf8(text));
+    json["warnings"] = std::move(warnings);
     nlohmann::ordered_json planJson;
     planJson["added_volume"] = CliOutput::Number(plan.addedVolume);
     planJson["remaining_volume"] = CliOutput::Number(plan.remainingVolume);
@@ -160,7 +165,7 @@ void AddRecipeCommand(CLI::App& cli, CliContext& context)
         const RecipeTemplate recipeTemplate = TemplateOf(*options, app);
         app.ReadUnitLabels();
 
-        const RecipePlan plan = SolveComposition(document);
+        const RecipePlan plan = SolveComposition(document, app.Elements());
         RecipeOptions recipeOptions;
         recipeOptions.title = title;
         recipeOptions.date = date;
@@ -171,7 +176,7 @@ void AddRecipeCommand(CLI::App& cli, CliContext& context)
             GenerateRecipe(document, plan, recipeTemplate, recipeOptions);
 
         if (options->json) {
-            std::cout << Describe(title, lines, plan).dump(2) << '\n';
+            std::cout << Describe(title, lines, plan, recipeOptions).dump(2) << '\n';
             return;
         }
         std::cout << RecipeExport::Write(options->format, lines, app.Elements());

@@ -105,7 +105,7 @@ void CFlaskwareApp::StartDatabase(DatabasePrompts& prompts, bool writeFirstFile)
 }
 
 bool CFlaskwareApp::SaveDatabaseFile(const FilePath& path, bool checkPassword,
-                                     DatabasePrompts& prompts)
+                                     DatabasePrompts& prompts, std::string* error)
 {
     if (checkPassword && !CheckPassword(path, prompts))
         return false;
@@ -115,7 +115,7 @@ bool CFlaskwareApp::SaveDatabaseFile(const FilePath& path, bool checkPassword,
     const bool substancesModified = Database().IsModified();
     const bool saved = WriteArchiveFile(path, [&](ArchiveWriter& writer) {
         DatabaseFile::Write(writer, passwordDigest_, elements_, Database());
-    });
+    }, error);
     if (!saved) {
         // Writing clears the flags as it goes; nothing was saved after all.
         elements_.SetModified(elementsModified);

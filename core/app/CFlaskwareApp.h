@@ -88,9 +88,11 @@ public:
     /// when the file exists and stores a digest, the user must first enter
     /// the password (asked again while wrong and the user wants to retry).
     /// Returns false, with the old file and the modified flags untouched,
-    /// when the password is refused or the file cannot be written.
+    /// when the password is refused or the file cannot be written; error
+    /// (when given) then receives the reason the system gave for the
+    /// failed write, or stays as it was.
     bool SaveDatabaseFile(const FilePath& path, bool checkPassword,
-                          DatabasePrompts& prompts);
+                          DatabasePrompts& prompts, std::string* error = nullptr);
 
     /// The digest stored in the database file at path; "pqmvzr", which no
     /// password matches, when the file cannot be read.

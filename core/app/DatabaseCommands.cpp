@@ -2,6 +2,7 @@
 
 #include "app/CFlaskwareApp.h"
 #include "app/DatabasePrompts.h"
+#include "platform/Windows1252.h"
 
 #include <filesystem>
 #include <system_error>
@@ -29,6 +30,21 @@ constexpr std::string_view kReloadQuestion =
     "The database file was changed by another program since it was loaded. "
     "Reload it?";
 constexpr std::string_view kDiscardQuestion = "Discard your changes to the program database?";
+
+// A message and, on the next line, the reason the system gave for a failed save.
+std::string WithReason(std::string_view message, std::string_view reason)
+{
+    std::string text(message);
+    if (!reason.empty())
+        text.append("\n").append(reason);
+    return text;
+}
+
+// The reason names the file in UTF-8; a message box shows program text.
+std::string ShownReason(std::string_view reason)
+{
+    return Windows1252::FromUtf8Replacing(reason);
+}
 
 // Whether the database file still holds what was loaded from it or saved
 // to it last; someone else's save, or removing it, changes that.
@@ -68,8 +84,9 @@ bool AskToProtect(CFlaskwareApp& app, DatabasePrompts& prompts)
 
 PathDialogOutcome SaveAt(CFlaskwareApp& app, const FilePath& path, DatabasePrompts& prompts)
 {
-    if (!app.SaveDatabaseFile(path, false, prompts)) {
-        prompts.ShowMessage(kCannotSaveThereMessage, PromptIcon::Exclamation);
+    std::string reason;
+    if (!app.SaveDatabaseFile(path, false, prompts, &reason)) {
+        prompts.ShowMessage(WithReason(kCannotSaveThereMessage, ShownReason(reason)), PromptIcon::Exclamation);
         return PathDialogOutcome::KeepOpen;
     }
     app.Settings().SetDatabasePath(path);
@@ -94,6 +111,11 @@ PathDialogOutcome OverwriteExisting(CFlaskwareApp& app, const FilePath& path,
 
 } // namespace
 
+std::string NotSavedMessage(std::string_view reason)
+{
+    return WithReason(kNotSavedMessage, reason);
+}
+
 bool SaveDatabaseCommand(CFlaskwareApp& app, DatabasePrompts& prompts)
 {
     if (!app.IsDatabaseModified())
@@ -103,9 +125,10 @@ bool SaveDatabaseCommand(CFlaskwareApp& app, DatabasePrompts& prompts)
         return false;
     if (!MayOverwrite(app, prompts))
         return false;
-    if (app.SaveDatabaseFile(app.DatabaseFilePath(), true, prompts))
+    std::string reason;
+    if (app.SaveDatabaseFile(app.DatabaseFilePath(), true, prompts, &reason))
         return true;
-    prompts.ShowMessage(kNotSavedMessage, PromptIcon::Exclamation);
+    prompts.ShowMessage(NotSavedMessage(ShownReason(reason)), PromptIcon::Exclamation);
     return false;
 }
 

@@ -2,6 +2,9 @@
 
 #include "platform/FilePath.h"
 
+#include <string>
+#include <string_view>
+
 namespace solvo {
 
 class CFlaskwareApp;
@@ -14,10 +17,14 @@ enum class PathDialogOutcome {
     Closed,       ///< the new file could not be read: the defaults are in use, the path is not changed
 };
 
+/// "Error: database was NOT saved." with, on the next line, the reason the
+/// system gave for it, when there is one.
+std::string NotSavedMessage(std::string_view reason);
+
 /// The save-database command, also run at exit: when the element table or
 /// the substances are modified, asks "Save changes to the program
 /// database?" and saves to the database path with the password check,
-/// reporting "Error: database was NOT saved." on failure. When the file was
+/// reporting NotSavedMessage on failure. When the file was
 /// changed by someone else since it was loaded (or removed), the user is
 /// asked first whether to overwrite it; No saves nothing, silently, and the
 /// database stays modified. Returns whether the database was saved.

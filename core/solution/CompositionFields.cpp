@@ -65,7 +65,8 @@ std::optional<CompositionField> CompositionFields::Take(SolvoSubstance& componen
     return std::nullopt;
 }
 
-void CompositionFields::Show(const CSolvoDoc& document, std::int32_t displayDigits)
+void CompositionFields::Show(const CSolvoDoc& document, const ElementTable& elements,
+                             std::int32_t displayDigits)
 {
     const SolvoSubstance& component = document.GetCurrentComponent();
     const SourceKind kind = component.Source();
@@ -83,7 +84,7 @@ void CompositionFields::Show(const CSolvoDoc& document, std::int32_t displayDigi
     Write(CompositionField::MolarMass, FieldText(component.MolarMass(), displayDigits));
     prepareChecked = component.PrepareStandardSolution();
     Write(CompositionField::SourceValue, FieldText(sourceValue, displayDigits));
-    Write(CompositionField::Mass, MassText(document, displayDigits));
+    Write(CompositionField::Mass, MassText(document, elements, displayDigits));
 }
 
 void CompositionFields::Write(CompositionField field, std::string text)
@@ -93,12 +94,13 @@ void CompositionFields::Write(CompositionField field, std::string text)
     shown_[Index(field)] = std::move(text);
 }
 
-std::string CompositionFields::MassText(const CSolvoDoc& document, std::int32_t displayDigits) const
+std::string CompositionFields::MassText(const CSolvoDoc& document, const ElementTable& elements,
+                                        std::int32_t displayDigits) const
 {
     const SolvoSubstance& component = document.GetCurrentComponent();
     if (component.PrepareStandardSolution())
         return exactWeight == 0.0 ? std::string(kNotFiniteText) : FieldText(exactWeight, displayDigits);
-    return FormatSignificant(MassToWeigh(component, document.FinalVolume()),
+    return FormatSignificant(MassToWeigh(component, document.FinalVolume(), elements),
                              std::max(component.ConcentrationDigits(), kLeastMassDigits), displayDigits);
 }
 

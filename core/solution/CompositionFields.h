@@ -11,6 +11,7 @@
 namespace solvo {
 
 class CSolvoDoc;
+class ElementTable;
 class SolvoSubstance;
 
 /// The texts of the composition form's fields and the values the form keeps
@@ -47,8 +48,9 @@ public:
 
     /// Writes every field from document's current component and the values
     /// above; first the source value becomes the molar mass the source kind
-    /// weighs, for the kinds that weigh one.
-    void Show(const CSolvoDoc& document, std::int32_t displayDigits);
+    /// weighs, for the kinds that weigh one. The mass needed counts the
+    /// component in the weighed form's formula with elements.
+    void Show(const CSolvoDoc& document, const ElementTable& elements, std::int32_t displayDigits);
 
 private:
     static constexpr std::size_t kFieldCount = 8;
@@ -56,7 +58,8 @@ private:
 
     bool ToRead(CompositionField field) const;
     void Write(CompositionField field, std::string text);
-    std::string MassText(const CSolvoDoc& document, std::int32_t displayDigits) const;
+    std::string MassText(const CSolvoDoc& document, const ElementTable& elements,
+                         std::int32_t displayDigits) const;
 
     std::array<std::string, kFieldCount> texts_;
     /// What showing last wrote into each field.

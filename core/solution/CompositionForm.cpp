@@ -1,6 +1,7 @@
 #include "solution/CompositionForm.h"
 
 #include "solution/CompositionSolver.h"
+#include "solution/RecipeNote.h"
 #include "solution/SourceList.h"
 
 #include <algorithm>
@@ -282,6 +283,16 @@ bool CompositionForm::Red(CompositionField field) const
         // Another solid form is weighed: the field shows its molar mass.
         return IsMissingMolarMass(component, component.SourceMolarMass());
     }
+}
+
+std::string CompositionForm::Note(CompositionField field) const
+{
+    std::vector<RecipeNote> notes = ComponentNotes(Component(), elements_);
+    std::erase_if(notes, [field](const RecipeNote& note) { return note.field != field; });
+    std::string text;
+    for (const std::string& line : NoteTexts(notes, units_, displayDigits_))
+        text += (text.empty() ? "" : "\n") + line;
+    return text;
 }
 
 const std::vector<std::string>& CompositionForm::Items(CompositionList list) const

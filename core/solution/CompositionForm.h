@@ -85,6 +85,11 @@ public:
     /// The text is red: the value lies outside the substance's density
     /// table, or it is a molar mass the recipe needs and none is known.
     bool Red(CompositionField field) const;
+    /// What the recipe had to assume about the value in field (no density
+    /// table for a unit that needs one, a stock beyond its table, a weighed
+    /// form that holds the substance more than once or not at all), worded
+    /// as the recipe's notes, one per line; empty when nothing.
+    std::string Note(CompositionField field) const;
 
     const std::vector<std::string>& Items(CompositionList list) const;
     /// −1 when no item is selected.
@@ -111,7 +116,7 @@ private:
     const SolvoSubstance& Component() const { return document_.GetCurrentComponent(); }
 
     std::optional<CompositionField> Take() { return fields_.Take(Component()); }
-    void Show() { fields_.Show(document_, displayDigits_); }
+    void Show() { fields_.Show(document_, elements_, displayDigits_); }
     void ShowTab(std::int32_t index);
     void RefreshSourceControls();
     void FillSourceList();

@@ -1,6 +1,9 @@
 #include "solution/CompositionSolver.h"
 
+#include "formula/ChemicalFormula.h"
 #include "solution/CSolvoDoc.h"
+#include "solution/RecipeNote.h"
+#include "solution/SourceMultiple.h"
 
 #include <algorithm>
 #include <cmath>
@@ -43,11 +46,31 @@ void SolutionStep(const SolvoSubstance& component, double finalVolume, RecipeSte
     step.formulaShown = component.Formula();
 }
 
-void SolidStep(const SolvoSubstance& component, double finalVolume, RecipeStep& step)
+// g of the weighed form per mol of the component: its molar mass shared out
+// among the formula units of the component it holds; NaN when it holds none.
+double GramsPerMole(const SolvoSubstance& component, std::int32_t multiple)
+{
+    return multiple == 0 ? std::numeric_limits<double>::quiet_NaN()
+                         : WeighedMolarMass(component) / multiple;
+}
+
+double Mass(const SolvoSubstance& component, double finalVolume, std::int32_t multiple)
+{
+    if (IsMissingMolarMass(component, WeighedMolarMass(component)))
+        return std::numeric_limits<double>::quiet_NaN();
+    return component.GetConcentration(ConcentrationUnit::Molar) * finalVolume *
+           GramsPerMole(component, multiple);
+}
+
+void SolidStep(const SolvoSubstance& component, double finalVolume, std::int32_t multiple,
+               const ElementTable& elements, RecipeStep& step)
 {
     const bool exactly = component.PrepareStandardSolution();
     step.kind = exactly ? StepKind::WeighExactly : StepKind::Weigh;
-    step.mass = MassToWeigh(component, finalVolume);
+    step.mass = Mass(component, finalVolume, multiple);
+    step.sourceMultiple = multiple;
+    if (multiple != 1)
+        step.multipleOf = ChemicalFormula(elements, component.Formula()).DisplayText();
     step.massDigits =
         std::max(component.ConcentrationDigits(), exactly ? kWeighExactlyDigits : kWeighDigits);
     step.formulaShown = component.Source() == SourceKind::AboveSubstance
@@ -57,14 +80,15 @@ void SolidStep(const SolvoSubstance& component, double finalVolume, RecipeStep& 
     step.exactWeightEntered = component.ExactWeightEntered();
 }
 
-void Summary(const SolvoSubstance& component, double finalVolume, RecipeStep& step)
+void Summary(const SolvoSubstance& component, double finalVolume, std::int32_t multiple,
+             RecipeStep& step)
 {
     step.summaryUnit = component.Unit();
     if (component.PrepareStandardSolution() && component.ExactWeightEntered()) {
         // The weighed mass gives a molarity; a component shown in another
         // unit is summarised in that unit, converted as the component would.
-        const double obtained =
-            component.ExactWeight().Value() / (WeighedMolarMass(component) * finalVolume);
+        const double obtained = component.ExactWeight().Value() /
+                                (GramsPerMole(component, multiple) * finalVolume);
         step.summaryValue =
             Convert(component, obtained, ConcentrationUnit::Molar, component.Unit());
         step.summaryDigits = component.ExactWeight().Digits();
@@ -78,7 +102,7 @@ void Summary(const SolvoSubstance& component, double finalVolume, RecipeStep& st
 
 } // namespace
 
-RecipePlan SolveComposition(const CSolvoDoc& document)
+RecipePlan SolveComposition(const CSolvoDoc& document, const ElementTable& elements)
 {
     RecipePlan plan;
     const double finalVolume = document.FinalVolume();
@@ -88,15 +112,18 @@ RecipePlan SolveComposition(const CSolvoDoc& document)
         const SolvoSubstance& component = document.GetComponent(index);
         RecipeStep& step = plan.steps[static_cast<std::size_t>(index)];
         const SourceKind source = component.Source();
+        const std::int32_t multiple = SourceMultiple(component, elements);
         if (source == SourceKind::StockSolution || source == SourceKind::OtherSolution) {
             SolutionStep(component, finalVolume, step);
             plan.addedVolume += step.volume;
         } else {
-            SolidStep(component, finalVolume, step);
+            SolidStep(component, finalVolume, multiple, elements, step);
             plan.anySolid = true;
             plan.standardMode = plan.standardMode || component.PrepareStandardSolution();
         }
-        Summary(component, finalVolume, step);
+        Summary(component, finalVolume, multiple, step);
+        const std::vector<RecipeNote> notes = ComponentNotes(component, elements);
+        plan.notes.insert(plan.notes.end(), notes.begin(), notes.end());
     }
     plan.remainingVolume = finalVolume - plan.addedVolume;
     plan.impossible = finalVolume < plan.addedVolume;
@@ -117,12 +144,10 @@ bool IsMissingMolarMass(const SolvoSubstance& component, double molarMass)
     return molarMass == 0.0 && component.GetConcentration(ConcentrationUnit::OwnUnit) != 0.0;
 }
 
-double MassToWeigh(const SolvoSubstance& component, double finalVolume)
+double MassToWeigh(const SolvoSubstance& component, double finalVolume,
+                   const ElementTable& elements)
 {
-    const double molarMass = WeighedMolarMass(component);
-    if (IsMissingMolarMass(component, molarMass))
-        return std::numeric_limits<double>::quiet_NaN();
-    return component.GetConcentration(ConcentrationUnit::Molar) * finalVolume * molarMass;
+    return Mass(component, finalVolume, SourceMultiple(component, elements));
 }
 
 double NiceStartVolume(double remaining)

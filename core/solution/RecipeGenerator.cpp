@@ -23,6 +23,8 @@ constexpr std::string_view kImpossibleLines[] = {
 };
 constexpr std::string_view kVolumesMayDiffer =
     "Warning: final volume can be different from the requested one.";
+// The start of each line that says what the recipe assumed.
+constexpr std::string_view kNotePrefix = "Note: ";
 // What the enter-mass step shows while no exact weight has been entered.
 constexpr std::string_view kNoExactWeight = "???";
 
@@ -63,14 +65,18 @@ public:
         if (plan_.impossible) {
             for (const std::string_view text : kImpossibleLines)
                 Add(LineRole::Impossible, std::string(text));
+            WriteNotes();
             return std::move(lines_);
         }
         if (const std::string& preparedBy = template_.Text(Line::PreparedBy); !preparedBy.empty())
             Add(LineRole::PreparedBy, preparedBy);
         Add(LineRole::Date, FormatRecipeDate(options_.date));
-        if (document_.FinalVolume() == 0.0)
+        if (document_.FinalVolume() == 0.0) {
+            WriteNotes();
             return std::move(lines_);
+        }
         WriteProcedure();
+        WriteNotes();
         if (options_.printing)
             Add(LineRole::Footer, std::string(kRecipeFooter));
         return std::move(lines_);
@@ -140,6 +146,13 @@ private:
         }
     }
 
+    // Whatever the recipe had to assume closes it, where no one reads past it.
+    void WriteNotes()
+    {
+        for (std::string& text : NoteTexts(plan_.notes, options_.labels, options_.displayDigits))
+            Add(LineRole::Warning, std::string(kNotePrefix) + text);
+    }
+
     void WriteStep(const RecipeStep& step, const SolvoSubstance& component)
     {
         values_.substanceName = component.Name();
@@ -151,6 +164,8 @@ private:
             values_.solidMass = Significant(step.mass, step.massDigits);
             AddExpanded(LineRole::ComponentStep, exactly ? Line::WeighExactly : Line::Weigh,
                         step.formulaShown);
+            if (step.sourceMultiple > 1)
+                SayMultiple(lines_.back().text, step);
             if (!exactly)
                 break;
             NextLineNumber();
@@ -172,6 +187,16 @@ private:
                         step.formulaShown);
             break;
         }
+    }
+
+    // "(2 As per formula unit)" right after the formula weighed, or at the
+    // end of a line that draws none.
+    static void SayMultiple(std::string& text, const RecipeStep& step)
+    {
+        const std::string note =
+            " (" + std::to_string(step.sourceMultiple) + " " + step.multipleOf + " per formula unit)";
+        const std::size_t at = text.find(kFormulaPlaceholder);
+        text.insert(at == std::string::npos ? text.size() : at + kFormulaPlaceholder.size(), note);
     }
 
     const CSolvoDoc& document_;

@@ -45,7 +45,11 @@ std::string RecipeTitle(std::string_view documentTitle, bool fromFile);
 /// say the solution is impossible, or the preparer line (when line 2 of the
 /// template is not empty), the date and, unless the final volume is 0, the
 /// numbered procedure with the final step or the warning that the final
-/// volume may differ; and the footer when printing.
+/// volume may differ; then a Warning line "Note: ..." for each of the
+/// plan's notes (each text once), also after the impossible lines and after
+/// the date of a final volume of 0; and the footer when printing. A weighed
+/// form that holds the component more than once says so after its formula:
+/// "(2 As per formula unit)".
 ///
 /// Volumes are shown in the document's volume unit. A number that is not
 /// finite shows as "???". Throws std::invalid_argument when plan has more

@@ -147,6 +147,7 @@ std::vector<RecipePage::Placement> RecipePage::Place(std::span<const RecipeLine>
     std::int32_t y = kTop;
     bool bodyStarted = false;
     std::size_t impossible = 0;
+    std::int32_t impossibleTop = 0;
     const auto startBody = [&] {
         if (!bodyStarted)
             y -= kBodyGap;
@@ -167,9 +168,13 @@ std::vector<RecipePage::Placement> RecipePage::Place(std::span<const RecipeLine>
             places.push_back({kIndentedLeft, y, Font::Summary, TextAlign::Left});
             break;
         case LineRole::Impossible: {
-            const std::int32_t drop =
+            // Each stands at its own distance below the summaries; a note
+            // that follows goes below the last.
+            if (impossible == 0)
+                impossibleTop = y;
+            y = impossibleTop -
                 kImpossibleDrops[std::min(impossible++, kImpossibleDrops.size() - 1)];
-            places.push_back({kTextLeft, y - drop, Font::Body, TextAlign::Left});
+            places.push_back({kTextLeft, y, Font::Body, TextAlign::Left});
             break;
         }
         case LineRole::PreparedBy:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "solution/RecipeNote.h"
 #include "solution/RecipeStep.h"
 
 #include <vector>
@@ -26,6 +27,8 @@ struct RecipePlan {
     bool standardMode = false;
     /// At least one component is weighed as a solid.
     bool anySolid = false;
+    /// What the plan had to assume, or doubts, component by component.
+    std::vector<RecipeNote> notes;
 };
 
 } // namespace solvo

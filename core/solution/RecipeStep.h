@@ -31,6 +31,12 @@ struct RecipeStep {
     /// The formula drawn in the step (markup text): the substance's own, or
     /// that of the other solid form actually weighed.
     std::string formulaShown;
+    /// For Weigh and WeighExactly: formula units of the component that one
+    /// formula unit of the weighed form holds (2 for As weighed as As_2O_3),
+    /// 0 when it holds none and there is no mass; and, when that is not 1,
+    /// the component's formula as display text, to say so.
+    std::int32_t sourceMultiple = 1;
+    std::string multipleOf;
     /// For WeighExactly: the mass weighed so far (g) and whether one was entered.
     CEditableDouble exactWeight;
     bool exactWeightEntered = false;

@@ -6,6 +6,7 @@
 #include "substances/ArchiveWriter.h"
 
 #include <functional>
+#include <string>
 
 namespace solvo {
 

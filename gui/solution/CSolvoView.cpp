@@ -23,6 +23,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTabBar>
 
 namespace solvo {
@@ -42,6 +43,25 @@ QStringList ToQStringList(const std::vector<std::string>& items)
     for (const std::string& item : items)
         list.append(ToQString(item));
     return list;
+}
+
+// What the recipe assumes about a field's value shows as the field's tool
+// tip and as a warning mark at its end, which carries the same tip.
+void MirrorNote(QLineEdit& edit, const std::string& note)
+{
+    const QString text = ToQString(note);
+    const QString markName = QStringLiteral("recipeNote");
+    auto* mark = edit.findChild<QAction*>(markName, Qt::FindDirectChildrenOnly);
+    if (mark == nullptr && !note.empty()) {
+        mark = edit.addAction(edit.style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                              QLineEdit::TrailingPosition);
+        mark->setObjectName(markName);
+    }
+    if (mark != nullptr) {
+        mark->setToolTip(text);
+        mark->setVisible(!note.empty());
+    }
+    edit.setToolTip(text);
 }
 
 // The view of type View that holds widget, or null.
@@ -160,6 +180,7 @@ void CSolvoView::Mirror()
 void CSolvoView::MirrorField(CompositionField field)
 {
     MirrorLineEdit(*widgets_.Field(field), form_.Text(field), form_.Enabled(field), form_.Red(field));
+    MirrorNote(*widgets_.Field(field), form_.Note(field));
 }
 
 void CSolvoView::MirrorList(CompositionList list)

@@ -63,7 +63,7 @@ std::vector<RecipeLine> RecipePainter::Lines(bool printing) const
     options.displayDigits = app.DisplayDigits();
     options.labels = app.Units();
     const CSolvoDoc& data = document_.Data();
-    return GenerateRecipe(data, SolveComposition(data), template_, options);
+    return GenerateRecipe(data, SolveComposition(data, app.Elements()), template_, options);
 }
 
 RecipePainter::Sheets RecipePainter::Layout(QPainter& painter, bool printing) const

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <system_error>
 
 #include <sys/stat.h>
 
@@ -76,6 +78,18 @@ TEST(DbContentCommands, InitSaysWhatIsThereWhenItIsNoDatabase)
         EXPECT_EQ(std::filesystem::symlink_status(each.path).type(), before);
     }
     EXPECT_EQ(std::filesystem::file_size(database), size / 2);
+}
+
+TEST(DbContentCommands, InitSaysWhyTheDatabaseWasNotSaved)
+{
+    const auto path = FreshFolder("init-missing") / "no such folder" / "lab.dat";
+    const CliResult result = RunCli({"db", "init", path.string()});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(result.err.starts_with(path.string() + ": Error: database was NOT saved.\n"))
+        << result.err;
+    EXPECT_NE(result.err.find(std::generic_category().message(ENOENT)), std::string::npos)
+        << result.err;
+    EXPECT_FALSE(std::filesystem::exists(path.parent_path()));
 }
 
 TEST(DbContentCommands, InitReplacesAProtectedFileOnlyWithItsPassword)

@@ -330,5 +330,52 @@ TEST_F(RecipeCommandTest, EmptyFileIsANewSolution)
     EXPECT_EQ(json.at("lines")[1].at("text"), "0 M (mol/L)  <SUBSTANCEFORMULA>");
 }
 
+TEST_F(RecipeCommandTest, WarningsSayWhatTheRecipeAssumed)
+{
+    SolvoSubstance nitric = Component("nitric acid", "HNO_3", 1.0, 3);
+    nitric.SetSource(SourceKind::StockSolution);
+    nitric.SetUseStockSolution(true);
+    nitric.SetStockConcentration(69.6);
+    nitric.SetStockUnit(ConcentrationUnit::PercentWW);
+    SolvoSubstance sodium = Component("sodium", "Na", 0.2, 3);
+    sodium.SetSource(SourceKind::OtherSubstance);
+    sodium.SetSourceFormula("Na_2SO_4");
+    SolvoSubstance carbonate = Component("sodium carbonate", "Na_2CO_3", 0.1, 3);
+    carbonate.SetSource(SourceKind::OtherSubstance);
+    carbonate.SetSourceFormula("NaOH");
+    const std::string file = Save("assumed.sln", {nitric, sodium, carbonate}, 1.0, 4);
+    const std::vector<std::string> warnings = {
+        "No density table for nitric acid: 1 g/mL was assumed; the amount of a concentrated "
+        "stock may be far off.",
+        "Na2SO4 holds 2 Na per formula unit: one formula unit is weighed for every 2 Na.",
+        "NaOH does not hold Na2CO3: no mass can be given for sodium carbonate."};
+
+    const auto json = Json({file});
+    EXPECT_EQ(json.at("warnings"), nlohmann::json(warnings));
+    const auto& lines = json.at("lines");
+    ASSERT_GE(lines.size(), 3u);
+    for (std::size_t i = 0; i < warnings.size(); ++i) {
+        const auto& line = lines[lines.size() - warnings.size() + i];
+        EXPECT_EQ(line.at("role"), "Warning");
+        EXPECT_EQ(line.at("text"), "Note: " + warnings[i]);
+    }
+    EXPECT_EQ(json.at("plan").at("steps")[2].at("mass"), "nan");
+    // Nothing assumed, nothing said.
+    EXPECT_EQ(Json({SaveSaline()}).at("warnings"), nlohmann::json::array());
+
+    const CliResult text = RunCli({"recipe", "--date", "2026-12-10", file});
+    EXPECT_EQ(text.exitCode, 0) << text.err;
+    EXPECT_NE(text.out.find("2. Add 90.5 mL of the stock solution (69.6 % w/w) of nitric acid "
+                            "HNO3 to the flask.\n"
+                            "3. Weigh 14.2 g sodium Na2SO4 (2 Na per formula unit) and transfer "
+                            "it to the flask.\n"
+                            "4. Weigh ??? g sodium carbonate NaOH and transfer it to the flask.\n"),
+              std::string::npos)
+        << text.out;
+    EXPECT_TRUE(text.out.ends_with("Note: " + warnings[0] + "\nNote: " + warnings[1] +
+                                   "\nNote: " + warnings[2] + "\n"))
+        << text.out;
+}
+
 } // namespace
 } // namespace solvo::test

@@ -7,6 +7,7 @@
 #include "solution/DocumentManager.h"
 #include "solution/SolvoDocument.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -136,6 +137,34 @@ private slots:
         QCOMPARE(s.Find<QLineEdit>("concentration")->text(), QStringLiteral("0.900"));
         QCOMPARE(unit->currentText(), QStringLiteral("% w/v"));
         QCOMPARE(unit->findText(QStringLiteral("x")), -1);
+    }
+
+    void marks_a_value_the_recipe_had_to_assume()
+    {
+        Started s;
+        s.Type("name", QStringLiteral("nitric acid"));
+        s.Type("formula", QStringLiteral("HNO_3"));
+        QLineEdit* concentration = s.Find<QLineEdit>("concentration");
+        const auto mark = [](QLineEdit* edit) {
+            return edit->findChild<QAction*>(QStringLiteral("recipeNote"));
+        };
+        QCOMPARE(concentration->toolTip(), QString());
+        QVERIFY(mark(concentration) == nullptr || !mark(concentration)->isVisible());
+
+        auto* unit = s.Find<QComboBox>("concentrationUnit");
+        unit->setCurrentIndex(static_cast<int>(solvo::ConcentrationUnit::PercentWW));
+        emit unit->activated(unit->currentIndex());
+        const QString note = QStringLiteral("No density table for nitric acid: 1 g/mL was assumed; "
+                                            "the amount of a concentrated stock may be far off.");
+        QCOMPARE(concentration->toolTip(), note);
+        QVERIFY(mark(concentration) != nullptr);
+        QVERIFY(mark(concentration)->isVisible());
+        QCOMPARE(mark(concentration)->toolTip(), note);
+
+        unit->setCurrentIndex(static_cast<int>(solvo::ConcentrationUnit::Molar));
+        emit unit->activated(unit->currentIndex());
+        QCOMPARE(concentration->toolTip(), QString());
+        QVERIFY(!mark(concentration)->isVisible());
     }
 
     void every_new_composition_window_offers_the_concentration_calculator()

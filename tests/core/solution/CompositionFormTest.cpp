@@ -416,5 +416,38 @@ TEST_F(CompositionFormTest, UnknownValueNeverBecomesTheConcentration)
     EXPECT_EQ(form.Text(Field::Concentration), "0.1");
 }
 
+TEST_F(CompositionFormTest, FieldsSayWhatTheRecipeAssumes)
+{
+    const std::string nitric = "No density table for nitric acid: 1 g/mL was assumed; the amount "
+                               "of a concentrated stock may be far off.";
+    OpenWith();
+    form.Type(Field::Name, "nitric acid");
+    form.Type(Field::Formula, "HNO_3");
+    form.Type(Field::Concentration, "1");
+    form.Choose(List::Source, ItemIndex(List::Source, "other solution"));
+    form.Choose(List::SourceUnit, static_cast<std::int32_t>(ConcentrationUnit::PercentWW));
+    form.Type(Field::SourceValue, "69.6");
+    EXPECT_EQ(form.Note(Field::SourceValue), nitric);
+    EXPECT_EQ(form.Note(Field::Concentration), "");
+    form.Choose(List::ConcentrationUnit, static_cast<std::int32_t>(ConcentrationUnit::PercentWW));
+    EXPECT_EQ(form.Note(Field::Concentration), nitric);
+    form.Choose(List::SourceUnit, static_cast<std::int32_t>(ConcentrationUnit::Molar));
+    EXPECT_EQ(form.Note(Field::SourceValue), "");
+
+    // Arsenic weighed as its trioxide: the mass needed is for half the
+    // formula units, and the source formula says why.
+    form.Type(Field::Name, "arsenic");
+    form.Type(Field::Formula, "As");
+    form.Choose(List::ConcentrationUnit, static_cast<std::int32_t>(ConcentrationUnit::Ppm));
+    form.Type(Field::Concentration, "1000");
+    form.Type(Field::FinalVolume, "250");
+    form.Choose(List::Source, ItemIndex(List::Source, "other substance"));
+    form.Type(Field::SourceFormula, "As_2O_3");
+    EXPECT_EQ(form.Text(Field::Mass), "0.3301");
+    EXPECT_EQ(form.Note(Field::SourceFormula),
+              "As2O3 holds 2 As per formula unit: one formula unit is weighed for every 2 As.");
+    EXPECT_EQ(form.Note(Field::Mass), "");
+}
+
 } // namespace
 } // namespace solvo

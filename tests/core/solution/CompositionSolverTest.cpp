@@ -88,7 +88,7 @@ TEST(NiceStartVolume, NothingRemainingGivesNoWater)
 TEST_F(CompositionSolverTest, SolidAboveSubstance)
 {
     const CSolvoDoc doc = Solution({SodiumChloride(0.1, 4)}, 0.5);
-    const RecipePlan plan = SolveComposition(doc);
+    const RecipePlan plan = SolveComposition(doc, elements);
     ASSERT_EQ(plan.steps.size(), 1u);
     const RecipeStep& step = plan.steps[0];
     EXPECT_EQ(step.kind, StepKind::Weigh);
@@ -109,7 +109,7 @@ TEST_F(CompositionSolverTest, SolidAboveSubstance)
     EXPECT_FALSE(step.summaryApproximate);
 
     // A concentration typed with one digit still weighs with two.
-    EXPECT_EQ(SolveComposition(Solution({SodiumChloride(0.1, 1)}, 0.5)).steps[0].massDigits, 2);
+    EXPECT_EQ(SolveComposition(Solution({SodiumChloride(0.1, 1)}, 0.5), elements).steps[0].massDigits, 2);
 }
 
 // A molar mass of 0 is none known: the mass to weigh is then unknown, never
@@ -143,7 +143,7 @@ TEST_F(CompositionSolverTest, MissingMolarMassIsNeverWeighedAsZero)
         {"other form typed", otherForm(SodiumChloride(0.1), 200.0), 2.0},
     };
     for (const auto& c : cases) {
-        const RecipePlan plan = SolveComposition(Solution({c.component}, 0.1));
+        const RecipePlan plan = SolveComposition(Solution({c.component}, 0.1), elements);
         const double mass = plan.steps[0].mass;
         if (std::isnan(c.grams))
             EXPECT_TRUE(std::isnan(mass)) << c.what << ": " << mass;
@@ -157,7 +157,7 @@ TEST_F(CompositionSolverTest, MissingMolarMassIsNeverWeighedAsZero)
 TEST_F(CompositionSolverTest, StockSolutionLeavesTheRestToWater)
 {
     const CSolvoDoc doc = Solution({FromStock(SodiumChloride(0.1, 1), 1.0)}, 1.0);
-    const RecipePlan plan = SolveComposition(doc);
+    const RecipePlan plan = SolveComposition(doc, elements);
     const RecipeStep& step = plan.steps[0];
     EXPECT_EQ(step.kind, StepKind::AddStockSolution);
     EXPECT_NEAR(step.volume, 0.1, kTolerance);
@@ -176,7 +176,7 @@ TEST_F(CompositionSolverTest, SolutionsThatMakeUpTheVolumeExactlyNeedNoWater)
 {
     const CSolvoDoc doc =
         Solution({FromStock(SodiumChloride(0.5), 1.0), FromStock(SodiumChloride(0.5), 1.0)}, 1.0);
-    const RecipePlan plan = SolveComposition(doc);
+    const RecipePlan plan = SolveComposition(doc, elements);
     EXPECT_EQ(plan.addedVolume, 1.0);
     EXPECT_TRUE(plan.volumesMatch);
     EXPECT_FALSE(plan.impossible);
@@ -187,18 +187,18 @@ TEST_F(CompositionSolverTest, SolutionsThatMakeUpTheVolumeExactlyNeedNoWater)
 TEST_F(CompositionSolverTest, TooDiluteSourcesMakeTheSolutionImpossible)
 {
     const RecipePlan dilute =
-        SolveComposition(Solution({FromStock(SodiumChloride(0.1), 0.05)}, 1.0));
+        SolveComposition(Solution({FromStock(SodiumChloride(0.1), 0.05)}, 1.0), elements);
     EXPECT_NEAR(dilute.addedVolume, 2.0, kTolerance);
     EXPECT_TRUE(dilute.impossible);
     EXPECT_FALSE(dilute.waterStepShown);
 
     // A source of no concentration at all needs an infinite volume.
-    const RecipePlan empty = SolveComposition(Solution({FromStock(SodiumChloride(0.1), 0.0)}, 1.0));
+    const RecipePlan empty = SolveComposition(Solution({FromStock(SodiumChloride(0.1), 0.0)}, 1.0), elements);
     EXPECT_TRUE(std::isinf(empty.addedVolume));
     EXPECT_TRUE(empty.impossible);
 
     // Solids never make a solution impossible, however much is weighed.
-    EXPECT_FALSE(SolveComposition(Solution({SodiumChloride(100.0)}, 1.0)).impossible);
+    EXPECT_FALSE(SolveComposition(Solution({SodiumChloride(100.0)}, 1.0), elements).impossible);
 }
 
 TEST_F(CompositionSolverTest, SourcesInMassUnitsGoThroughTheDensityTable)
@@ -217,7 +217,7 @@ TEST_F(CompositionSolverTest, SourcesInMassUnitsGoThroughTheDensityTable)
             salt.SetStockUnit(ConcentrationUnit::PercentWW);
             salt.SetOtherConcentration(10.0);
             salt.SetOtherUnit(ConcentrationUnit::PercentWW);
-            const RecipeStep step = SolveComposition(Solution({salt}, 1.0)).steps[0];
+            const RecipeStep step = SolveComposition(Solution({salt}, 1.0), elements).steps[0];
             EXPECT_EQ(step.kind, source == SourceKind::StockSolution ? StepKind::AddStockSolution
                                                                      : StepKind::AddOtherSolution);
             EXPECT_NEAR(step.volume, 0.5 / (10.0 * density * 10.0 / 58.44), 1e-9) << density;
@@ -236,7 +236,7 @@ TEST_F(CompositionSolverTest, HydrateIsWeighedWithItsOwnMolarMassAndFormula)
     borax.UpdateSourceMolarMass(elements);
     ASSERT_GT(borax.SourceMolarMass(), borax.MolarMass());
 
-    const RecipeStep step = SolveComposition(Solution({borax}, 0.25)).steps[0];
+    const RecipeStep step = SolveComposition(Solution({borax}, 0.25), elements).steps[0];
     EXPECT_EQ(step.kind, StepKind::Weigh);
     EXPECT_NEAR(step.mass, 0.05 * 0.25 * borax.SourceMolarMass(), kTolerance);
     EXPECT_EQ(step.formulaShown, "Na_2B_4O_7&10H_2O");
@@ -248,7 +248,7 @@ TEST_F(CompositionSolverTest, StandardSolutionBeforeAndAfterTheExactWeight)
     salt.SetStandardSubstance(true);
     salt.SetPrepareStandardSolution(true);
 
-    const RecipePlan before = SolveComposition(Solution({salt}, 1.0));
+    const RecipePlan before = SolveComposition(Solution({salt}, 1.0), elements);
     EXPECT_TRUE(before.standardMode);
     EXPECT_EQ(before.steps[0].kind, StepKind::WeighExactly);
     EXPECT_EQ(before.steps[0].massDigits, 5);
@@ -258,7 +258,7 @@ TEST_F(CompositionSolverTest, StandardSolutionBeforeAndAfterTheExactWeight)
     EXPECT_TRUE(before.steps[0].summaryApproximate);
 
     salt.SetExactWeight(CEditableDouble(5.8443, 5));
-    const RecipeStep after = SolveComposition(Solution({salt}, 1.0)).steps[0];
+    const RecipeStep after = SolveComposition(Solution({salt}, 1.0), elements).steps[0];
     EXPECT_TRUE(after.exactWeightEntered);
     EXPECT_EQ(after.exactWeight.Value(), 5.8443);
     EXPECT_EQ(after.exactWeight.Digits(), 5);
@@ -284,7 +284,7 @@ TEST_F(CompositionSolverTest, ExactWeightSummaryIsInTheComponentsOwnUnit)
         salt.SetUnit(c.unit);
         salt.SetPrepareStandardSolution(true);
         salt.SetExactWeight(CEditableDouble(5.8443, 5));
-        const RecipeStep step = SolveComposition(Solution({salt}, 1.0)).steps[0];
+        const RecipeStep step = SolveComposition(Solution({salt}, 1.0), elements).steps[0];
         EXPECT_NEAR(step.summaryValue, c.expected, 1e-9) << static_cast<int>(c.unit);
         EXPECT_EQ(step.summaryUnit, c.unit);
         // The component itself keeps its target.
@@ -296,7 +296,7 @@ TEST_F(CompositionSolverTest, TargetIsSummarisedInTheDisplayUnit)
 {
     SolvoSubstance salt = SodiumChloride(0.137, 3);
     salt.SetUnit(ConcentrationUnit::Millimolar);
-    const RecipeStep step = SolveComposition(Solution({salt}, 1.0)).steps[0];
+    const RecipeStep step = SolveComposition(Solution({salt}, 1.0), elements).steps[0];
     EXPECT_NEAR(step.summaryValue, 137.0, kTolerance);
     EXPECT_EQ(step.summaryDigits, 3);
     EXPECT_EQ(step.summaryUnit, ConcentrationUnit::Millimolar);
@@ -305,13 +305,79 @@ TEST_F(CompositionSolverTest, TargetIsSummarisedInTheDisplayUnit)
 TEST_F(CompositionSolverTest, NoFinalVolumeGivesNoAmounts)
 {
     const RecipePlan plan =
-        SolveComposition(Solution({SodiumChloride(0.1), FromStock(SodiumChloride(0.2), 1.0)}, 0.0));
+        SolveComposition(Solution({SodiumChloride(0.1), FromStock(SodiumChloride(0.2), 1.0)}, 0.0), elements);
     EXPECT_EQ(plan.steps[0].mass, 0.0);
     EXPECT_EQ(plan.steps[1].volume, 0.0);
     EXPECT_EQ(plan.addedVolume, 0.0);
     EXPECT_FALSE(plan.impossible);
     EXPECT_TRUE(plan.volumesMatch);
     EXPECT_FALSE(plan.waterStepShown);
+}
+
+// A form that holds the component k times is weighed as 1/k formula unit
+// per formula unit of the component; one that does not hold it gives no mass.
+TEST_F(CompositionSolverTest, WeighedFormHoldingTheComponentSeveralTimes)
+{
+    const auto weighedAs = [&](SolvoSubstance component, const char* source) {
+        component.SetSource(SourceKind::OtherSubstance);
+        component.SetSourceFormula(source);
+        component.UpdateSourceMolarMass(elements);
+        return component;
+    };
+
+    // The arsenic standard: 1000 ppm As in 250 mL from As2O3 is 330.0 mg.
+    SolvoSubstance arsenic = Component(elements, "arsenic", "As", 0.0);
+    arsenic.SetUnit(ConcentrationUnit::Ppm);
+    arsenic.SetConcentration(1000.0, ConcentrationUnit::Ppm);
+    arsenic = weighedAs(arsenic, "As_2O_3");
+    const RecipeStep standard = SolveComposition(Solution({arsenic}, 0.25), elements).steps[0];
+    EXPECT_NEAR(standard.mass, 0.25 / arsenic.MolarMass() * arsenic.SourceMolarMass() / 2, 1e-12);
+    EXPECT_NEAR(standard.mass, 0.3301, 5e-5);
+    EXPECT_EQ(standard.sourceMultiple, 2);
+    EXPECT_EQ(standard.multipleOf, "As");
+    EXPECT_EQ(standard.formulaShown, "As_2O_3");
+
+    // Sodium from sodium sulfate: half the formula units of sodium.
+    const SolvoSubstance sodium = weighedAs(Component(elements, "sodium", "Na", 0.2), "Na_2SO_4");
+    const RecipeStep halved = SolveComposition(Solution({sodium}, 1.0), elements).steps[0];
+    EXPECT_NEAR(halved.mass, 0.1 * sodium.SourceMolarMass(), 1e-12);
+
+    // Its exact weight gives twice the formula units of sodium.
+    SolvoSubstance standardSodium = sodium;
+    standardSodium.SetPrepareStandardSolution(true);
+    standardSodium.SetExactWeight(CEditableDouble(14.2, 3));
+    const RecipeStep weighed = SolveComposition(Solution({standardSodium}, 1.0), elements).steps[0];
+    EXPECT_NEAR(weighed.summaryValue, 2 * 14.2 / sodium.SourceMolarMass(), 1e-12);
+
+    // A form without the component: no mass, never a number.
+    SolvoSubstance carbonate = weighedAs(Component(elements, "sodium carbonate", "Na_2CO_3", 0.1), "NaOH");
+    const RecipePlan none = SolveComposition(Solution({carbonate}, 1.0), elements);
+    EXPECT_TRUE(std::isnan(none.steps[0].mass));
+    EXPECT_TRUE(std::isnan(MassToWeigh(carbonate, 1.0, elements)));
+    EXPECT_EQ(none.steps[0].sourceMultiple, 0);
+    ASSERT_EQ(none.notes.size(), 1u);
+    EXPECT_EQ(none.notes[0].kind, RecipeNoteKind::SourceHoldsNone);
+    carbonate.SetPrepareStandardSolution(true);
+    carbonate.SetExactWeight(CEditableDouble(10.6, 3));
+    EXPECT_TRUE(std::isnan(SolveComposition(Solution({carbonate}, 1.0), elements).steps[0].summaryValue));
+}
+
+TEST_F(CompositionSolverTest, NotesFollowTheComponentsInOrder)
+{
+    SolvoSubstance nitric = Component(elements, "nitric acid", "HNO_3", 1.0);
+    nitric.SetSource(SourceKind::StockSolution);
+    nitric.SetStockConcentration(69.6);
+    nitric.SetStockUnit(ConcentrationUnit::PercentWW);
+    SolvoSubstance arsenic = Component(elements, "arsenic", "As", 0.01);
+    arsenic.SetSource(SourceKind::OtherSubstance);
+    arsenic.SetSourceFormula("As_2O_3");
+    const RecipePlan plan =
+        SolveComposition(Solution({SodiumChloride(0.1), nitric, arsenic}, 1.0), elements);
+    ASSERT_EQ(plan.notes.size(), 2u);
+    EXPECT_EQ(plan.notes[0].kind, RecipeNoteKind::NoDensityTable);
+    EXPECT_EQ(plan.notes[0].name, "nitric acid");
+    EXPECT_EQ(plan.notes[1].kind, RecipeNoteKind::SourceHoldsSeveral);
+    EXPECT_TRUE(SolveComposition(Solution({SodiumChloride(0.1)}, 1.0), elements).notes.empty());
 }
 
 } // namespace

@@ -100,7 +100,7 @@ protected:
         // The amount a recipe step asks for: grams to weigh or volume to add.
         std::string RecipeAmount(std::size_t component) const
         {
-            const RecipePlan plan = SolveComposition(document_);
+            const RecipePlan plan = SolveComposition(document_, test_.elements);
             RecipeOptions options;
             options.displayDigits = kDisplayDigits;
             std::vector<std::string> steps;
@@ -119,7 +119,7 @@ protected:
         // The concentration the recipe's summary of component states.
         std::string SummaryConcentration(std::size_t component) const
         {
-            const RecipePlan plan = SolveComposition(document_);
+            const RecipePlan plan = SolveComposition(document_, test_.elements);
             std::vector<std::string> summaries;
             for (const RecipeLine& line : GenerateRecipe(document_, plan, RecipeTemplate(), {})) {
                 if (line.role == LineRole::Summary)

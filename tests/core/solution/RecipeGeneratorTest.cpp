@@ -86,7 +86,12 @@ protected:
                                           const RecipeTemplate& recipeTemplate = RecipeTemplate(),
                                           const RecipeOptions& options = Options())
     {
-        return GenerateRecipe(doc, SolveComposition(doc), recipeTemplate, options);
+        static const ElementTable defaults = [] {
+            ElementTable table;
+            table.LoadDefaults();
+            return table;
+        }();
+        return GenerateRecipe(doc, SolveComposition(doc, defaults), recipeTemplate, options);
     }
 
     static std::vector<Role> Roles(const std::vector<RecipeLine>& lines)
@@ -313,6 +318,68 @@ TEST_F(RecipeGeneratorTest, MissingMolarMassWeighsQuestionMarksNotZero)
     ASSERT_EQ(lines.size(), 9u);
     EXPECT_EQ(lines[6].text, "2. Weigh ??? g mystery <SUBSTANCEFORMULA> and transfer it to the flask.");
     EXPECT_EQ(lines[6].formula, "Xy_2O");
+}
+
+TEST_F(RecipeGeneratorTest, WeighedFormHoldingTheComponentTwiceSaysSo)
+{
+    // The arsenic standard: 1000 ppm As in 250 mL, weighed as As2O3.
+    SolvoSubstance arsenic = Component("arsenic", "As", 74.9216, 0.0, 4);
+    arsenic.SetUnit(ConcentrationUnit::Ppm);
+    arsenic.SetConcentration(1000.0, ConcentrationUnit::Ppm);
+    arsenic.SetSource(SourceKind::OtherSubstance);
+    arsenic.SetSourceFormula("As_2O_3");
+    arsenic.UpdateSourceMolarMass(elements);
+    const std::vector<RecipeLine> lines = Recipe(Solution({arsenic}, 0.25, 3));
+    EXPECT_EQ(Texts(lines),
+              (std::vector<std::string>{
+                  "saline", "1000 ppm arsenic <SUBSTANCEFORMULA>", kPreparedBy, kDate,
+                  "To prepare 250 mL of the above solution:",
+                  "1. Put about 200 mL of water into the flask.",
+                  "2. Weigh 0.3301 g arsenic <SUBSTANCEFORMULA> (2 As per formula unit) and "
+                  "transfer it to the flask.",
+                  "3. Stir until dissolved.", "4. Fill up to 250 mL and mix thoroughly.",
+                  "Note: No density table for arsenic: 1 g/mL was assumed; the amount of a "
+                  "concentrated stock may be far off.",
+                  "Note: As2O3 holds 2 As per formula unit: one formula unit is weighed for "
+                  "every 2 As."}));
+    EXPECT_EQ(lines[6].formula, "As_2O_3");
+    EXPECT_EQ(lines[9].role, Role::Warning);
+    EXPECT_EQ(lines[10].role, Role::Warning);
+
+    // A line without a formula says it at its end.
+    const RecipeTemplate plain = RecipeTemplate::Parse(
+        "\r\n\r\n\r\n\r\n\r\n\r\n<LINENUMBER>. Weigh <SOLIDMASS> g.\r\n");
+    const std::vector<RecipeLine> bare = Recipe(Solution({arsenic}, 0.25, 3), plain);
+    ASSERT_GE(bare.size(), 6u);
+    EXPECT_EQ(bare[5].text, "2. Weigh 0.3301 g. (2 As per formula unit)");
+}
+
+TEST_F(RecipeGeneratorTest, NotesCloseEveryRecipeBeforeTheFooter)
+{
+    SolvoSubstance nitric = FromStock(Component("nitric acid", "HNO_3", 63.01, 1.0, 3), 69.6);
+    nitric.SetStockUnit(ConcentrationUnit::PercentWW);
+    const std::string note = "Note: No density table for nitric acid: 1 g/mL was assumed; the "
+                             "amount of a concentrated stock may be far off.";
+
+    const std::vector<RecipeLine> printed =
+        Recipe(Solution({nitric}, 1.0, 4), RecipeTemplate(), Options(true));
+    ASSERT_GE(printed.size(), 2u);
+    EXPECT_EQ(printed[printed.size() - 2].text, note);
+    EXPECT_EQ(printed[printed.size() - 2].role, Role::Warning);
+    EXPECT_EQ(printed.back().role, Role::Footer);
+    EXPECT_EQ(printed[6].text, "2. Add 90.5 mL of the stock solution (69.6 % w/w) of nitric acid "
+                               "<SUBSTANCEFORMULA> to the flask.");
+
+    // An impossible solution and one of no volume say it too.
+    SolvoSubstance tooStrong = nitric;
+    tooStrong.SetConcentration(20.0, ConcentrationUnit::Molar);
+    const std::vector<RecipeLine> cannot = Recipe(Solution({tooStrong}, 1.0), RecipeTemplate(), Options(true));
+    EXPECT_EQ(Roles(cannot), (std::vector<Role>{Role::Title, Role::Summary, Role::Impossible,
+                                                Role::Impossible, Role::Impossible, Role::Warning}));
+    EXPECT_EQ(cannot.back().text, note);
+    const std::vector<RecipeLine> empty = Recipe(Solution({nitric}, 0.0), RecipeTemplate(), Options(true));
+    EXPECT_EQ(Roles(empty), (std::vector<Role>{Role::Title, Role::Summary, Role::PreparedBy,
+                                               Role::Date, Role::Warning}));
 }
 
 TEST(RecipeTitle, FileNamesLoseTheirExtension)

@@ -93,6 +93,15 @@ TEST(RecipePageTest, PlacesEveryRoleDownThePage)
                 Role::Impossible}),
          {Left(100, -100, Font::Title), Left(200, -200, Font::Summary),
           Left(200, -300, Font::Summary), Left(100, -525), Left(100, -600), Left(100, -750)}},
+        {"notes of an impossible solution follow its last line",
+         Lines({Role::Title, Role::Summary, Role::Impossible, Role::Impossible, Role::Impossible,
+                Role::Warning, Role::Warning}),
+         {Left(100, -100, Font::Title), Left(200, -200, Font::Summary), Left(100, -425),
+          Left(100, -500), Left(100, -650), Left(100, -725), Left(100, -800)}},
+        {"notes of a final volume of 0 follow the date",
+         Lines({Role::Title, Role::Summary, Role::Date, Role::Warning}),
+         {Left(100, -100, Font::Title), Left(200, -200, Font::Summary), Left(100, -312),
+          Left(100, -387)}},
         {"final volume 0: the page ends with the date",
          Lines({Role::Title, Role::Summary, Role::PreparedBy, Role::Date}),
          {Left(100, -100, Font::Title), Left(200, -200, Font::Summary), Left(100, -312),
@@ -189,6 +198,38 @@ TEST_F(RecipePageDrawTest, LeavesThePlaceholderAsTextWhereNoFormulaIsDrawn)
     EXPECT_EQ(canvas.drawn.back().y, -2750);
 }
 
+TEST_F(RecipePageDrawTest, NoteWiderThanThePageGoesOnBelowBetweenWords)
+{
+    const std::string words =
+        "Note: No density table for nitric acid: 1 g/mL was assumed; the amount of a concentrated "
+        "stock may be far off.";
+    std::string note;
+    while (Width(note, RecipePage::FontOf(Font::Body)) <= 2 * 1600)
+        note += (note.empty() ? "" : " ") + words;
+    const std::vector<RecipeLine> lines = {{Role::Date, "Thursday, December 10, 2026", {}, false},
+                                           {Role::Warning, note, {}, false},
+                                           {Role::Warning, "Note: short.", {}, false},
+                                           {Role::Footer, "Solvo", {}, false}};
+    Draw(lines);
+
+    ASSERT_GE(canvas.drawn.size(), 6U);
+    const std::size_t pieces = canvas.drawn.size() - 3;
+    EXPECT_GE(pieces, 3U);
+    std::string joined;
+    for (std::size_t i = 1; i <= pieces; ++i) {
+        const RecordingCanvas::Drawn& piece = canvas.drawn[i];
+        EXPECT_LE(Width(piece.text, RecipePage::FontOf(Font::Body)), 1600) << piece.text;
+        EXPECT_EQ(piece.x, 100);
+        EXPECT_EQ(piece.y, -287 - 55 * static_cast<std::int32_t>(i - 1));
+        EXPECT_FALSE(piece.text.starts_with(' ') || piece.text.ends_with(' ')) << piece.text;
+        joined += (joined.empty() ? "" : " ") + piece.text;
+    }
+    EXPECT_EQ(joined, note);
+    // The next note follows the last row; the footer stays at the foot.
+    EXPECT_EQ(canvas.drawn[pieces + 1].text, "Note: short.");
+    EXPECT_EQ(canvas.drawn[pieces + 1].y, -287 - 75 - 55 * static_cast<std::int32_t>(pieces - 1));
+    EXPECT_EQ(canvas.drawn.back().y, -2750);
+}
 
 // A recipe as the generator makes it for n components, printed.
 std::vector<RecipeLine> PrintedRecipe(std::size_t n, const std::string& step)

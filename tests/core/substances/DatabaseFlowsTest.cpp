@@ -16,7 +16,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
+#include <system_error>
 #include <fstream>
 #include <unistd.h>
 
@@ -346,7 +348,22 @@ TEST_F(DatabaseFlowsTest, PathDialogOk)
     prompts.answers = {PromptAnswer::No};
     EXPECT_EQ(AcceptDatabasePath(app, folder / "no" / "x.dat", prompts),
               PathDialogOutcome::KeepOpen);
-    EXPECT_EQ(prompts.said.back(), "Can't save the database at specified location.");
+    EXPECT_EQ(prompts.said.back(), "Can't save the database at specified location.\n" +
+                                       std::generic_category().message(ENOENT));
+}
+
+// A save that fails says why, as the system said it.
+TEST_F(DatabaseFlowsTest, FailedSaveGivesTheSystemsReason)
+{
+    app.InstallDefaults();
+    const auto missing = folder / "gone";
+    app.Settings().SetDatabasePath(FilePath(missing / "lab.dat"));
+    app.Substances().DeleteSubstance(0);
+    prompts.answers = {PromptAnswer::Yes};
+    EXPECT_FALSE(SaveDatabaseCommand(app, prompts));
+    EXPECT_EQ(prompts.said.back(),
+              "Error: database was NOT saved.\n" + std::generic_category().message(ENOENT));
+    EXPECT_TRUE(app.IsDatabaseModified());
 }
 
 // Every file the program keeps, in a data folder and under names with
