@@ -14,6 +14,8 @@ namespace solvo {
 namespace {
 
 constexpr std::int32_t kDigits = 4;
+// A pH meter's resolution.
+constexpr std::int32_t kPhDecimals = 2;
 
 BufferAmounts AmountsOf(const BufferModel& model, const std::vector<BufferIngredient>& ingredients)
 {
@@ -46,7 +48,7 @@ double ShareFor(const BufferModel& model, const BufferAmounts& base, const Buffe
     constexpr double kSlack = 1e-9;
     if (!(pH >= lowest - kSlack && pH <= highest + kSlack))
         throw BufferError("pH " + FormatDefault(pH, kDigits) + " cannot be reached with these forms: they give pH " +
-                          FormatDefault(lowest, kDigits) + " to " + FormatDefault(highest, kDigits) + ".");
+                          FormatDefault(lowest, kPhDecimals) + " to " + FormatDefault(highest, kPhDecimals) + ".");
     const double share = model.ShareAt(base, direction, pH);
     return std::isnan(share) ? low : std::clamp(share, low, high);
 }
