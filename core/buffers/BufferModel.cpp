@@ -113,6 +113,19 @@ BufferModel::Conditions BufferModel::At(double ionicStrength) const
     return conditions;
 }
 
+// Calls visit(system, total, distribution) for every system present.
+template <typename Visit>
+void BufferModel::ForEachSystem(const BufferAmounts& amounts, const Conditions& conditions, double aH,
+                                Visit visit) const
+{
+    const auto& systems = catalogue_.Systems();
+    for (std::size_t s = 0; s < systems.size(); ++s) {
+        const double total = amounts.System(s);
+        if (total != 0.0)
+            visit(systems[s], total, Distribution(systems[s], &conditions.k[offset_[s]], aH));
+    }
+}
+
 BufferModel::Balance BufferModel::Evaluate(const BufferAmounts& amounts, const Conditions& conditions,
                                            double pH, bool water) const
 {
@@ -127,16 +140,12 @@ BufferModel::Balance BufferModel::Evaluate(const BufferAmounts& amounts, const C
         balance.variance += h + oh;
         balance.squares += h + oh;
     }
-    const auto& systems = catalogue_.Systems();
-    for (std::size_t s = 0; s < systems.size(); ++s) {
-        const double total = amounts.System(s);
-        if (total == 0.0)
-            continue;
-        const Distribution distribution(systems[s], &conditions.k[offset_[s]], aH);
+    ForEachSystem(amounts, conditions, aH, [&](const BufferSystem& system, double total,
+                                               const Distribution& distribution) {
         double sumZ = 0.0;
         double sumZ2 = 0.0;
         for (std::size_t j = 0; j < distribution.count; ++j) {
-            const double z = systems[s].SpeciesCharge(j);
+            const double z = system.SpeciesCharge(j);
             sumZ += distribution.shares[j] * z;
             sumZ2 += distribution.shares[j] * z * z;
         }
@@ -145,7 +154,7 @@ BufferModel::Balance BufferModel::Evaluate(const BufferAmounts& amounts, const C
         balance.charge += total * mean;
         balance.variance += total * std::max(meanSquare - mean * mean, 0.0);
         balance.squares += total * meanSquare;
-    }
+    });
     return balance;
 }
 
@@ -213,18 +222,14 @@ std::vector<BufferSpecies> BufferModel::Species(const BufferAmounts& amounts, co
     const Conditions conditions = At(solution.ionicStrength);
     const double aH = std::pow(10.0, -solution.pH);
     std::vector<BufferSpecies> species;
-    const auto& systems = catalogue_.Systems();
-    for (std::size_t s = 0; s < systems.size(); ++s) {
-        const double total = amounts.System(s);
-        if (total == 0.0)
-            continue;
-        const Distribution distribution(systems[s], &conditions.k[offset_[s]], aH);
+    ForEachSystem(amounts, conditions, aH, [&](const BufferSystem& system, double total,
+                                               const Distribution& distribution) {
         for (std::size_t j = 0; j < distribution.count; ++j) {
-            const int z = systems[s].SpeciesCharge(j);
-            species.push_back({systems[s].SpeciesFormula(j), z, total * distribution.shares[j] / distribution.sum,
+            const int z = system.SpeciesCharge(j);
+            species.push_back({system.SpeciesFormula(j), z, total * distribution.shares[j] / distribution.sum,
                                conditions.Gamma(z)});
         }
-    }
+    });
     for (std::size_t i = 0; i < kStrongIonCount; ++i) {
         if (amounts.StrongIon(i) > 0.0)
             species.push_back({kStrongIons[i].formula, kStrongIons[i].charge, amounts.StrongIon(i),

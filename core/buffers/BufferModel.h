@@ -51,6 +51,8 @@ private:
     };
 
     Conditions At(double ionicStrength) const;
+    template <typename Visit>
+    void ForEachSystem(const BufferAmounts& amounts, const Conditions& conditions, double aH, Visit visit) const;
     Balance Evaluate(const BufferAmounts& amounts, const Conditions& conditions, double pH, bool water) const;
     double SolvePh(const BufferAmounts& amounts, const Conditions& conditions, double start) const;
 
