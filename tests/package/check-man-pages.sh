@@ -25,8 +25,11 @@ check() { # page, where the help text comes from; the help text on stdin
 check "$solvo_man" "solvo --help" < <(QT_QPA_PLATFORM=offscreen "$solvo" --help)
 check "$cli_man" "solvo-cli --help" < <("$cli" --help)
 commands=$("$cli" --help | awk '/^Subcommands:/ {on = 1; next} on && NF {print $1}')
+# grep -q stops reading at the first match; under pipefail a page piped to it
+# would then fail the check by the writer's SIGPIPE, so it reads a string.
+cli_page=$(page_words "$cli_man")
 for command in $commands; do
-  if ! page_words "$cli_man" | grep -qE "^\.(B|BI|TP).*\<$command\>"; then
+  if ! grep -qE "^\.(B|BI|TP).*\<$command\>" <<<"$cli_page"; then
     echo "$(basename "$cli_man"): the command $command is not described"
     status=1
   fi
