@@ -1,4 +1,5 @@
 #include "CliRunner.h"
+#include "Refusals.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -93,12 +94,7 @@ TEST(BufferCommand, TitratesTrisFromAStockAndWarmsIt)
 
 TEST(BufferCommand, RefusesWrongUsageAndBadInput)
 {
-    struct Case {
-        std::vector<std::string> arguments;
-        int exitCode;
-        std::string message;
-    };
-    const std::vector<Case> cases = {
+    ExpectRefusals({"buffer"}, {
         {{"ph"}, 1, "FORM=MOL_PER_L is required"},
         {{"make", "--ph", "7", "--total", "0.1"}, 1, "--pair or --titrate"},
         {{"make", "--ph", "7", "--total", "0.1", "--titrate", "C4H11NO3"}, 1, "go together"},
@@ -115,15 +111,7 @@ TEST(BufferCommand, RefusesWrongUsageAndBadInput)
         {{"make", "--ph", "8", "--total", "0.05", "--titrate", "C4H11NO3", "--with", "HCl=0"}, 2, "more than 0"},
         {{"make", "--ph", "8", "--total", "0.05", "--titrate", "C4H11NO3", "--with", "HCl", "--volume", "0"}, 2,
          "--volume \"0\""},
-    };
-    for (const Case& c : cases) {
-        std::vector<std::string> arguments = c.arguments;
-        arguments.insert(arguments.begin(), "buffer");
-        const CliResult result = RunCli(arguments);
-        EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
-        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
-        EXPECT_TRUE(result.out.empty()) << result.out;
-    }
+    });
 }
 
 } // namespace
