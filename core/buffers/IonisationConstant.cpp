@@ -21,8 +21,9 @@ double IonisationConstant::PkAt(double kelvin) const
 {
     const double rLn10 = kGasConstant * std::numbers::ln10;
     const double ratio = kReferenceKelvin / kelvin;
-    // The ΔCp term is second order in (T − θ): θ/T − 1 + ln(T/θ), never the
-    // first-order (T − θ)/T that would count the enthalpy change twice.
+    // A constant ΔCp, integrated twice, gives θ/T − 1 + ln(T/θ): second order
+    // in (T − θ), vanishing with its slope at 25 °C. A first-order term in
+    // its place would change the slope that ΔH alone sets there.
     return pK25_ - enthalpy_ * 1000.0 / rLn10 * (1.0 / kReferenceKelvin - 1.0 / kelvin) -
            heatCapacity_ / rLn10 * (ratio - 1.0 + std::log(kelvin / kReferenceKelvin));
 }
