@@ -103,6 +103,10 @@ void CSolvoView::Connect()
     connect(widgets_.database, &QPushButton::clicked, this, &CSolvoView::ChooseFromDatabase);
     connect(widgets_.concentration, &QPushButton::clicked, this, &CSolvoView::RunConcentrationCalculator);
     connect(&document_, &SolvoDocument::changed, this, &CSolvoView::DocumentChanged);
+    connect(&document_, &SolvoDocument::componentsChanged, this, [this] {
+        form_.FollowComponents();
+        Mirror();
+    });
 }
 
 void CSolvoView::FieldEdited(CompositionField field, const QString& text)
