@@ -73,8 +73,10 @@ void BufferPlot::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), palette().base());
     const QFontMetrics metrics(font());
     const int line = metrics.height();
-    const QRect frame = rect().adjusted(metrics.horizontalAdvance(QStringLiteral("14.0")) + line, line,
-                                        -line, -2 * line - line / 2);
+    // Room for the pH labels on the left, the axis title above them, and
+    // half of the widest x label beyond the right end.
+    const QRect frame = rect().adjusted(metrics.horizontalAdvance(QStringLiteral("14.0")) + line, 2 * line,
+                                        -2 * line, -2 * line - line / 2);
     if (frame.width() <= 0 || frame.height() <= 0)
         return;
     painter.setPen(palette().color(QPalette::Text));

@@ -2,7 +2,6 @@
 
 #include "app/CSolvoApp.h"
 #include "app/FieldMirror.h"
-#include "app/MessagePrompts.h"
 #include "app/ProgramTextInput.h"
 #include "app/TextConversion.h"
 #include "buffers/BufferPlot.h"
@@ -12,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QStringList>
 #include <QTableWidget>
 
@@ -79,10 +77,7 @@ void CBufferDialog::Finish(const std::optional<Message>& message)
     Mirror();
     if (!message)
         return;
-    MessagePrompts(this).ShowMessage(message->text, PromptIcon::Exclamation);
-    QLineEdit* edit = widgets_.Field(message->field);
-    edit->setFocus();
-    edit->selectAll();
+    ShowFieldRefusal(*this, *widgets_.Field(message->field), message->text);
 }
 
 void CBufferDialog::Mirror()
@@ -93,20 +88,7 @@ void CBufferDialog::Mirror()
     }
     for (std::int32_t i = 0; i < kBufferListCount; ++i) {
         const auto list = static_cast<BufferList>(i);
-        QComboBox* combo = widgets_.List(list);
-        const QSignalBlocker blocker(combo);
-        QStringList items;
-        for (const std::string& item : form_.Items(list))
-            items.append(ToQString(item));
-        QStringList shown;
-        for (int j = 0; j < combo->count(); ++j)
-            shown.append(combo->itemText(j));
-        if (shown != items) {
-            combo->clear();
-            combo->addItems(items);
-        }
-        combo->setCurrentIndex(form_.Selection(list));
-        combo->setVisible(form_.Visible(list));
+        MirrorComboBox(*widgets_.List(list), form_.Items(list), form_.Selection(list), true, form_.Visible(list));
         if (QLabel* label = widgets_.ListLabel(list))
             label->setVisible(form_.Visible(list));
     }

@@ -36,14 +36,6 @@ constexpr std::array kAllFields = {CompositionField::Name,          CompositionF
 constexpr std::array kAllLists = {CompositionList::ConcentrationUnit, CompositionList::Source,
                                   CompositionList::SourceUnit, CompositionList::VolumeUnit};
 
-QStringList ToQStringList(const std::vector<std::string>& items)
-{
-    QStringList list;
-    for (const std::string& item : items)
-        list.append(ToQString(item));
-    return list;
-}
-
 // The view of type View that holds widget, or null.
 template <typename View> View* ViewOf(QWidget* widget)
 {
@@ -168,19 +160,8 @@ void CSolvoView::MirrorField(CompositionField field)
 
 void CSolvoView::MirrorList(CompositionList list)
 {
-    QComboBox* combo = widgets_.List(list);
-    const QSignalBlocker blocker(combo);
-    const QStringList items = ToQStringList(form_.Items(list));
-    QStringList shown;
-    for (int i = 0; i < combo->count(); ++i)
-        shown.append(combo->itemText(i));
-    if (shown != items) {
-        combo->clear();
-        combo->addItems(items);
-    }
-    combo->setCurrentIndex(form_.Selection(list));
-    combo->setEnabled(form_.Enabled(list));
-    combo->setVisible(form_.Visible(list));
+    MirrorComboBox(*widgets_.List(list), form_.Items(list), form_.Selection(list), form_.Enabled(list),
+                   form_.Visible(list));
 }
 
 void CSolvoView::ChooseFromDatabase()
