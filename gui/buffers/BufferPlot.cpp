@@ -11,7 +11,7 @@ namespace solvo {
 
 namespace {
 
-constexpr int kTicks = 4; // intervals along the x axis
+constexpr int kMostTicks = 4; // intervals along the x axis, where the width allows
 
 // An axis from lowest to highest, widened to whole steps.
 struct Axis {
@@ -84,7 +84,10 @@ void BufferPlot::paintEvent(QPaintEvent*)
 
     const Axis y = PhAxis(curve_);
     const double xHighest = curve_.empty() ? 1.0 : std::max(curve_.back().x, 1e-12);
-    const Axis x{0.0, xHighest, xHighest / kTicks};
+    // As many x labels as stand apart in the width there is.
+    const int labelWidth = metrics.horizontalAdvance(QString::number(xHighest / 3.0, 'g', 3)) + line;
+    const int ticks = std::clamp(frame.width() / std::max(1, labelWidth), 1, kMostTicks);
+    const Axis x{0.0, xHighest, xHighest / ticks};
     const auto at = [&](double xValue, double pH) {
         return QPointF(frame.left() + x.Share(xValue) * frame.width(), frame.bottom() - y.Share(pH) * frame.height());
     };
@@ -94,15 +97,15 @@ void BufferPlot::paintEvent(QPaintEvent*)
         painter.drawText(QRectF(0.0, tick.y() - line / 2.0, frame.left() - line / 3.0, line),
                          Qt::AlignRight | Qt::AlignVCenter, QString::number(pH));
     }
-    for (int i = 0; i <= kTicks; ++i) {
+    for (int i = 0; i <= ticks; ++i) {
         const QPointF tick = at(x.step * i, y.lowest);
         painter.drawLine(tick, tick - QPointF(0.0, line / 3.0));
         const QString label = QString::number(x.step * i, 'g', 3);
         const int width = metrics.horizontalAdvance(label);
         painter.drawText(QRectF(tick.x() - width, tick.y(), 2.0 * width, line), Qt::AlignHCenter | Qt::AlignTop, label);
     }
-    painter.drawText(QRectF(frame.left(), frame.bottom() + line, frame.width(), line + line / 2),
-                     Qt::AlignHCenter | Qt::AlignVCenter, xTitle_);
+    painter.drawText(QRectF(0.0, frame.bottom() + line, width(), line + line / 2), Qt::AlignHCenter | Qt::AlignVCenter,
+                     metrics.elidedText(xTitle_, Qt::ElideRight, width()));
     painter.drawText(QRectF(0.0, 0.0, frame.left(), line), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("pH"));
     if (curve_.empty())
         return;

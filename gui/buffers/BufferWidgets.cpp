@@ -5,6 +5,7 @@
 #include "quantities/CFEdit.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -62,6 +63,8 @@ QLabel* ResultLabel(const char* objectName, const QString& accessibleName)
     label->setObjectName(QString::fromLatin1(objectName));
     label->setAccessibleName(accessibleName);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Wide enough for any number shown, so the layout does not shift as results come and go.
+    label->setMinimumWidth(QFontMetrics(label->font()).averageCharWidth() * 10);
     return label;
 }
 
