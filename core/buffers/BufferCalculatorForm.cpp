@@ -13,15 +13,10 @@ namespace {
 
 constexpr double kMilli = 1e-3;
 
-// What a field may hold; outside it the field is red and nothing is made.
-struct Range {
-    double lowest;
-    double highest;
-    bool lowestAllowed;
-};
-
 // pH beyond 0 … 14 is no aqueous buffer; the constants hold for liquid
 // water only, and a volume of 0 mL has no amounts.
+using Range = BufferCalculatorForm::Range;
+
 constexpr std::array<Range, kBufferFieldCount> kRanges = {{
     {0.0, 14.0, true},                        // target pH
     {0.0, BufferAmounts::kMostMolPerL, false}, // total, in M
@@ -86,6 +81,15 @@ std::string BufferCalculatorForm::CurveAxis() const
     return titrant + (stock.number && *stock.number > 0.0 ? ", mL" : ", g");
 }
 
+BufferCalculatorForm::Range BufferCalculatorForm::RangeOf(BufferField field) const
+{
+    // The total's range is in M; it is judged and named in the unit shown.
+    Range range = kRanges[Index(field)];
+    if (field == BufferField::Total && Selection(BufferList::TotalUnit) == 1)
+        range.highest /= kMilli;
+    return range;
+}
+
 std::optional<BufferCalculatorForm::Message> BufferCalculatorForm::Type(BufferField field, std::string text)
 {
     texts_[Index(field)] = std::move(text);
@@ -118,7 +122,7 @@ std::optional<BufferCalculatorForm::Message> BufferCalculatorForm::Accept()
     if (std::optional<Message> message = Recompute())
         return message;
     for (std::int32_t i = 0; i < kBufferFieldCount; ++i) {
-        const Range& range = kRanges[static_cast<std::size_t>(i)];
+        const Range range = RangeOf(static_cast<BufferField>(i));
         if (red_[static_cast<std::size_t>(i)])
             return Message{static_cast<BufferField>(i),
                            "Enter a number " + std::string(range.lowestAllowed ? "from " : "above ") +
@@ -213,7 +217,7 @@ std::optional<BufferCalculatorForm::Message> BufferCalculatorForm::Read(BufferIn
             return Message{field, std::string(taken.message)};
         const bool millimolar = field == BufferField::Total && Selection(BufferList::TotalUnit) == 1;
         values[index] = *taken.number * (millimolar ? kMilli : 1.0);
-        red_[index] = !InRange(kRanges[index], values[index]);
+        red_[index] = !InRange(RangeOf(field), *taken.number);
         if (field == BufferField::UseTemperature)
             inputs.useCelsius = values[index];
     }

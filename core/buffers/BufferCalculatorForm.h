@@ -39,6 +39,13 @@ public:
         std::string amount; ///< "12.3 g" to weigh or "29.6 mL" of stock, for the volume
     };
 
+    /// What a number field may hold; outside it the field is red and nothing is made.
+    struct Range {
+        double lowest;
+        double highest;
+        bool lowestAllowed; ///< whether lowest itself is allowed
+    };
+
     /// The form as it opens: phosphate from its sodium salts at pH 7.4,
     /// 0.1 M, 25 °C, for millilitres of buffer (1000 when 0). shelf holds the
     /// formulas of the substance database (alternatives too) whose buffer
@@ -90,6 +97,7 @@ public:
 private:
     template <typename Enum> static std::size_t Index(Enum e) { return static_cast<std::size_t>(e); }
 
+    Range RangeOf(BufferField field) const;
     void ChooseSystem(int index);
     void ChooseDefaultForms();
     std::optional<Message> Read(BufferInputs& inputs);

@@ -197,6 +197,13 @@ TEST_F(BufferCalculatorFormTest, FieldsFollowTheNumberRules)
     Select(form, BufferList::TotalUnit, "mM");
     EXPECT_EQ(form.Text(BufferField::Total), "100");
     EXPECT_EQ(form.Lines().size(), 2u);
+    // In mM the range is judged and named in mM.
+    EXPECT_FALSE(form.Type(BufferField::Total, "5000"));
+    EXPECT_FALSE(form.Red(BufferField::Total));
+    EXPECT_FALSE(form.Type(BufferField::Total, "200000"));
+    const auto tooMuch = form.Accept();
+    ASSERT_TRUE(tooMuch);
+    EXPECT_EQ(tooMuch->text, "Enter a number above 0, up to 1e+05.");
     EXPECT_FALSE(form.Enabled(BufferField::StockMolar));
 }
 
