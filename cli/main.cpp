@@ -1,3 +1,4 @@
+#include "BufferCommand.h"
 #include "CliContext.h"
 #include "CliOutput.h"
 #include "ConvertCommand.h"
@@ -58,6 +59,7 @@ int Run(int argc, char* argv[])
     solvo::AddShowCommand(cli, context);
     solvo::AddWriteCommand(cli, context);
     solvo::AddDbCommand(cli, context);
+    solvo::AddBufferCommand(cli, context);
 
     try {
         cli.parse(argc, argv);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calculators/CalculatorField.h"
-#include "calculators/FieldMessage.h"
+#include "quantities/FieldMessage.h"
 #include "quantities/DensityUnit.h"
 #include "substances/SolvoSubstance.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "quantities/UnitLabels.h"
-#include "calculators/FieldMessage.h"
+#include "quantities/FieldMessage.h"
 #include "calculators/SolutionMixing.h"
 #include "substances/SolvoSubstance.h"
 

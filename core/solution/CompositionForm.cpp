@@ -167,6 +167,23 @@ CompositionOutcome CompositionForm::ClickPrepareStandard(bool checked)
     return {true, invalid, false};
 }
 
+void CompositionForm::FollowComponents()
+{
+    const std::int32_t count = document_.GetComponentCount();
+    for (std::int32_t i = 0; i < count; ++i) {
+        const std::string& name = document_.GetComponent(i).Name();
+        const std::string untitled = "substance " + std::to_string(i + 1);
+        if (i >= static_cast<std::int32_t>(tabTitles_.size()))
+            tabTitles_.push_back(name.empty() ? untitled : name);
+        else if (tabTitles_[static_cast<std::size_t>(i)] == untitled && !name.empty())
+            // A blank component that a calculator filled.
+            tabTitles_[static_cast<std::size_t>(i)] = name;
+    }
+    if (count > 1)
+        DropMoleFraction();
+    ShowTab(document_.CurrentComponent());
+}
+
 CompositionOutcome CompositionForm::AddSubstance()
 {
     const std::int32_t count = document_.GetComponentCount() + 1;

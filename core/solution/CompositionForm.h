@@ -51,6 +51,11 @@ public:
     /// force (after a change made elsewhere); keep, when given, is the field
     /// being typed into, whose text stays.
     void Refresh(std::int32_t displayDigits, std::optional<CompositionField> keep = std::nullopt);
+    /// After components were added to the document or changed elsewhere (a
+    /// calculator's OK): a tab for each new one, titled with its name, and
+    /// the current component's fields read again. More than one component
+    /// drops the mole fraction from the units, as adding one here does.
+    void FollowComponents();
 
     // The user's actions.
     CompositionOutcome Type(CompositionField field, std::string text);

@@ -105,7 +105,7 @@ CMainFrame::CMainFrame(CFlaskwareApp& app, RecentFileList& recentFiles, QWidget*
                             c.exportPdf, c.exportHtml, c.copyRecipe, c.printSetup,
                             c.saveDatabase, c.reloadDatabase, c.databasePath,
                             c.databasePassword,
-                            c.concentrationCalculator, c.mixingCalculator, c.database,
+                            c.concentrationCalculator, c.mixingCalculator, c.buffer, c.database,
                             c.moietiesEditor, c.solution, c.recipe, c.helpTopics, c.tutorial,
                             c.contextHelp, c.helpMode, c.formulaSort, c.copy, c.cut, c.paste})
         action->setEnabled(false);
@@ -202,7 +202,7 @@ void CMainFrame::RebuildMenus()
     c.statusBar->setText(solution ? tr("Status &bar") : tr("&Status Bar"));
     view->addActions({c.toolbar, c.statusBar});
     view->addSeparator();
-    view->addActions({c.concentrationCalculator, c.mixingCalculator, c.database});
+    view->addActions({c.concentrationCalculator, c.mixingCalculator, c.buffer, c.database});
     if (solution) {
         view->addSeparator();
         view->addActions({c.solution, c.recipe});

@@ -57,6 +57,8 @@ CommandActions::CommandActions(QWidget* window) : QObject(window), window_(windo
     mixingCalculator =
         Make(tr("&Mixing calculator"), tr("Shows mixing calculator"), tr("Mixing calculator"));
     mixingCalculator->setIcon(CommandIcons::Icon(CommandIcons::Kind::Mixer));
+    buffer = Make(tr("B&uffer\u2026"), tr("Shows the buffer calculator: the amounts for a stated pH"),
+                  tr("Buffer"));
     database = Make(tr("&Database"), tr("Shows substances database"), tr("Database"));
     database->setIcon(CommandIcons::Icon(CommandIcons::Kind::Database));
     moietiesEditor = Make(tr("Moieties editor"), tr("Shows moieties editor"), tr("Moieties editor"));

@@ -48,6 +48,7 @@ public:
     QAction* statusBar;
     QAction* concentrationCalculator;
     QAction* mixingCalculator;
+    QAction* buffer;
     QAction* database;
     QAction* moietiesEditor;
     QAction* solution;

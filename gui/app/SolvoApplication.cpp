@@ -8,6 +8,7 @@
 #include "app/HelpWindow.h"
 #include "app/MessagePrompts.h"
 #include "app/StandardDataFolder.h"
+#include "buffers/BufferCommands.h"
 #include "calculators/CConcentrationCalculator.h"
 #include "calculators/CalculatorCommands.h"
 #include "solution/CRecipeView.h"
@@ -50,6 +51,7 @@ bool SolvoApplication::Start(const QString& fileToOpen)
     mainFrame_->closeGuard = [this] { return MayQuit(); };
     help_ = new HelpCommands(*mainFrame_);
     new CalculatorCommands(*mainFrame_, app_);
+    new BufferCommands(*mainFrame_, app_, *documents_);
     QAction* database = mainFrame_->Commands().database;
     QObject::connect(database, &QAction::triggered, mainFrame_.get(),
                      [this] {

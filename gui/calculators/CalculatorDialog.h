@@ -75,10 +75,7 @@ protected:
         Mirror();
         if (!message)
             return;
-        MessagePrompts(this).ShowMessage(message->text, PromptIcon::Exclamation);
-        QLineEdit* edit = widgets_.Field(message->field);
-        edit->setFocus();
-        edit->selectAll();
+        ShowFieldRefusal(*this, *widgets_.Field(message->field), message->text);
     }
 
     void Mirror()

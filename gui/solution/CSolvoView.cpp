@@ -37,14 +37,6 @@ constexpr std::array kAllFields = {CompositionField::Name,          CompositionF
 constexpr std::array kAllLists = {CompositionList::ConcentrationUnit, CompositionList::Source,
                                   CompositionList::SourceUnit, CompositionList::VolumeUnit};
 
-QStringList ToQStringList(const std::vector<std::string>& items)
-{
-    QStringList list;
-    for (const std::string& item : items)
-        list.append(ToQString(item));
-    return list;
-}
-
 // What the recipe assumes about a field's value shows as the field's tool
 // tip and as a warning mark at its end, which carries the same tip.
 void MirrorNote(QLineEdit& edit, const std::string& note)
@@ -123,6 +115,10 @@ void CSolvoView::Connect()
     connect(widgets_.database, &QPushButton::clicked, this, &CSolvoView::ChooseFromDatabase);
     connect(widgets_.concentration, &QPushButton::clicked, this, &CSolvoView::RunConcentrationCalculator);
     connect(&document_, &SolvoDocument::changed, this, &CSolvoView::DocumentChanged);
+    connect(&document_, &SolvoDocument::componentsChanged, this, [this] {
+        form_.FollowComponents();
+        Mirror();
+    });
 }
 
 void CSolvoView::FieldEdited(CompositionField field, const QString& text)
@@ -185,19 +181,8 @@ void CSolvoView::MirrorField(CompositionField field)
 
 void CSolvoView::MirrorList(CompositionList list)
 {
-    QComboBox* combo = widgets_.List(list);
-    const QSignalBlocker blocker(combo);
-    const QStringList items = ToQStringList(form_.Items(list));
-    QStringList shown;
-    for (int i = 0; i < combo->count(); ++i)
-        shown.append(combo->itemText(i));
-    if (shown != items) {
-        combo->clear();
-        combo->addItems(items);
-    }
-    combo->setCurrentIndex(form_.Selection(list));
-    combo->setEnabled(form_.Enabled(list));
-    combo->setVisible(form_.Visible(list));
+    MirrorComboBox(*widgets_.List(list), form_.Items(list), form_.Selection(list), form_.Enabled(list),
+                   form_.Visible(list));
 }
 
 void CSolvoView::ChooseFromDatabase()

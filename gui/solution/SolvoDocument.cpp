@@ -19,6 +19,12 @@ void SolvoDocument::Edited()
     emit changed();
 }
 
+void SolvoDocument::ComponentsEdited()
+{
+    emit componentsChanged();
+    Edited();
+}
+
 void SolvoDocument::Redraw()
 {
     emit changed();

@@ -33,6 +33,8 @@ public:
 
     /// After every change a view made to Data().
     void Edited();
+    /// After a calculator added or changed components in Data().
+    void ComponentsEdited();
     /// Makes every view redraw without a change (display digits changed).
     void Redraw();
 
@@ -50,6 +52,9 @@ signals:
     /// The content or the modified state changed, or the views must redraw.
     void changed();
     void titleChanged();
+    /// Components were added or changed outside the composition view; the
+    /// view follows, then changed() comes.
+    void componentsChanged();
 
 private:
     CSolvoApp& app_;

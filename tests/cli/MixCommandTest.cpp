@@ -1,4 +1,5 @@
 #include "CliRunner.h"
+#include "Refusals.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -69,12 +70,7 @@ TEST(MixCommand, MassesAddThroughTheDensityTable)
 
 TEST(MixCommand, RefusesWrongUsageAndBadInput)
 {
-    struct Case {
-        std::vector<std::string> arguments;
-        int exitCode;
-        std::string message;
-    };
-    const std::vector<Case> cases = {
+    ExpectRefusals({"mix"}, {
         {{"--mw", "58.44", "--c1", "1", "--v1", "100"}, 1, "give the second solution"},
         {{"--mw", "58.44", "--c1", "1", "--v1", "100", "--c2", "1", "--v2", "1", "--c3", "1", "--v3", "1"},
          1, "excludes"},
@@ -82,15 +78,7 @@ TEST(MixCommand, RefusesWrongUsageAndBadInput)
         {{"--mw", "58.44", "--c1", "abc", "--v1", "100", "--c2", "1", "--v2", "1"}, 2, "\"abc\": Enter a number."},
         {{"--mw", "58.44", "--c1", "1", "--u1", "q", "--v1", "100", "--c2", "1", "--v2", "1"}, 2, "\"q\""},
         {{"--substance", "no such thing", "--c1", "1", "--v1", "1", "--c2", "1", "--v2", "1"}, 2, "no such thing"},
-    };
-    for (const Case& c : cases) {
-        std::vector<std::string> arguments = c.arguments;
-        arguments.insert(arguments.begin(), "mix");
-        const CliResult result = RunCli(arguments);
-        EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
-        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
-        EXPECT_TRUE(result.out.empty()) << result.out;
-    }
+    });
 }
 
 } // namespace

@@ -33,11 +33,15 @@ options_of() { sed -nE 's/^ +(-[a-zA-Z?], ?)?(--[a-z][a-z0-9-]*).*/\2/p' | sort 
 commands=$("$cli" --help | awk '/^Subcommands:/ {on = 1; next} on && NF {print $1}')
 expect "the command" "$( (echo "$commands"; echo --help; echo --version) | sort -u)" "$(complete_line '')"
 for command in $commands; do
-  [ "$command" = db ] && continue
+  [ "$command" = db ] || [ "$command" = buffer ] && continue
   expect "$command options" "$("$cli" "$command" --help | options_of)" "$(complete_line "$command" --)"
 done
 expect "db" "$(printf '%s\n' list show export init --help | sort -u)" "$(complete_line db '')"
 for sub in list show export init; do
   expect "db $sub options" "$("$cli" db "$sub" --help | options_of)" "$(complete_line db "$sub" --)"
+done
+expect "buffer" "$(printf '%s\n' systems ph make --help | sort -u)" "$(complete_line buffer '')"
+for sub in systems ph make; do
+  expect "buffer $sub options" "$("$cli" buffer "$sub" --help | options_of)" "$(complete_line buffer "$sub" --)"
 done
 exit $status

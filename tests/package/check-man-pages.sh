@@ -38,4 +38,7 @@ done
 for sub in list show export init; do
   check "$cli_man" "solvo-cli db $sub --help" < <("$cli" db "$sub" --help)
 done
+for sub in systems ph make; do
+  check "$cli_man" "solvo-cli buffer $sub --help" < <("$cli" buffer "$sub" --help)
+done
 exit $status

@@ -209,6 +209,30 @@ TEST_F(CompositionFormTest, EveryComponentShowsItsUnitWhateverTheCountOfSubstanc
     }
 }
 
+// Components a calculator took into the document get their tabs, the blank
+// tab it filled takes the name, the current one's fields are read again,
+// and the units are those of a mixture.
+TEST_F(CompositionFormTest, FollowsComponentsAddedElsewhere)
+{
+    OpenWith();
+    const auto inMolar = [](const std::string& formula) {
+        SolvoSubstance component;
+        component.SetName(formula);
+        component.SetFormula(formula);
+        component.SetUnit(ConcentrationUnit::Molar);
+        return component;
+    };
+    doc.ReplaceComponent(0, inMolar("NaH2PO4"));
+    doc.AddComponent(inMolar("Na2HPO4"));
+    doc.GetComponent(1).SetConcentration(0.08, ConcentrationUnit::Molar);
+    form.FollowComponents();
+    EXPECT_EQ(form.TabTitles(), (std::vector<std::string>{"NaH2PO4", "Na2HPO4"}));
+    EXPECT_EQ(form.CurrentTab(), 1);
+    EXPECT_EQ(form.Text(Field::Concentration), "0.08");
+    EXPECT_EQ(ItemIndex(List::ConcentrationUnit, "x"), -1);
+    EXPECT_EQ(ItemIndex(List::ConcentrationUnit, "% w/v"), 5);
+}
+
 TEST_F(CompositionFormTest, RemovingTheOnlyComponentLeavesAnEmptyOne)
 {
     OpenWith("sodium chloride");
