@@ -5,6 +5,7 @@
 #include "app/CSolvoApp.h"
 #include "app/CTipofTheDay.h"
 #include "app/HelpWindow.h"
+#include "buffers/CBufferDialog.h"
 #include "calculators/CConcentrationCalculator.h"
 #include "calculators/CSolutionMixer.h"
 #include "formula/CFormulaSortDlg.h"
@@ -83,6 +84,7 @@ private slots:
         dialogs.emplace_back(QStringLiteral("concentration calculator"),
                              std::make_unique<solvo::CConcentrationCalculator>(app, component, false));
         dialogs.emplace_back(QStringLiteral("mixer"), std::make_unique<solvo::CSolutionMixer>(app));
+        dialogs.emplace_back(QStringLiteral("buffer"), std::make_unique<solvo::CBufferDialog>(app, 1000.0));
         dialogs.emplace_back(QStringLiteral("database"),
                              std::make_unique<solvo::CSubstanceDatabaseDlg>(app, solvo::DatabaseDialogMode::Browsing));
         dialogs.emplace_back(QStringLiteral("moieties"),
