@@ -75,10 +75,13 @@ BufferForm BufferFormReader::Read(std::string_view text) const
     bool anyStrongIon = false;
     for (std::size_t i = 0; counts && i < kStrongIonCount; ++i) {
         auto& count = (*counts)[static_cast<std::size_t>(strongIndices_[i])];
-        if (count > kMostStrongIons)
+        // More counter-ions than any salt carries: no form, and the counts
+        // (which count refers into) are gone.
+        if (count > kMostStrongIons) {
             counts.reset();
-        else
-            form.strongIons[i] = static_cast<int>(count);
+            break;
+        }
+        form.strongIons[i] = static_cast<int>(count);
         anyStrongIon = anyStrongIon || count != 0;
         count = 0;
     }
