@@ -25,14 +25,18 @@ foreach(page solvo solvo-cli)
     install(FILES ${SOLVO_PACKAGING_DIR}/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   endif()
 endforeach()
+# A version with a Debian revision makes a non-native package, whose
+# changelog Debian names changelog.Debian.
 solvo_gzip(${CMAKE_SOURCE_DIR}/resources/debian/changelog
-           ${SOLVO_PACKAGING_DIR}/changelog.gz)
-list(APPEND solvo_compressed ${SOLVO_PACKAGING_DIR}/changelog.gz)
+           ${SOLVO_PACKAGING_DIR}/changelog.Debian.gz)
+list(APPEND solvo_compressed ${SOLVO_PACKAGING_DIR}/changelog.Debian.gz)
 file(MAKE_DIRECTORY ${SOLVO_PACKAGING_DIR})
 add_custom_target(solvo_packaging_files ALL DEPENDS ${solvo_compressed})
 
-install(FILES ${SOLVO_PACKAGING_DIR}/changelog.gz resources/debian/copyright
+install(FILES ${SOLVO_PACKAGING_DIR}/changelog.Debian.gz resources/debian/copyright
         DESTINATION ${SOLVO_DOC_DIR})
+install(FILES resources/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME solvo)
 
 if(SOLVO_BUILD_GUI)
   install(TARGETS solvo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
