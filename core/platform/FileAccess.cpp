@@ -14,6 +14,8 @@
 #include <io.h>
 #include <process.h>
 #include <sys/stat.h>
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
 #else
 #include <cstdio>
 #include <fcntl.h>
@@ -65,8 +67,8 @@ int ProcessId()
 }
 
 // Whether the process that made a temporary file is gone, so the file can
-// only be the leftover of a save that was killed. On Windows a file still
-// being written cannot be removed, so the removal itself is the test there.
+// only be the leftover of a save that was killed. A live writer's file may
+// be closed and not yet renamed, so whether it can be removed says nothing.
 bool WriterIsGone(const fs::path::string_type& process)
 {
     if (process.empty() || process.size() > 9)
@@ -74,10 +76,18 @@ bool WriterIsGone(const fs::path::string_type& process)
     for (const auto character : process)
         if (character < '0' || character > '9')
             return false;
+    const long id = std::stol(process);
 #ifdef _WIN32
-    return true;
+    if (id == ProcessId())
+        return false;
+    const HANDLE writer = ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(id));
+    if (!writer)
+        return ::GetLastError() == ERROR_INVALID_PARAMETER;
+    const bool ended = ::WaitForSingleObject(writer, 0) == WAIT_OBJECT_0;
+    ::CloseHandle(writer);
+    return ended;
 #else
-    return ::kill(static_cast<pid_t>(std::stol(process)), 0) != 0 && errno == ESRCH;
+    return ::kill(static_cast<pid_t>(id), 0) != 0 && errno == ESRCH;
 #endif
 }
 
