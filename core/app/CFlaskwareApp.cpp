@@ -59,7 +59,6 @@ constexpr std::string_view kIncorrectPasswordQuestion =
 
 bool CFlaskwareApp::LoadDatabaseFile(const FilePath& path, DatabasePrompts& prompts)
 {
-    databaseStamp_ = FileStamp(path);
     bool complete = false;
     std::vector<std::string> notices;
     const bool opened = ReadArchiveFile(path, [&](ArchiveReader& reader) {
@@ -72,7 +71,7 @@ bool CFlaskwareApp::LoadDatabaseFile(const FilePath& path, DatabasePrompts& prom
             complete = false;
         }
         notices = reader.Notices();
-    });
+    }, &databaseStamp_);
     for (const std::string& notice : notices)
         prompts.ShowMessage(notice, PromptIcon::Exclamation);
     // A block of an unknown version loads as empty; saving over it would

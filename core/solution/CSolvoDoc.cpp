@@ -186,9 +186,9 @@ CSolvoDoc::ReadResult CSolvoDoc::ReadFile(const FilePath& path,
                                           const ElementTable& elements)
 {
     ReadResult result;
-    FileStamp stamp(path);
+    FileStamp stamp;
     const bool opened = ReadArchiveFile(
-        path, [&](ArchiveReader& reader) { result = ReadArchive(reader, elements); });
+        path, [&](ArchiveReader& reader) { result = ReadArchive(reader, elements); }, &stamp);
     if (!opened) {
         result.status = ReadStatus::CannotOpen;
         result.messages.emplace_back(kFailedToOpenDocumentMessage);

@@ -5,8 +5,11 @@
 namespace solvo {
 
 bool ReadArchiveFile(const FilePath& path,
-                     const std::function<void(ArchiveReader&)>& read)
+                     const std::function<void(ArchiveReader&)>& read, FileStamp* stamp)
 {
+    // Stamped first: a write while the file is read changes its time.
+    if (stamp)
+        *stamp = FileStamp::BeforeReading(path);
     const FileHandle file = OpenRegularFile(path);
     if (!file)
         return false;
@@ -15,8 +18,16 @@ bool ReadArchiveFile(const FilePath& path,
     const long size = std::ftell(file.get());
     if (size < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0)
         return false;
-    ArchiveReader reader(file.get(), static_cast<std::uint64_t>(size));
+    Md5 md5;
+    const bool digest = stamp && stamp->NeedsDigest();
+    ArchiveReader reader(file.get(), static_cast<std::uint64_t>(size), digest ? &md5 : nullptr);
     read(reader);
+    if (digest) {
+        // A file that cannot be read through gets a digest that matches no
+        // content, so it counts as changed.
+        if (reader.DigestRest())
+            stamp->SetDigest(md5.Finish());
+    }
     return true;
 }
 

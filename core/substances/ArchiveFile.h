@@ -4,6 +4,7 @@
 #include "platform/FilePath.h"
 #include "substances/ArchiveReader.h"
 #include "substances/ArchiveWriter.h"
+#include "substances/FileStamp.h"
 
 #include <functional>
 #include <string>
@@ -14,9 +15,11 @@ namespace solvo {
 /// without calling read, when the file cannot be opened or is not a
 /// regular file (a folder, FIFO or device).
 /// Whatever read throws (ArchiveError above all) passes to the caller; the
-/// file is closed either way.
+/// file is closed either way. With stamp, the file is stamped as it is read,
+/// in the same pass.
 bool ReadArchiveFile(const FilePath& path,
-                     const std::function<void(ArchiveReader&)>& read);
+                     const std::function<void(ArchiveReader&)>& read,
+                     FileStamp* stamp = nullptr);
 
 /// Writes the file at path through an archive, atomically: the content goes
 /// to a fresh file that then replaces path, so a save that fails leaves the

@@ -9,8 +9,20 @@ ArchiveReader::ArchiveReader(std::string_view bytes) : bytes_(bytes), size_(byte
 {
 }
 
-ArchiveReader::ArchiveReader(std::FILE* file, std::uint64_t size) : file_(file), size_(size)
+ArchiveReader::ArchiveReader(std::FILE* file, std::uint64_t size, Md5* digest)
+    : file_(file), digest_(digest), size_(size)
 {
+}
+
+bool ArchiveReader::DigestRest()
+{
+    std::size_t count = 0;
+    while ((count = std::fread(buffer_.data(), 1, kBlockSize, file_)) > 0)
+        digest_->Update(std::string_view(reinterpret_cast<const char*>(buffer_.data()), count));
+    // The archive is read no further once its file is taken through.
+    bufferStart_ = bufferEnd_ = 0;
+    position_ = size_;
+    return std::ferror(file_) == 0;
 }
 
 void ArchiveReader::ReadBytes(void* data, std::size_t size)
@@ -44,6 +56,8 @@ void ArchiveReader::Fill()
     // The file was shorter than its size said (it changed under us).
     if (bufferEnd_ == 0)
         throw ArchiveError(ArchiveError::Kind::EndOfFile, "unexpected end of file");
+    if (digest_)
+        digest_->Update(std::string_view(reinterpret_cast<const char*>(buffer_.data()), bufferEnd_));
 }
 
 } // namespace solvo

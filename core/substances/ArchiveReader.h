@@ -1,6 +1,7 @@
 #pragma once
 
 #include "substances/Archive.h"
+#include "substances/Md5.h"
 
 #include <array>
 #include <cstdio>
@@ -21,8 +22,13 @@ public:
     /// compile time rather than read after it is freed.
     explicit ArchiveReader(const std::string&& bytes) = delete;
     /// Reads file (opened for binary reading, positioned at its start) of
-    /// size bytes; the file must outlive the reader.
-    ArchiveReader(std::FILE* file, std::uint64_t size);
+    /// size bytes; the file must outlive the reader. With digest, every byte
+    /// taken from the file goes into it as well.
+    ArchiveReader(std::FILE* file, std::uint64_t size, Md5* digest = nullptr);
+
+    /// Takes the rest of the file into the digest, so that it holds the
+    /// whole file however far the archive was read. False on a read error.
+    bool DigestRest();
 
     bool IsLoading() const override { return true; }
     void ReadBytes(void* data, std::size_t size) override;
@@ -35,6 +41,7 @@ private:
 
     std::string_view bytes_;
     std::FILE* file_ = nullptr;
+    Md5* digest_ = nullptr;
     std::uint64_t size_ = 0;
     std::uint64_t position_ = 0;
     std::array<unsigned char, kBlockSize> buffer_{};
