@@ -74,6 +74,8 @@ public:
 
     const std::string& Text() const { return text_; }
     void SetText(std::string_view text) { text_ = text; }
+    void SetText(std::string&& text) { text_ = std::move(text); }
+    void SetText(const char* text) { text_ = text; }
 
     DensityTableKind Kind() const { return kind_; }
     void SetKind(DensityTableKind kind) { kind_ = kind; }

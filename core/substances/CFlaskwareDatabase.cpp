@@ -35,7 +35,7 @@ void CFlaskwareDatabase::DeleteSubstance(std::int32_t index)
 
 std::int32_t CFlaskwareDatabase::FindIndexByName(std::string_view name) const
 {
-    const auto it = nameIndex_.find(std::string(name));
+    const auto it = nameIndex_.find(name);
     return it == nameIndex_.end() ? -1 : it->second;
 }
 
@@ -69,9 +69,10 @@ void CFlaskwareDatabase::Replace(std::int32_t index, std::unique_ptr<CSubstance>
 void CFlaskwareDatabase::RebuildIndex()
 {
     nameIndex_.clear();
-    // From the last down, so that of several alike names the lowest index wins.
-    for (std::int32_t i = GetSubstanceCount() - 1; i >= 0; --i)
-        nameIndex_[substances_[static_cast<std::size_t>(i)]->Name()] = i;
+    nameIndex_.reserve(substances_.size());
+    // Of several alike names the lowest index wins: it comes first.
+    for (std::int32_t i = 0; i < GetSubstanceCount(); ++i)
+        nameIndex_.try_emplace(substances_[static_cast<std::size_t>(i)]->Name(), i);
 }
 
 void CFlaskwareDatabase::Serialize(Archive& ar, const ElementTable& elements)

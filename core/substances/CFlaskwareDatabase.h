@@ -93,7 +93,9 @@ private:
 
     std::uint32_t version_;
     std::vector<std::unique_ptr<CSubstance>> substances_;
-    std::unordered_map<std::string, std::int32_t> nameIndex_;
+    // Keyed by views of the names the substances hold: each substance lives
+    // on the heap until it is replaced or removed, which rebuilds the index.
+    std::unordered_map<std::string_view, std::int32_t> nameIndex_;
     std::uint64_t revision_ = 0;
     bool modified_ = false;
     bool endMarkerFound_ = false;

@@ -24,8 +24,8 @@ std::optional<double> ChangedMolarMass(const std::string& formula, const Element
 {
     if (formula.empty())
         return std::nullopt;
-    const double now = ChemicalFormula(after, formula).MolarMass();
-    if (now == 0.0 || !std::isfinite(now) || now == ChemicalFormula(before, formula).MolarMass())
+    const double now = ChemicalFormula::MolarMassOf(after, formula);
+    if (now == 0.0 || !std::isfinite(now) || now == ChemicalFormula::MolarMassOf(before, formula))
         return std::nullopt;
     return now;
 }
@@ -50,6 +50,8 @@ template <typename Code> void TransferCode(Archive& ar, Code& code)
 
 void SolvoSubstance::Assign(const SolvoSubstance& other)
 {
+    other.Settle();
+    Settle();
     CSubstance::operator=(other);
     alternatives_ = other.alternatives_;
     sourceFormula_ = other.sourceFormula_;
@@ -87,37 +89,55 @@ void SolvoSubstance::SyncMolarMass()
     concentration_.SetMolarMass(MolarMass());
 }
 
+void SolvoSubstance::Settle() const
+{
+    if (!pendingMolarity_)
+        return;
+    const double molarity = *pendingMolarity_;
+    pendingMolarity_.reset();
+    concentration_.ParseDensityTable();
+    if (!concentration_.Table().NoTable())
+        concentration_.CheckAmbiguity();
+    concentration_.SetConcentration(molarity, ConcentrationUnit::Molar);
+}
+
 void SolvoSubstance::SetConcentration(double value, ConcentrationUnit unit)
 {
+    Settle();
     SyncMolarMass();
     concentration_.SetConcentration(value, unit);
 }
 
 double SolvoSubstance::GetConcentration(ConcentrationUnit unit) const
 {
+    Settle();
     return concentration_.GetConcentration(unit);
 }
 
 double SolvoSubstance::ConvertConcentration(double value, ConcentrationUnit fromUnit,
                                             ConcentrationUnit toUnit)
 {
+    Settle();
     SyncMolarMass();
     return concentration_.ConvertConcentration(value, fromUnit, toUnit);
 }
 
 void SolvoSubstance::ParseDensityTable()
 {
+    Settle();
     SyncMolarMass();
     concentration_.ParseDensityTable();
 }
 
 bool SolvoSubstance::IsOutsideDensityRange(double value, ConcentrationUnit unit) const
 {
+    Settle();
     return concentration_.Table().IsOutsideDensityRange(value, unit);
 }
 
 void SolvoSubstance::SelectOtherRoot()
 {
+    Settle();
     SyncMolarMass();
     concentration_.SelectOtherRoot();
 }
@@ -128,7 +148,7 @@ void SolvoSubstance::UpdateSourceMolarMass(const ElementTable& elements)
         sourceMolarMass_ = 0.0;
         return;
     }
-    const double molarMass = ChemicalFormula(elements, sourceFormula_).MolarMass();
+    const double molarMass = ChemicalFormula::MolarMassOf(elements, sourceFormula_);
     if (molarMass != 0.0)
         sourceMolarMass_ = molarMass;
 }
@@ -171,14 +191,19 @@ void SolvoSubstance::SelectDefaultSource()
 std::string SolvoSubstance::ScrambleTableText(std::string_view text)
 {
     std::string result(text);
+    ScrambleTableTextInPlace(result);
+    return result;
+}
+
+void SolvoSubstance::ScrambleTableTextInPlace(std::string& text)
+{
     auto state = static_cast<std::uint8_t>(text.size());
-    for (char& c : result) {
+    for (char& c : text) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte >= 32 && byte <= 127)
             c = static_cast<char>(byte ^ (state & 31));
         state = static_cast<std::uint8_t>(163 * state + 163);
     }
-    return result;
 }
 
 void SolvoSubstance::Serialize(Archive& ar, const ElementTable& elements)
@@ -196,7 +221,8 @@ void SolvoSubstance::Serialize(Archive& ar, const ElementTable& elements)
 
 void SolvoSubstance::Write(Archive& ar, const ElementTable& elements)
 {
-    double molarity = GetConcentration(ConcentrationUnit::Molar);
+    // Saving a database leaves its records unsettled.
+    double molarity = pendingMolarity_ ? *pendingMolarity_ : GetConcentration(ConcentrationUnit::Molar);
     ar.WriteUInt32(kRecordVersion);
     CSubstance::Serialize(ar, elements);
     ar.Transfer(sourceFormula_);
@@ -273,26 +299,32 @@ void SolvoSubstance::TransferAlternatives(Archive& ar)
 void SolvoSubstance::TransferTableText(Archive& ar)
 {
     // Scrambled on the way out and back; the text in memory is never changed by writing.
-    if (ar.IsLoading())
-        Table().SetText(ScrambleTableText(ar.ReadString()));
-    else
-        ar.WriteString(ScrambleTableText(Table().Text()));
+    DensityTable& table = concentration_.Table();
+    if (ar.IsLoading()) {
+        std::string text = ar.ReadString();
+        ScrambleTableTextInPlace(text);
+        table.SetText(std::move(text));
+    } else {
+        ar.WriteString(ScrambleTableText(table.Text()));
+    }
 }
 
 void SolvoSubstance::TransferSubstanceFlags(Archive& ar)
 {
     TransferFlag(ar, noSolid_);
     TransferFlag(ar, standardSubstance_);
-    bool noTable = Table().NoTable();
+    DensityTable& table = concentration_.Table();
+    bool noTable = table.NoTable();
     TransferFlag(ar, noTable);
-    Table().SetNoTable(noTable);
+    table.SetNoTable(noTable);
 }
 
 void SolvoSubstance::TransferSettings(Archive& ar, double& molarity)
 {
-    DensityTableKind kind = Table().Kind();
+    DensityTable& table = concentration_.Table();
+    DensityTableKind kind = table.Kind();
     TransferCode(ar, kind);
-    Table().SetKind(kind);
+    table.SetKind(kind);
     ar.Transfer(stockConcentration_);
     TransferCode(ar, stockUnit_);
     TransferFlag(ar, useStockSolution_);
@@ -334,10 +366,8 @@ void SolvoSubstance::DeriveAfterReading(const ElementTable& elements, std::uint3
     }
     if (!sourceFormula_.empty())
         UpdateSourceMolarMass(elements);
-    ParseDensityTable();
-    if (!Table().NoTable())
-        concentration_.CheckAmbiguity();
-    SetConcentration(molarity, ConcentrationUnit::Molar);
+    SyncMolarMass();
+    pendingMolarity_ = molarity;
 }
 
 } // namespace solvo

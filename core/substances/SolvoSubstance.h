@@ -5,6 +5,7 @@
 #include "substances/CSubstance.h"
 #include "substances/SourceKind.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,13 +53,25 @@ public:
 
     /// The target concentration in every unit, with the unit the component is
     /// given in and the density table.
-    const ConcentrationSet& Concentration() const { return concentration_; }
+    const ConcentrationSet& Concentration() const
+    {
+        Settle();
+        return concentration_;
+    }
     ConcentrationUnit Unit() const { return concentration_.Unit(); }
     void SetUnit(ConcentrationUnit unit) { concentration_.SetUnit(unit); }
-    const DensityTable& Table() const { return concentration_.Table(); }
+    const DensityTable& Table() const
+    {
+        Settle();
+        return concentration_.Table();
+    }
     /// The table's text, kind and no-table flag are edited here; call
     /// ParseDensityTable() afterwards.
-    DensityTable& Table() { return concentration_.Table(); }
+    DensityTable& Table()
+    {
+        Settle();
+        return concentration_.Table();
+    }
 
     /// Significant digits of the concentration as typed; 0 means by DisplayDigits.
     std::int32_t ConcentrationDigits() const { return concentrationDigits_; }
@@ -113,6 +126,7 @@ public:
     /// Stores value in unit alone; the other units are not recomputed.
     void StoreConcentration(double value, ConcentrationUnit unit)
     {
+        Settle();
         concentration_.StoreConcentration(value, unit);
     }
     /// The value in unit, OwnUnit meaning Unit(); −1 for any other code.
@@ -155,6 +169,7 @@ public:
     /// The density table text as stored in files, and back: bytes 32 … 127
     /// are XORed with a key stream seeded by the length; others stay.
     static std::string ScrambleTableText(std::string_view text);
+    static void ScrambleTableTextInPlace(std::string& text);
 
 private:
     void Write(Archive& ar, const ElementTable& elements);
@@ -165,11 +180,18 @@ private:
     void TransferSettings(Archive& ar, double& molarity);
     void DeriveAfterReading(const ElementTable& elements, std::uint32_t version, double molarity);
     void SyncMolarMass();
+    void Settle() const;
 
     std::vector<std::string> alternatives_;
     std::string sourceFormula_;
     double sourceMolarMass_ = 0.0;
-    ConcentrationSet concentration_;
+    // A record read from a file keeps its molarity here until its
+    // concentration or table is first asked for: parsing every table of a
+    // large database at load would cost most of the load's time and memory.
+    // Settling parses the table and derives every unit from the molarity,
+    // exactly as reading did, with the molar mass the set took when read.
+    mutable ConcentrationSet concentration_;
+    mutable std::optional<double> pendingMolarity_;
     std::int32_t concentrationDigits_ = 0;
     SourceKind sourceKind_ = SourceKind::AboveSubstance;
     double stockConcentration_ = 0.0;

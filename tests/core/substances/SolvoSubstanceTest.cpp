@@ -9,6 +9,7 @@
 
 #include <bit>
 #include <cmath>
+#include <functional>
 
 namespace solvo {
 namespace {
@@ -181,6 +182,52 @@ TEST_F(SolvoSubstanceTest, EveryStoredFieldRoundTripsBitExact)
               component.GetConcentration(ConcentrationUnit::Density));
     EXPECT_EQ(read.GetConcentration(ConcentrationUnit::PercentWW),
               component.GetConcentration(ConcentrationUnit::PercentWW));
+}
+
+// A record read from a file derives its table and concentrations when first
+// used; whatever that first use is, the result is what reading gave before.
+TEST_F(SolvoSubstanceTest, ARecordReadIsTheSameHoweverItIsFirstUsed)
+{
+    SolvoSubstance component;
+    component.SetName("sulfuric acid");
+    component.SetFormula("H_2SO_4");
+    component.UpdateMolarMass(elements);
+    component.Table().SetText("0 0.9982\r\n10 1.0661\r\n20 1.1394\r\n40 1.3028");
+    component.Table().SetNoTable(false);
+    component.Table().SetKind(DensityTableKind::PercentWW);
+    component.ParseDensityTable();
+    component.SetConcentration(1.25, ConcentrationUnit::Molar);
+    const std::string bytes = Record(component);
+
+    const auto expectDerived = [&](const SolvoSubstance& read, const char* use) {
+        for (std::int32_t unit = 0; unit < 8; ++unit) {
+            const auto code = static_cast<ConcentrationUnit>(unit);
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(read.GetConcentration(code)),
+                      std::bit_cast<std::uint64_t>(component.GetConcentration(code)))
+                << use << ", unit " << unit;
+        }
+        EXPECT_EQ(read.Table().Rows().size(), 4u) << use;
+        EXPECT_EQ(read.Table().IsAmbiguous(), component.Table().IsAmbiguous()) << use;
+    };
+    const struct {
+        const char* use;
+        std::function<SolvoSubstance(SolvoSubstance)> apply;
+    } uses[] = {
+        {"asked for a concentration", [](SolvoSubstance read) { return read; }},
+        {"written again first", [&](SolvoSubstance read) {
+             EXPECT_EQ(Record(read), bytes);
+             return read;
+         }},
+        {"given another molar mass first", [](SolvoSubstance read) {
+             // Changing the molar mass recomputes nothing until the next conversion.
+             read.SetMolarMass(1.0);
+             return read;
+         }},
+    };
+    for (const auto& each : uses)
+        expectDerived(each.apply(ReadRecord(bytes)), each.use);
+    // A component that takes the record takes its table parsed.
+    EXPECT_EQ(SolvoSubstance::CopyOf(ReadRecord(bytes)).Table().Rows().size(), 4u);
 }
 
 TEST_F(SolvoSubstanceTest, FirstVersionReadsItsOneAlternativeOnlyWhenFlagged)
