@@ -46,6 +46,14 @@ const SolvoSubstance* SolvoSubstanceDatabase::FindByName(std::string_view name) 
     return index < 0 ? nullptr : &GetSubstance(index);
 }
 
+std::shared_ptr<const SubstanceOrder> SolvoSubstanceDatabase::Order(FilterField field) const
+{
+    std::shared_ptr<const SubstanceOrder>& order = orders_[field == FilterField::Name ? 0 : 1];
+    if (!order || !order->Fits(*this, field))
+        order = std::make_shared<const SubstanceOrder>(*this, field);
+    return order;
+}
+
 void SolvoSubstanceDatabase::LoadDefaultSubstances(const ElementTable& elements)
 {
     for (const SolvoSubstance& substance : DefaultSubstances(elements))

@@ -2,6 +2,10 @@
 
 #include "substances/CFlaskwareDatabase.h"
 #include "substances/SolvoSubstance.h"
+#include "substances/SubstanceFilter.h"
+
+#include <array>
+#include <memory>
 
 namespace solvo {
 
@@ -31,6 +35,11 @@ public:
     /// masses from elements, and clears the modified flag.
     void LoadDefaultSubstances(const ElementTable& elements) override;
 
+    /// Every substance in the order of the list by field, as the database is
+    /// now. Made when first asked for after a change and kept, so that the
+    /// database dialog opens again without sorting.
+    std::shared_ptr<const SubstanceOrder> Order(FilterField field) const;
+
     /// Counts each substance's formula and alternative formulas.
     void CountElementUses(const ElementTable& elements,
                           std::vector<std::int32_t>& counts) const override;
@@ -38,6 +47,9 @@ public:
 protected:
     std::unique_ptr<CSubstance> CreateSubstance() const override;
     bool ReadOlderBlock(Archive& ar, const ElementTable& elements, std::uint32_t version) override;
+
+private:
+    mutable std::array<std::shared_ptr<const SubstanceOrder>, 2> orders_;
 };
 
 } // namespace solvo

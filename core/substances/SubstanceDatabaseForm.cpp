@@ -346,9 +346,8 @@ void SubstanceDatabaseForm::ParseTable()
 void SubstanceDatabaseForm::FillList()
 {
     const auto field = static_cast<FilterField>(fields_.Selection(SubstanceDatabaseList::FilterField));
-    if (!order_.Fits(database_, field))
-        order_ = SubstanceOrder(database_, field);
-    rows_ = SubstanceFilter(fields_.Text(SubstanceDatabaseField::FilterText)).List(order_);
+    order_ = database_.Order(field);
+    rows_ = SubstanceFilter(fields_.Text(SubstanceDatabaseField::FilterText)).List(*order_);
     ++rowsGeneration_;
     const std::string& own = field == FilterField::Name ? current_.Name() : current_.Formula();
     selectedRow_ = -1;

@@ -6,6 +6,7 @@
 #include "substances/SubstanceFilter.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -120,7 +121,8 @@ private:
     std::vector<std::string> filterItems_;
     std::vector<std::string> unitItems_;
     std::vector<std::string> kindItems_;
-    SubstanceOrder order_;
+    // Held while the rows show its texts.
+    std::shared_ptr<const SubstanceOrder> order_;
     std::vector<SubstanceListRow> rows_;
     std::int32_t selectedRow_ = -1;
     std::uint32_t rowsGeneration_ = 0;
