@@ -1,6 +1,7 @@
-// Saving and loading a large program database (100,000 substances, each with
-// a 20-row density table) through the file, and reading and writing a
-// 50-component solution in memory. Peak resident memory is reported too.
+// Saving a large program database (100,000 substances, each with a 20-row
+// density table) to its file, and reading and writing a 50-component
+// solution in memory. Peak resident memory is reported too. Loading the
+// database is database_bench's.
 #include "formula/ElementTable.h"
 #include "solution/CSolvoDoc.h"
 #include "substances/ArchiveFile.h"
@@ -82,23 +83,6 @@ void SaveLargeDatabase(benchmark::State& state)
     state.counters["peak_MiB"] = PeakMegabytes();
 }
 BENCHMARK(SaveLargeDatabase)->Unit(benchmark::kMillisecond)->Iterations(3);
-
-void LoadLargeDatabase(benchmark::State& state)
-{
-    for (auto _ : state) {
-        solvo::ElementTable elements;
-        solvo::SolvoSubstanceDatabase database;
-        std::string digest;
-        bool complete = false;
-        solvo::ReadArchiveFile(DatabasePath(), [&](solvo::ArchiveReader& reader) {
-            complete = solvo::DatabaseFile::Read(reader, elements, database, digest);
-        });
-        if (!complete || database.GetSubstanceCount() != kSubstances)
-            state.SkipWithError("cannot load");
-    }
-    state.counters["peak_MiB"] = PeakMegabytes();
-}
-BENCHMARK(LoadLargeDatabase)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void SolutionReadWrite(benchmark::State& state)
 {
