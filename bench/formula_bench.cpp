@@ -58,6 +58,20 @@ void MolarMassOfCorpus(benchmark::State& state)
 }
 BENCHMARK(MolarMassOfCorpus);
 
+// The molar mass alone, from the text as a file or a caller holds it: what a
+// substance's formula costs when it is read or its table changes.
+void MolarMassOnlyOfCorpus(benchmark::State& state)
+{
+    const auto& formulas = Corpus();
+    const solvo::ElementTable table = BuiltInTable();
+    for (auto _ : state) {
+        for (const auto& text : formulas)
+            benchmark::DoNotOptimize(solvo::ChemicalFormula::MolarMassOf(table, text));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(formulas.size()));
+}
+BENCHMARK(MolarMassOnlyOfCorpus);
+
 void CompositionOfCorpus(benchmark::State& state)
 {
     OverCorpus(state, BuiltInTable(),

@@ -4,6 +4,7 @@
 #include "formula/ElementTable.h"
 #include "formula/FormulaLayout.h"
 #include "formula/FormulaMarkup.h"
+#include "formula/MassParser.h"
 
 #include <algorithm>
 #include <array>
@@ -17,6 +18,12 @@ namespace {
 CompositionParser& Parser()
 {
     thread_local CompositionParser parser;
+    return parser;
+}
+
+MassParser& MassOnlyParser()
+{
+    thread_local MassParser parser;
     return parser;
 }
 
@@ -58,10 +65,15 @@ ChemicalFormula::ChemicalFormula(const ElementTable& table, std::string_view tex
     SetText(text);
 }
 
-void ChemicalFormula::SetText(std::string_view text)
+std::string_view ChemicalFormula::Trimmed(std::string_view text)
 {
     const auto last = text.find_last_not_of(" \t\r\n");
-    source_.assign(last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1));
+    return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
+}
+
+void ChemicalFormula::SetText(std::string_view text)
+{
+    source_.assign(Trimmed(text));
     failed_ = false;
     overflowed_ = false;
     countTooLarge_ = false;
@@ -175,13 +187,31 @@ Composition ChemicalFormula::FormulaComposition() const
     return counts;
 }
 
+ChemicalFormula::MassResult ChemicalFormula::Weigh(const ElementTable& table, std::string_view source)
+{
+    if (const std::optional<double> mass = MassOnlyParser().MolarMass(table, source))
+        return {*mass};
+    CompositionParser& parser = Parser();
+    MassResult result;
+    result.failed = !parser.Parse(table, source);
+    result.overflowed = parser.Overflowed();
+    result.countTooLarge = parser.CountTooLarge();
+    result.mass = result.failed ? 0.0 : SumMasses(table, parser);
+    return result;
+}
+
 double ChemicalFormula::MolarMass() const
 {
-    CompositionParser& parser = Parser();
-    failed_ = !parser.Parse(*table_, source_);
-    overflowed_ = parser.Overflowed();
-    countTooLarge_ = parser.CountTooLarge();
-    return failed_ ? 0.0 : SumMasses(*table_, parser);
+    const MassResult result = Weigh(*table_, source_);
+    failed_ = result.failed;
+    overflowed_ = result.overflowed;
+    countTooLarge_ = result.countTooLarge;
+    return result.mass;
+}
+
+double ChemicalFormula::MolarMassOf(const ElementTable& table, std::string_view text)
+{
+    return Weigh(table, Trimmed(text)).mass;
 }
 
 double ChemicalFormula::MixtureMolarMass() const

@@ -42,6 +42,9 @@ public:
     Composition FormulaComposition() const;
     /// g/mol of one substance: a leading number is ignored, commas act like "&".
     double MolarMass() const;
+    /// What MolarMass() gives for a formula of text, without the display
+    /// text, kinds and colours that setting the text makes.
+    static double MolarMassOf(const ElementTable& table, std::string_view text);
     /// g/mol of a comma-separated list whose parts may start with an integer multiplier.
     double MixtureMolarMass() const;
 
@@ -80,6 +83,14 @@ public:
                      std::int32_t y, TextAlign align, std::int32_t fitWidth, std::int32_t fitHeight) const;
 
 private:
+    struct MassResult {
+        double mass = 0.0;
+        bool failed = false;
+        bool overflowed = false;
+        bool countTooLarge = false;
+    };
+    static std::string_view Trimmed(std::string_view text);
+    static MassResult Weigh(const ElementTable& table, std::string_view source);
     void ComputeDisplay();
 
     const ElementTable* table_;

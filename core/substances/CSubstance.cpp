@@ -11,7 +11,7 @@ void CSubstance::UpdateMolarMass(const ElementTable& elements)
         molarMass_ = 0.0;
         return;
     }
-    const double molarMass = ChemicalFormula(elements, formula_).MolarMass();
+    const double molarMass = ChemicalFormula::MolarMassOf(elements, formula_);
     if (molarMass != 0.0)
         molarMass_ = molarMass;
 }

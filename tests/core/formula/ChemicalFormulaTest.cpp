@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
+#include <fstream>
 #include <map>
 #include <string>
 
@@ -289,6 +291,44 @@ TEST_F(ChemicalFormulaTest, CountsBeyondInt32FailTheFormula)
     unknown.MolarMass();
     EXPECT_TRUE(unknown.Failed());
     EXPECT_FALSE(unknown.CountTooLarge());
+}
+
+// The molar mass is weighed from the composition, entry by entry in table
+// order; asked for alone it must be that same number to the bit, for every
+// formula of the corpus and every form of text that counts in its own way.
+TEST_F(ChemicalFormulaTest, MolarMassIsTheCompositionWeighedToTheBit)
+{
+    std::vector<std::string> texts = {
+        "Ca(OH)_2", "CuSO_4&5H_2O", "Na&2H&3O", "Na_2CO_3,10H_2O", "Fe2(SO4)3(s)", "H{2}O",
+        "(OH){2}", "H2{3}", "H()2", "H(s)2", "(2H)", "(H)(", "&", "Na&", "Na&2", "K^+",
+        "SO_4^{2-}", "e2", "H0", "H2.5", "H0x1F", "10H2O", "[Cu(NH3)4][PtCl4]", "Na(Cl",
+        "H2147483647", "(H2)1073741823", "(H2)1073741824", "((((((((H2)2)2)2)2)2)2)2)2",
+        "Na&2H&3O&4C&5N&6S", "C\xb7" "5H2O", "Xq2", "NaCl  \r\n",
+    };
+    std::ifstream corpus(SOLVO_FORMULA_CORPUS);
+    ASSERT_TRUE(corpus) << SOLVO_FORMULA_CORPUS;
+    for (std::string line; std::getline(corpus, line);)
+        texts.push_back(line);
+    ElementTable withMoieties = table;
+    withMoieties.AddEntry("Me", "CH_3", "methyl", 15.035, 3);
+    withMoieties.AddEntry("Ph", "C_6H_5", "phenyl", 77.106, 3);
+    texts.push_back("PhCOOMe");
+    for (const ElementTable* elements : {&table, &withMoieties}) {
+        for (const std::string& text : texts) {
+            const ChemicalFormula formula(*elements, text);
+            const Composition composition = formula.FormulaComposition();
+            double weighed = 0.0;
+            for (std::size_t index = 0; index < composition.size(); ++index) {
+                if (composition[index] != 0)
+                    weighed += composition[index] * elements->Slots()[index].molarMass;
+            }
+            const double mass = formula.MolarMass();
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(mass), std::bit_cast<std::uint64_t>(weighed)) << text;
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(ChemicalFormula::MolarMassOf(*elements, text)),
+                      std::bit_cast<std::uint64_t>(mass))
+                << text;
+        }
+    }
 }
 
 } // namespace
