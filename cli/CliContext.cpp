@@ -2,11 +2,17 @@
 
 #include "CliOutput.h"
 #include "CliPrompts.h"
-#include "app/StandardDataFolder.h"
+#include "app/UserFolders.h"
 
 namespace solvo {
 
-CliContext::CliContext() : app_(store_, StandardDataFolder()) {}
+// The windowed program's settings file and data folder (QSettings and
+// QStandardPaths place them so), found without loading Qt.
+CliContext::CliContext()
+    : store_(IniSettingsStore::FromFile(UserConfigFolder().Native() / "Flaskware" / "Solvo.conf")),
+      app_(store_, DataFolder(UserDataFolder().Native() / "Flaskware" / "Solvo"))
+{
+}
 
 void CliContext::AddCommonOptions(CLI::App& app)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/CSolvoApp.h"
-#include "app/QtSettingsStore.h"
+#include "app/IniSettingsStore.h"
 
 #include <CLI/CLI.hpp>
 
@@ -29,7 +29,7 @@ public:
     CSolvoApp& App();
 
 private:
-    QtSettingsStore store_;
+    IniSettingsStore store_;
     CSolvoApp app_;
     std::optional<int> digits_;
     std::string databasePath_;

@@ -30,6 +30,9 @@ public:
     /// The byte of one code point, or empty when Windows-1252 cannot hold it.
     static std::optional<unsigned char> Byte(char32_t codePoint);
 
+    /// Appends the UTF-8 form of a code point of the Basic Multilingual Plane.
+    static void AppendUtf8(std::string& out, char32_t codePoint);
+
 private:
     static std::optional<std::string> Convert(std::string_view text, bool replace);
 };
