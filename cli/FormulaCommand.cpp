@@ -105,9 +105,13 @@ void AddFormulaCommand(CLI::App& cli, CliContext& context)
         for (const auto& given : *options->formulas) {
             const ChemicalFormula formula(table, CliOutput::ProgramText(given));
             all.push_back(Describe(given, formula, table));
-            text += (text.empty() ? "" : "\n") + PlainText(all.back(), formula.CountTooLarge()
-                                                                   ? "a count is too large"
-                                                                   : "a symbol is not in the element and moiety table");
+            if (options->json)
+                continue;
+            if (!text.empty())
+                text += '\n';
+            text += PlainText(all.back(), formula.CountTooLarge()
+                                              ? "a count is too large"
+                                              : "a symbol is not in the element and moiety table");
         }
         std::cout << (options->json ? all.dump(2) + '\n' : text);
     });
