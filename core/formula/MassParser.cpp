@@ -137,7 +137,8 @@ bool MassParser::Read(const ElementTable& table, std::string_view text)
 // a sum leaves the int32 range.
 std::optional<double> MassParser::Weigh(const ElementTable& table)
 {
-    counts_.resize(static_cast<std::size_t>(table.Count()), 0);
+    if (counts_.size() != static_cast<std::size_t>(table.Count()))
+        counts_.assign(static_cast<std::size_t>(table.Count()), 0);
     counted_.clear();
     for (const auto& [index, count] : terms_) {
         std::int64_t& sum = counts_[static_cast<std::size_t>(index)];
