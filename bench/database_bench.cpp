@@ -4,9 +4,10 @@
 // for a change by another program, then listing and sorting every entry).
 // Each benchmark writes its own file first, in a child process, so that the
 // peak memory reported is the load's own.
+#include "BenchSupport.h"
+
 #include "app/CSolvoApp.h"
 #include "app/DatabaseCommands.h"
-#include "app/DatabasePrompts.h"
 #include "app/MemorySettingsStore.h"
 #include "quantities/UnitLabels.h"
 #include "substances/ArchiveFile.h"
@@ -26,30 +27,8 @@
 
 namespace {
 
-// Answers every question No, as a chemist keeping the database would.
-class NoPrompts final : public solvo::DatabasePrompts {
-public:
-    void ShowMessage(std::string_view, solvo::PromptIcon) override {}
-    solvo::PromptAnswer Ask(std::string_view, solvo::PromptButtons, solvo::PromptIcon) override
-    {
-        return solvo::PromptAnswer::No;
-    }
-    std::optional<std::string> RunPasswordDialog(solvo::PasswordDialogMode, std::string_view) override
-    {
-        return std::nullopt;
-    }
-};
-
-std::string TwentyRowTable()
-{
-    std::string text;
-    for (int row = 0; row < 20; ++row) {
-        text += std::to_string(row * 2) + ".00 1." + std::to_string(1000 + row * 37);
-        if (row < 19)
-            text += "\r\n";
-    }
-    return text;
-}
+using solvo::bench::NoPrompts;
+using solvo::bench::TwentyRowTable;
 
 void WriteDatabase(const std::filesystem::path& path, std::int64_t count)
 {

@@ -2,6 +2,8 @@
 // density table) to its file, and reading and writing a 50-component
 // solution in memory. Peak resident memory is reported too. Loading the
 // database is database_bench's.
+#include "BenchSupport.h"
+
 #include "formula/ElementTable.h"
 #include "solution/CSolvoDoc.h"
 #include "substances/ArchiveFile.h"
@@ -17,6 +19,8 @@
 
 namespace {
 
+using solvo::bench::TwentyRowTable;
+
 constexpr int kSubstances = 100000;
 
 const solvo::ElementTable& Elements()
@@ -27,17 +31,6 @@ const solvo::ElementTable& Elements()
         return built;
     }();
     return table;
-}
-
-std::string TwentyRowTable()
-{
-    std::string text;
-    for (int row = 0; row < 20; ++row) {
-        text += std::to_string(row * 2) + ".00 1." + std::to_string(1000 + row * 37);
-        if (row < 19)
-            text += "\r\n";
-    }
-    return text;
 }
 
 solvo::SolvoSubstance Substance(int index, const std::string& table)

@@ -2,8 +2,9 @@
 // painted, and one keystroke in the concentration field of a 20-component
 // solution until the recipe window has repainted. Runs on the offscreen
 // platform with settings and data folders of its own.
+#include "BenchSupport.h"
+
 #include "app/CSolvoApp.h"
-#include "app/DatabasePrompts.h"
 #include "app/MemorySettingsStore.h"
 #include "app/PathConversion.h"
 #include "app/SolvoApplication.h"
@@ -28,19 +29,8 @@
 
 namespace {
 
-class NoPrompts final : public solvo::DatabasePrompts {
-public:
-    void ShowMessage(std::string_view, solvo::PromptIcon) override {}
-    solvo::PromptAnswer Ask(std::string_view, solvo::PromptButtons, solvo::PromptIcon) override
-    {
-        return solvo::PromptAnswer::No;
-    }
-    std::optional<std::string> RunPasswordDialog(solvo::PasswordDialogMode,
-                                                 std::string_view) override
-    {
-        return std::nullopt;
-    }
-};
+using solvo::bench::NoPrompts;
+using solvo::bench::TwentyRowTable;
 
 // Notes when a widget has painted itself.
 class PaintWatch : public QObject {
@@ -95,10 +85,7 @@ void StartUpWithLargeDatabase(benchmark::State& state)
         solvo::CSolvoApp app(store, solvo::DataFolder(solvo::ToFilePath(folder.path())));
         app.InstallDefaults();
         solvo::SolvoSubstance substance = app.Substances().GetSubstance(0);
-        std::string table;
-        for (int row = 0; row < 20; ++row)
-            table += std::to_string(row * 2) + ".00 1." + std::to_string(1000 + row * 37) + "\r\n";
-        substance.Table().SetText(table);
+        substance.Table().SetText(TwentyRowTable());
         substance.Table().SetNoTable(false);
         for (int i = 0; i < 100000; ++i) {
             substance.SetName("substance " + std::to_string(i * 7919 % 100003));
