@@ -97,6 +97,35 @@ TEST_F(WriteCommandTest, WriteTakesBackWhatShowPrintsForEveryRecordVersionAndSou
     }
 }
 
+TEST_F(WriteCommandTest, CorrectionsAndLaterUnitsRoundTrip)
+{
+    Write(PathOf("later.sln"), R"({"final_volume": 1, "components": [
+        {"name": "saline", "formula": "NaCl", "M": 0.154, "unit": "mg/mL", "purity": 99.5},
+        {"name": "acid", "formula": "H_2SO_4", "M": 0.05, "unit": "N", "equivalents": 2,
+         "source_kind": 2, "use_stock": true, "stock_concentration": 96, "stock_unit": 3},
+        {"name": "ethanol", "formula": "C_2H_5OH", "M": 3.4, "unit": 14,
+         "pure_density": 0.7893, "other_unit": "\u00b5g/mL"}]})");
+    const std::string shown = ShowJson(PathOf("later.sln"));
+    const auto json = nlohmann::json::parse(shown);
+    const auto& components = json.at("components");
+    EXPECT_EQ(components[0].at("purity"), 99.5);
+    EXPECT_EQ(components[0].at("unit"), 11);
+    EXPECT_NEAR(components[0].at("concentrations").at("mg/mL").get<double>(), 0.154 * 58.4425, 1e-3);
+    EXPECT_FALSE(components[0].at("concentrations").contains("v/v"));
+    EXPECT_EQ(components[1].at("equivalents"), 2.0);
+    EXPECT_EQ(components[1].at("concentrations").at("N"), 0.1);
+    EXPECT_EQ(components[2].at("pure_density"), 0.7893);
+    EXPECT_EQ(components[2].at("other_unit"), 12);
+    EXPECT_TRUE(components[2].at("concentrations").contains("v/v"));
+    // Defaults for what does not use them.
+    EXPECT_EQ(components[2].at("purity"), 100.0);
+    EXPECT_EQ(components[0].at("pure_density"), 0.0);
+
+    Write(PathOf("again.sln"), shown);
+    EXPECT_EQ(ShowJson(PathOf("again.sln")), shown);
+    EXPECT_EQ(folder.Read("again.sln"), folder.Read("later.sln"));
+}
+
 TEST_F(WriteCommandTest, AnOlderFileIsWrittenInTheCurrentVersion)
 {
     const auto older = nlohmann::json::parse(
@@ -169,6 +198,16 @@ TEST_F(WriteCommandTest, BadInputNamesTheFieldAndWritesNothing)
         {R"({"components": [{}, {"colour": "red"}]})",
          "components[1].colour: not a field of this shape."},
         {R"({"components": [{"name": 5}]})", "components[0].name: expected a string, found 5."},
+        {R"({"components": [{"purity": 0}]})",
+         "components[0].purity: Enter a purity greater than 0 and at most 100 %."},
+        {R"({"components": [{"purity": 100.5}]})",
+         "components[0].purity: Enter a purity greater than 0 and at most 100 %."},
+        {R"({"components": [{"equivalents": -1}]})",
+         "components[0].equivalents: Enter a number of equivalents greater than 0."},
+        {R"({"components": [{"unit": "mol"}]})",
+         R"(components[0].unit: expected a unit code or name, found "mol".)"},
+        {R"({"components": [{"stock_unit": 16}]})",
+         "components[0].stock_unit: expected a code from 0 to 15, found 16."},
         {R"({"components": [{"name": "a \u2192 b"}]})",
          "components[0].name: holds a character that Solvo's text (Windows-1252) cannot hold."},
         {R"({"components": [{"alternatives": ["A", 3]}]})",
