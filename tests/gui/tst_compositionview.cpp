@@ -167,6 +167,24 @@ private slots:
         QVERIFY(!mark(concentration)->isVisible());
     }
 
+    void weighs_an_assay_and_offers_percent_by_volume_with_a_pure_density()
+    {
+        Started s;
+        s.Type("formula", QStringLiteral("NaCl"));
+        s.Type("finalVolume", QStringLiteral("1000"));
+        auto* unit = s.Find<QComboBox>("concentrationUnit");
+        unit->setCurrentIndex(unit->findText(QStringLiteral("% w/v")));
+        emit unit->activated(unit->currentIndex());
+        s.Type("concentration", QStringLiteral("0.9"));
+        s.Type("purity", QStringLiteral("99.5"));
+        QCOMPARE(s.Find<QLineEdit>("mass")->text(), QStringLiteral("9.045"));
+
+        QCOMPARE(unit->findText(QStringLiteral("% v/v")), -1);
+        s.Type("pureDensity", QStringLiteral("2.165"));
+        QCOMPARE(unit->findText(QStringLiteral("% v/v")), unit->count() - 2);
+        QCOMPARE(unit->itemText(unit->count() - 1), QStringLiteral("N (eq/L)"));
+    }
+
     void every_new_composition_window_offers_the_concentration_calculator()
     {
         Started s;
