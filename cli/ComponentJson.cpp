@@ -147,10 +147,10 @@ nlohmann::ordered_json ComponentToJson(const SolvoSubstance& component)
     json["pure_density"] = CliOutput::Number(component.PureDensity());
     json["source_molar_mass"] = CliOutput::Number(component.SourceMolarMass());
     nlohmann::ordered_json concentrations;
-    for (const ConcentrationUnit unit : kConcentrationUnits) {
-        if (component.Concentration().Offers(unit))
-            concentrations[std::string(ConcentrationUnitSymbol(unit))] =
-                CliOutput::Number(component.GetConcentration(unit));
+    for (std::int32_t code = 0; code < kConcentrationUnitCount; ++code) {
+        const auto unit = static_cast<ConcentrationUnit>(code);
+        concentrations[std::string(ConcentrationUnitSymbol(unit))] =
+            CliOutput::Number(component.GetConcentration(unit));
     }
     json["concentrations"] = std::move(concentrations);
     json["amount"] = CliOutput::Number(component.Amount());

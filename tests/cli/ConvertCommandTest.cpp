@@ -64,7 +64,9 @@ TEST(ConvertCommand, LaterUnitsFollowTheEight)
 {
     const auto json = Convert({"--mw", "58.44", "--from", "ug/mL", "--value", "100"});
     std::vector<std::string> keys;
-    for (const auto& item : json.items())
+    const CliResult printed = RunCli({"convert", "--json", "--mw", "58.44", "--from", "ug/mL", "--value", "100"});
+    const auto ordered = nlohmann::ordered_json::parse(printed.out);
+    for (const auto& item : ordered.items())
         keys.push_back(item.key());
     // No density of the pure liquid: no % v/v.
     EXPECT_EQ(keys, (std::vector<std::string>{"M", "mM", "m", "w", "ppm", "v", "x", "d", "uM",

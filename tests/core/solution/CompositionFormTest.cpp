@@ -96,7 +96,7 @@ TEST_F(CompositionFormTest, PurityEquivalentsAndPureDensityAreTypedWithTheCompon
     form.Type(Field::MolarMass, "58.44");
     form.Type(Field::FinalVolume, "1000");
     form.Choose(List::ConcentrationUnit, ItemIndex(List::ConcentrationUnit, "% w/v"));
-    form.Type(Field::Concentration, "0.9");
+    form.Type(Field::Concentration, "0.9000");
     EXPECT_EQ(form.Text(Field::Purity), "100");
     for (const char* typed : {"9", "99", "99.", "99.5"})
         EXPECT_FALSE(form.Type(Field::Purity, typed).invalidField) << typed;

@@ -365,7 +365,7 @@ TEST_F(RecipeGeneratorTest, AssayOfTheWeighedSolidIsNamedAfterItsFormula)
     const std::vector<RecipeLine> lines =
         Recipe(Solution({salt, pure}, 1.0, 4, VolumeUnit::Litre));
     ASSERT_GE(lines.size(), 9u);
-    EXPECT_EQ(lines[1].text, "0.9 % w/v sodium chloride <SUBSTANCEFORMULA>");
+    EXPECT_EQ(lines[1].text, "0.9000 % w/v sodium chloride <SUBSTANCEFORMULA>");
     EXPECT_EQ(lines[7].text, "2. Weigh 9.045 g sodium chloride <SUBSTANCEFORMULA> (assay 99.5 %) "
                              "and transfer it to the flask.");
     EXPECT_EQ(lines[8].text, "3. Weigh 5.844 g sodium chloride <SUBSTANCEFORMULA> and transfer it "
