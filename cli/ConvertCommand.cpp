@@ -12,6 +12,7 @@
 #include "substances/SolvoSubstanceDatabase.h"
 #include "substances/SubstanceCorrection.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -98,11 +99,14 @@ std::string PlainText(const ConcentrationSet& set, const UnitLabels& labels,
             continue;
         const std::string label = CliOutput::Utf8(labels.Label(static_cast<std::int32_t>(unit)));
         const double value = set.GetConcentration(unit);
-        out << label << std::string(label.size() < 18 ? 18 - label.size() : 1, ' ')
+        // Columns count characters, not the bytes of "µ".
+        const auto width = static_cast<std::size_t>(std::count_if(
+            label.begin(), label.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+        out << label << std::string(width < 18 ? 18 - width : 1, ' ')
             << FormatDefault(value, displayDigits);
         if (unit == ConcentrationUnit::Normal)
-            out << "  (" << FormatDefault(set.Equivalents(), displayDigits)
-                << " equivalents per formula unit)";
+            out << "  (equivalents per formula unit: " << FormatDefault(set.Equivalents(), displayDigits)
+                << ")";
         if (set.IsOutsideDensityRange(value, unit))
             out << "  (outside the density table)";
         out << '\n';
