@@ -132,17 +132,15 @@ QGroupBox* CompositionWidgets::BuildSubstanceGroup(QWidget& view, const ElementT
     QLineEdit* pureDensity = Field(CompositionField::PureDensity);
     pureDensity->setToolTip(QObject::tr("Density of the pure liquid, for % v/v; 0 for none. A density "
                                         "table with a 100 % row gives it instead"));
-    auto* corrections = new QHBoxLayout;
-    corrections->addWidget(FieldLabel(QObject::tr("equivalents"), equivalents));
-    corrections->addWidget(equivalents);
-    corrections->addSpacing(units_.Across(8));
-    corrections->addWidget(FieldLabel(QObject::tr("pure liquid density"), pureDensity));
-    corrections->addWidget(pureDensity);
-    corrections->addWidget(new QLabel(QStringLiteral("g/mL")));
-    corrections->addStretch();
-    for (QLineEdit* edit : {equivalents, pureDensity})
-        edit->setMinimumWidth(units_.Across(kNumberFieldWidth));
-    grid->addLayout(corrections, 4, 1, 1, 3);
+    grid->addWidget(FieldLabel(QObject::tr("equivalents"), equivalents), 4, 0);
+    grid->addWidget(equivalents, 4, 1);
+    auto* pure = new QHBoxLayout;
+    pure->addWidget(FieldLabel(QObject::tr("pure liquid density"), pureDensity));
+    pure->addWidget(pureDensity);
+    pure->addWidget(new QLabel(QStringLiteral("g/mL")));
+    pure->addStretch();
+    pureDensity->setMinimumWidth(units_.Across(kNumberFieldWidth));
+    grid->addLayout(pure, 4, 2, 1, 2);
 
     formulaFrame = new CStaticFormulaFrame(elements, &view);
     formulaFrame->AttachToPlaceholder(placeholder);
