@@ -7,6 +7,7 @@
 #include "quantities/ConcentrationUnit.h"
 #include "substances/SolvoSubstance.h"
 #include "substances/SourceKind.h"
+#include "substances/SubstanceCorrection.h"
 
 #include <algorithm>
 #include <limits>
@@ -141,6 +142,9 @@ nlohmann::ordered_json ComponentToJson(const SolvoSubstance& component)
     json["M"] = CliOutput::Number(component.GetConcentration(ConcentrationUnit::Molar));
     json["digits"] = component.ConcentrationDigits();
     json["prepare_standard"] = component.PrepareStandardSolution();
+    json["purity"] = CliOutput::Number(component.Purity());
+    json["equivalents"] = CliOutput::Number(component.Equivalents());
+    json["pure_density"] = CliOutput::Number(component.PureDensity());
     json["source_molar_mass"] = CliOutput::Number(component.SourceMolarMass());
     nlohmann::ordered_json concentrations;
     for (std::int32_t code = 0; code < kConcentrationUnitCount; ++code) {
@@ -156,9 +160,35 @@ nlohmann::ordered_json ComponentToJson(const SolvoSubstance& component)
 
 namespace {
 
-// The units, and the component's own unit that a stock or other solution
-// may be given in.
-constexpr auto kLastUnit = static_cast<std::int32_t>(ConcentrationUnit::OwnUnit);
+// A unit as its code (the component's own unit, 8, included: a stock or
+// other solution may be given in it) or as its name.
+std::optional<ConcentrationUnit> UnitField(const nlohmann::json& object, const std::string& path,
+                                           std::string_view name)
+{
+    const nlohmann::json* value = Field(object, name);
+    if (value && value->is_string()) {
+        const std::string field = FieldPath(path, name);
+        if (const auto unit = ConcentrationUnitFromSymbol(Text(*value, field)))
+            return unit;
+        Expected(field, "a unit code or name", *value);
+    }
+    constexpr auto kLastUnit = static_cast<std::int32_t>(kConcentrationUnits.back());
+    const auto code = CodeField(object, path, name, kLastUnit);
+    if (!code)
+        return std::nullopt;
+    return static_cast<ConcentrationUnit>(*code);
+}
+
+// A correction in its range, or bad input with the program's message.
+std::optional<double> CorrectionField(const nlohmann::json& object, const std::string& path,
+                                      std::string_view name, SubstanceCorrection correction)
+{
+    const auto value = NumberField(object, path, name);
+    const auto problem = value ? CorrectionProblem(correction, *value) : std::nullopt;
+    if (problem)
+        throw BadInput(FieldPath(path, name) + ": " + std::string(*problem));
+    return value;
+}
 
 // The last source the component can show: its last alternative formula.
 std::int32_t LastSource(const SolvoSubstance& component)
@@ -201,16 +231,16 @@ SolvoSubstance ComponentFromJson(const nlohmann::json& object, const std::string
         component.Table().SetKind(static_cast<DensityTableKind>(*kind));
     if (const auto value = AmountField(object, path, "stock_concentration"))
         component.SetStockConcentration(*value);
-    if (const auto unit = CodeField(object, path, "stock_unit", kLastUnit))
-        component.SetStockUnit(static_cast<ConcentrationUnit>(*unit));
+    if (const auto unit = UnitField(object, path, "stock_unit"))
+        component.SetStockUnit(*unit);
     if (const auto flag = FlagField(object, path, "use_stock"))
         component.SetUseStockSolution(*flag);
     if (const auto value = AmountField(object, path, "other_concentration"))
         component.SetOtherConcentration(*value);
-    if (const auto unit = CodeField(object, path, "other_unit", kLastUnit))
-        component.SetOtherUnit(static_cast<ConcentrationUnit>(*unit));
-    if (const auto unit = CodeField(object, path, "unit", kLastUnit))
-        component.SetUnit(static_cast<ConcentrationUnit>(*unit));
+    if (const auto unit = UnitField(object, path, "other_unit"))
+        component.SetOtherUnit(*unit);
+    if (const auto unit = UnitField(object, path, "unit"))
+        component.SetUnit(*unit);
     if (const auto kind = CodeField(object, path, "source_kind", LastSource(component)))
         component.SetSource(static_cast<SourceKind>(*kind));
     if (const auto molarity = AmountField(object, path, "M"))
@@ -219,6 +249,14 @@ SolvoSubstance ComponentFromJson(const nlohmann::json& object, const std::string
         component.SetConcentrationDigits(*digits);
     if (const auto flag = FlagField(object, path, "prepare_standard"))
         component.SetPrepareStandardSolution(*flag);
+    if (const auto purity = CorrectionField(object, path, "purity", SubstanceCorrection::Purity))
+        component.SetPurity(*purity);
+    if (const auto equivalents =
+            CorrectionField(object, path, "equivalents", SubstanceCorrection::Equivalents))
+        component.SetEquivalents(*equivalents);
+    if (const auto density =
+            CorrectionField(object, path, "pure_density", SubstanceCorrection::PureDensity))
+        component.SetPureDensity(*density);
     Rederive(component, elements);
     return component;
 }

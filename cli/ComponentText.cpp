@@ -36,6 +36,13 @@ std::string ComponentText::Describe(std::int32_t number, const SolvoSubstance& c
                                   component.ConcentrationDigits(), displayDigits_) +
                     " " + UnitLabel(component.Unit(), component));
     out += Line("source", Source(component));
+    // The corrections are named only where they correct something.
+    if (component.Purity() != SolvoSubstance::kFullPurity)
+        out += Line("purity", Number(component.Purity()) + " %");
+    if (component.Equivalents() != 1.0)
+        out += Line("equivalents", Number(component.Equivalents()) + " per formula unit");
+    if (component.PureDensity() != 0.0)
+        out += Line("pure liquid density", Number(component.PureDensity()) + " g/mL");
     if (component.UseStockSolution())
         out += Line("stock solution", Number(component.StockConcentration()) + " " +
                                           UnitLabel(component.StockUnit(), component));

@@ -10,8 +10,11 @@
 #include "quantities/ParseNumber.h"
 #include "quantities/UnitLabels.h"
 #include "substances/SolvoSubstanceDatabase.h"
+#include "substances/SubstanceCorrection.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <iostream>
@@ -31,13 +34,9 @@ struct ConvertOptions {
     std::string tableKind = "w";
     std::string from;
     std::string value;
+    CorrectionOptions corrections;
     bool next = false;
 };
-
-constexpr std::array<ConcentrationUnit, kConcentrationUnitCount> kUnits = {
-    ConcentrationUnit::Molar,     ConcentrationUnit::Millimolar, ConcentrationUnit::Molal,
-    ConcentrationUnit::PercentWW, ConcentrationUnit::Ppm,        ConcentrationUnit::PercentWV,
-    ConcentrationUnit::MoleFraction, ConcentrationUnit::Density};
 
 DensityTableKind TableKindArgument(const std::string& argument)
 {
@@ -76,11 +75,13 @@ nlohmann::ordered_json Describe(const ConcentrationSet& set)
 {
     nlohmann::ordered_json json;
     nlohmann::ordered_json outside = nlohmann::ordered_json::object();
-    for (const ConcentrationUnit unit : kUnits) {
+    for (const ConcentrationUnit unit : kConcentrationUnits) {
+        if (!set.Offers(unit))
+            continue;
         const std::string symbol(ConcentrationUnitSymbol(unit));
         const double value = set.GetConcentration(unit);
         json[symbol] = CliOutput::Number(value);
-        outside[symbol] = set.Table().IsOutsideDensityRange(value, unit);
+        outside[symbol] = set.IsOutsideDensityRange(value, unit);
     }
     json["ambiguous"] = set.Table().IsAmbiguous();
     json["outside"] = outside;
@@ -93,12 +94,20 @@ std::string PlainText(const ConcentrationSet& set, const UnitLabels& labels,
     std::ostringstream out;
     out << "molar mass" << std::string(8, ' ') << FormatDefault(set.MolarMass(), displayDigits)
         << " g/mol\n";
-    for (const ConcentrationUnit unit : kUnits) {
+    for (const ConcentrationUnit unit : kConcentrationUnits) {
+        if (!set.Offers(unit))
+            continue;
         const std::string label = CliOutput::Utf8(labels.Label(static_cast<std::int32_t>(unit)));
         const double value = set.GetConcentration(unit);
-        out << label << std::string(label.size() < 18 ? 18 - label.size() : 1, ' ')
+        // Columns count characters, not the bytes of "µ".
+        const auto width = static_cast<std::size_t>(std::count_if(
+            label.begin(), label.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+        out << label << std::string(width < 18 ? 18 - width : 1, ' ')
             << FormatDefault(value, displayDigits);
-        if (set.Table().IsOutsideDensityRange(value, unit))
+        if (unit == ConcentrationUnit::Normal)
+            out << "  (equivalents per formula unit: " << FormatDefault(set.Equivalents(), displayDigits)
+                << ")";
+        if (set.IsOutsideDensityRange(value, unit))
             out << "  (outside the density table)";
         out << '\n';
     }
@@ -156,19 +165,39 @@ void AddSubstanceChoice(CLI::App& command, SubstanceChoice& choice)
 
 ConcentrationUnit ConcentrationUnitArgument(std::string_view argument)
 {
-    if (const auto unit = ConcentrationUnitFromSymbol(argument))
+    if (const auto unit = ConcentrationUnitFromSymbol(CliOutput::ProgramText(std::string(argument))))
         return *unit;
-    if (argument.size() == 1 && argument[0] >= '0' && argument[0] < '0' + kConcentrationUnitCount)
-        return static_cast<ConcentrationUnit>(argument[0] - '0');
+    std::int32_t code = -1;
+    const auto [end, error] = std::from_chars(argument.data(), argument.data() + argument.size(), code);
+    if (error == std::errc{} && end == argument.data() + argument.size() && argument.size() <= 2 &&
+        IsConcentrationUnit(static_cast<ConcentrationUnit>(code)))
+        return static_cast<ConcentrationUnit>(code);
     throw BadInput("\"" + std::string(argument) +
-                   "\": not a concentration unit; use M, mM, m, w, ppm, v, x, d or 0 to 7.");
+                   "\": not a concentration unit; use " + std::string(kUnitArgumentNames) + ".");
+}
+
+double CorrectionArgument(SubstanceCorrection correction, const std::string& argument)
+{
+    const double value = NumberArgument(argument);
+    if (const auto problem = CorrectionProblem(correction, value))
+        throw BadInput("\"" + argument + "\": " + std::string(*problem));
+    return value;
+}
+
+void AddCorrectionOptions(CLI::App& command, CorrectionOptions& options)
+{
+    command.add_option("--equivalents", options.equivalents,
+                       "Equivalents per formula unit, what N counts (default 1, or the substance's)");
+    command.add_option("--pure-density", options.pureDensity,
+                       "Density of the pure liquid, g/mL, for % v/v when the density table has no "
+                       "100 % row");
 }
 
 void AddConvertCommand(CLI::App& cli, CliContext& context)
 {
     auto options = std::make_shared<ConvertOptions>();
     CLI::App* command = cli.add_subcommand(
-        "convert", "Set a concentration on a component and show it in all eight units");
+        "convert", "Set a concentration on a component and show it in every unit it can have");
     command->add_flag("--json", options->json, "Print one JSON object");
     AddSubstanceChoice(*command, options->source);
     CLI::Option* tableFile = command->add_option(
@@ -181,9 +210,10 @@ void AddConvertCommand(CLI::App& cli, CliContext& context)
         ->needs(tableFile);
     command
         ->add_option("--from", options->from,
-                     "Unit of the value: M, mM, m, w, ppm, v, x, d, or the code 0 to 7")
+                     "Unit of the value: " + std::string(kUnitArgumentNames))
         ->required();
     command->add_option("--value", options->value, "The concentration")->required();
+    AddCorrectionOptions(*command, options->corrections);
     command->add_flag("--next", options->next,
                       "Then take the other concentration at which the density table has the "
                       "same density, as the calculator's \"next\" does");
@@ -197,6 +227,8 @@ void AddConvertCommand(CLI::App& cli, CliContext& context)
             const SolvoSubstance& entry = SubstanceArgument(*options->source.substance, context);
             set.SetMolarMass(entry.MolarMass());
             set.Table() = entry.Table();
+            set.SetEquivalents(entry.Equivalents());
+            set.SetPureDensity(entry.PureDensity());
         } else {
             set.SetMolarMass(MolarMassOf(options->source, context));
         }
@@ -206,7 +238,11 @@ void AddConvertCommand(CLI::App& cli, CliContext& context)
             set.Table().SetKind(kind);
             set.Table().SetNoTable(false);
         }
+        ApplyCorrectionOptions(options->corrections, set);
         set.ParseDensityTable();
+        if (!set.Offers(unit))
+            throw BadInput("\"" + options->from +
+                           "\": " + std::string(kNoPureDensityMessage));
         set.SetConcentration(value, unit);
         if (options->next)
             set.SelectOtherRoot();

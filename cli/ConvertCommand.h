@@ -1,6 +1,7 @@
 #pragma once
 
 #include "quantities/ConcentrationUnit.h"
+#include "substances/SubstanceCorrection.h"
 
 #include <CLI/CLI.hpp>
 
@@ -14,9 +15,10 @@ class CliContext;
 class SolvoSubstance;
 
 /// `convert [--json] (--substance NAME | --formula F | --mw X) [--table-file
-/// FILE --table-kind w|M|m] --from UNIT --value V`: sets a concentration on a
-/// component and prints it in all eight units, with the density-ambiguity
-/// flag and which values lie outside the density table.
+/// FILE --table-kind w|M|m] [--equivalents E] [--pure-density D] --from UNIT
+/// --value V`: sets a concentration on a component and prints it in every
+/// unit the component can have, with the density-ambiguity flag and which
+/// values lie outside the density table.
 void AddConvertCommand(CLI::App& cli, CliContext& context);
 
 /// Where a command takes its molar mass (and density table) from: exactly
@@ -31,10 +33,44 @@ struct SubstanceChoice {
 /// exactly one must be given.
 void AddSubstanceChoice(CLI::App& command, SubstanceChoice& choice);
 
+/// The unit names a command line takes, for help and messages.
+inline constexpr std::string_view kUnitArgumentNames =
+    "M, mM, m, w, ppm, v, x, d, uM, nM, mg/mL, ug/mL, mg/L, v/v, N, or the code 0 to 7 or 9 to 15";
+
+/// Why % v/v cannot be used for a component.
+inline constexpr std::string_view kNoPureDensityMessage =
+    "% v/v needs the density of the pure liquid: a density table with a 100 % row, or "
+    "--pure-density.";
+
 /// A concentration unit as given on the command line: its symbol (M, mM, m,
-/// w, ppm, v, x, d) or its code 0 … 7. Throws BadInput naming the argument
-/// for anything else.
+/// w, ppm, v, x, d, uM or µM, nM, mg/mL, ug/mL or µg/mL, mg/L, v/v, N) or
+/// its code 0 … 7 or 9 … 15. Throws BadInput naming the argument for
+/// anything else.
 ConcentrationUnit ConcentrationUnitArgument(std::string_view argument);
+
+/// A correction of the component (equivalents per formula unit, the density
+/// of the pure liquid) as given on the command line. Throws BadInput naming
+/// the argument for a value out of range.
+double CorrectionArgument(SubstanceCorrection correction, const std::string& argument);
+
+/// --equivalents and --pure-density as given.
+struct CorrectionOptions {
+    std::optional<std::string> equivalents;
+    std::optional<std::string> pureDensity;
+};
+
+/// Adds --equivalents and --pure-density to command.
+void AddCorrectionOptions(CLI::App& command, CorrectionOptions& options);
+
+/// Sets the corrections given on target (a ConcentrationSet or a
+/// SolvoSubstance); throws BadInput for a value out of range.
+template <typename Target> void ApplyCorrectionOptions(const CorrectionOptions& options, Target& target)
+{
+    if (options.equivalents)
+        target.SetEquivalents(CorrectionArgument(SubstanceCorrection::Equivalents, *options.equivalents));
+    if (options.pureDensity)
+        target.SetPureDensity(CorrectionArgument(SubstanceCorrection::PureDensity, *options.pureDensity));
+}
 
 /// A number as the program reads a typed field (a comma is a decimal
 /// point). Throws BadInput naming the argument when it is not one.

@@ -28,23 +28,37 @@ struct MixOptions {
     bool json = false;
     SubstanceChoice source;
     std::array<RowOptions, kMixerRowCount> rows;
+    CorrectionOptions corrections;
 };
 
 constexpr std::array<const char*, kMixerRowCount> kRowTitles = {"1st solution", "2nd solution",
                                                                 "mixed solution"};
 
-SolvoSubstance ComponentOf(const SubstanceChoice& source, CliContext& context)
+SolvoSubstance ComponentOf(const MixOptions& options, CliContext& context)
 {
+    const SubstanceChoice& source = options.source;
     SolvoSubstance component;
     if (source.substance) {
         component = SubstanceArgument(*source.substance, context);
-        component.ParseDensityTable();
     } else if (source.formula) {
         component.SetMolarMass(FormulaMolarMassArgument(*source.formula, context));
     } else {
         component.SetMolarMass(NumberArgument(*source.molarMass));
     }
+    ApplyCorrectionOptions(options.corrections, component);
+    component.ParseDensityTable();
     return component;
+}
+
+// A unit the component cannot have (% v/v without a density of the pure
+// liquid) would mix as NaN; say why instead.
+void RequireOffered(const SolvoSubstance& component, const MixerRows& rows)
+{
+    for (const MixerRow& row : rows) {
+        if (!component.Concentration().Offers(row.unit))
+            throw BadInput("\"" + std::string(ConcentrationUnitSymbol(row.unit)) +
+                           "\": " + std::string(kNoPureDensityMessage));
+    }
 }
 
 MixerRow GivenRow(const RowOptions& options)
@@ -61,7 +75,7 @@ void AddRowOptions(CLI::App& command, RowOptions& row, int number, bool solvable
     const std::string n = std::to_string(number);
     command.add_option("--c" + n, row.c, "Concentration of the " + std::string(kRowTitles[number - 1]));
     command.add_option("--u" + n, row.unit,
-                       "Its unit: M (default), mM, m, w, ppm, v, x, d, or the code 0 to 7");
+                       "Its unit (default M): " + std::string(kUnitArgumentNames));
     CLI::Option* volume = command.add_option("--v" + n, row.volume, "Its volume, mL");
     if (solvable)
         volume->needs("--c" + n);
@@ -114,6 +128,7 @@ void AddMixCommand(CLI::App& cli, CliContext& context)
     command->get_option("--c2")->excludes("--c3");
     command->get_option("--c2")->needs("--v2");
     command->get_option("--c3")->needs("--v3");
+    AddCorrectionOptions(*command, options->corrections);
     context.AddCommonOptions(*command);
 
     command->callback([options, &context] {
@@ -122,13 +137,14 @@ void AddMixCommand(CLI::App& cli, CliContext& context)
         if (!solve && !rowOptions[1].c)
             throw CLI::ValidationError("mix", "give the second solution (--c2, --v2) or the "
                                               "mixture (--c3, --v3)");
-        SolvoSubstance component = ComponentOf(options->source, context);
+        SolvoSubstance component = ComponentOf(*options, context);
         MixerRows rows{};
         rows[0] = GivenRow(rowOptions[0]);
         const std::size_t given = solve ? 2 : 1;
         const std::size_t found = solve ? 1 : 2;
         rows[given] = GivenRow(rowOptions[given]);
         rows[found].unit = ConcentrationUnitArgument(rowOptions[found].unit);
+        RequireOffered(component, rows);
 
         SolutionMixing mixing(component);
         mixing.RowAmount(rows[0]);

@@ -2,11 +2,51 @@
 
 #include <array>
 #include <cstddef>
+#include <limits>
 
 namespace solvo {
 
+double ConcentrationSet::PureLiquidDensity() const
+{
+    return table_.PureSubstanceDensity().value_or(pureDensity_);
+}
+
+bool ConcentrationSet::Offers(ConcentrationUnit unit) const
+{
+    return IsConcentrationUnit(unit) &&
+           (unit != ConcentrationUnit::PercentVV || PureLiquidDensity() > 0.0);
+}
+
+std::optional<ConcentrationSet::Scale> ConcentrationSet::ScaleOf(ConcentrationUnit unit) const
+{
+    switch (unit) {
+    case ConcentrationUnit::Micromolar:
+        return Scale{ConcentrationUnit::Millimolar, 1000.0, 1.0};
+    case ConcentrationUnit::Nanomolar:
+        return Scale{ConcentrationUnit::Millimolar, 1000000.0, 1.0};
+    case ConcentrationUnit::MgPerML:
+        // 1 % w/v is 1 g per 100 mL, 10 mg/mL.
+        return Scale{ConcentrationUnit::PercentWV, 10.0, 1.0};
+    case ConcentrationUnit::UgPerML:
+    case ConcentrationUnit::MgPerL:
+        return Scale{ConcentrationUnit::PercentWV, 10000.0, 1.0};
+    case ConcentrationUnit::PercentVV:
+        // mL of the liquid per 100 mL are its grams per 100 mL over its density.
+        return Scale{ConcentrationUnit::PercentWV, 1.0, PureLiquidDensity()};
+    case ConcentrationUnit::Normal:
+        return Scale{ConcentrationUnit::Molar, equivalents_, 1.0};
+    default:
+        return std::nullopt;
+    }
+}
+
 void ConcentrationSet::SetConcentration(double value, ConcentrationUnit unit)
 {
+    if (const std::optional<Scale> scale = ScaleOf(unit)) {
+        if (Offers(unit))
+            SetConcentration(value * scale->denominator / scale->numerator, scale->base);
+        return;
+    }
     switch (unit) {
     case ConcentrationUnit::Molar:
         molar_ = value;
@@ -49,6 +89,19 @@ void ConcentrationSet::SetConcentration(double value, ConcentrationUnit unit)
 
 double ConcentrationSet::GetConcentration(ConcentrationUnit unit) const
 {
+    if (unit == ConcentrationUnit::OwnUnit)
+        // A unit read from a file may be anything, OwnUnit included.
+        return IsConcentrationUnit(unit_) ? GetConcentration(unit_) : -1.0;
+    if (const std::optional<Scale> scale = ScaleOf(unit)) {
+        if (!Offers(unit))
+            return std::numeric_limits<double>::quiet_NaN();
+        return GetHeld(scale->base) * scale->numerator / scale->denominator;
+    }
+    return GetHeld(unit);
+}
+
+double ConcentrationSet::GetHeld(ConcentrationUnit unit) const
+{
     switch (unit) {
     case ConcentrationUnit::Molar:
         return molar_;
@@ -66,9 +119,6 @@ double ConcentrationSet::GetConcentration(ConcentrationUnit unit) const
         return moleFraction_;
     case ConcentrationUnit::Density:
         return density_;
-    case ConcentrationUnit::OwnUnit:
-        // A unit read from a file may be anything, OwnUnit included.
-        return IsConcentrationUnit(unit_) ? GetConcentration(unit_) : -1.0;
     default:
         return -1.0;
     }
@@ -78,8 +128,22 @@ void ConcentrationSet::StoreConcentration(double value, ConcentrationUnit unit)
 {
     const std::array<double*, kConcentrationUnitCount> fields = {
         &molar_, &millimolar_, &molal_, &percentWW_, &ppm_, &percentWV_, &moleFraction_, &density_};
-    if (IsConcentrationUnit(unit))
-        *fields[static_cast<std::size_t>(unit)] = value;
+    if (const std::optional<Scale> scale = ScaleOf(unit)) {
+        if (Offers(unit))
+            StoreConcentration(value * scale->denominator / scale->numerator, scale->base);
+        return;
+    }
+    const auto code = static_cast<std::int32_t>(unit);
+    if (code >= 0 && code < kConcentrationUnitCount)
+        *fields[static_cast<std::size_t>(code)] = value;
+}
+
+bool ConcentrationSet::IsOutsideDensityRange(double value, ConcentrationUnit unit) const
+{
+    if (const std::optional<Scale> scale = ScaleOf(unit))
+        return table_.IsOutsideDensityRange(value * scale->denominator / scale->numerator,
+                                            scale->base);
+    return table_.IsOutsideDensityRange(value, unit);
 }
 
 double ConcentrationSet::ConvertConcentration(double value, ConcentrationUnit fromUnit,

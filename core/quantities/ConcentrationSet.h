@@ -3,12 +3,21 @@
 #include "quantities/ConcentrationUnit.h"
 #include "quantities/DensityTable.h"
 
+#include <optional>
+
 namespace solvo {
 
 /// A component's concentration held in all eight units at once, kept
 /// consistent through the substance's molar mass, the solvent's (water) and
 /// the solution's density, which comes from the density table when the
 /// substance has one.
+///
+/// The later units (codes 9 … 15) are not held: each is a fixed multiple of
+/// one of the eight (µM and nM of mM; mg/mL, µg/mL and mg/L of % w/v), or a
+/// multiple set per component: % v/v is % w/v over the density of the pure
+/// liquid, N is M times the equivalents per formula unit. Without a density
+/// of the pure liquid there is no % v/v: setting it does nothing and it
+/// reads as NaN.
 ///
 /// Units: M and mM per litre of solution, m per kg of solvent, w and v in
 /// percent, ppm, x as a fraction, d in g/mL; molar masses in g/mol.
@@ -36,21 +45,46 @@ public:
     DensityTable& Table() { return table_; }
     const DensityTable& Table() const { return table_; }
 
-    /// Stores value in the field of unit (codes 0 … 7) and recomputes the
-    /// others from it. For units other than density the density is first
-    /// looked up in the table by the unit's own column, and the ambiguity of
-    /// the density is checked again. Any other code does nothing.
+    /// Equivalents per formula unit, what N counts; initially 1.
+    double Equivalents() const { return equivalents_; }
+    void SetEquivalents(double equivalents) { equivalents_ = equivalents; }
+
+    /// The density of the pure liquid as typed for the substance, g/mL; 0
+    /// for none.
+    double PureDensity() const { return pureDensity_; }
+    void SetPureDensity(double density) { pureDensity_ = density; }
+
+    /// The density of the pure liquid that % v/v uses, g/mL: the table's
+    /// row of the pure substance when it has one, else PureDensity(); 0 when
+    /// neither gives one, and then % v/v is not offered.
+    double PureLiquidDensity() const;
+
+    /// Whether the component can be given in unit: any of the fifteen, but
+    /// % v/v only with a density of the pure liquid.
+    bool Offers(ConcentrationUnit unit) const;
+
+    /// Stores value in the field of unit (codes 0 … 7; a later unit in the
+    /// field it is a multiple of) and recomputes the others from it. For
+    /// units other than density the density is first looked up in the table
+    /// by the unit's own column, and the ambiguity of the density is checked
+    /// again. Any other code, and % v/v without a density of the pure
+    /// liquid, does nothing.
     void SetConcentration(double value, ConcentrationUnit unit);
 
-    /// The field of unit (codes 0 … 7), or of Unit() for OwnUnit; −1 for any
-    /// other code, and for OwnUnit when Unit() is not one of 0 … 7.
+    /// The value in unit (codes 0 … 7 and 9 … 15), or in Unit() for OwnUnit;
+    /// −1 for any other code, and for OwnUnit when Unit() is no unit.
     double GetConcentration(ConcentrationUnit unit) const;
 
-    /// Stores value in the field of unit (codes 0 … 7) and nothing else: no
-    /// other unit is recomputed and no density is looked up, so the set may
-    /// be left inconsistent until the next SetConcentration. For forms that
-    /// read every field back exactly as shown. Any other code does nothing.
+    /// Stores value in the field of unit (or the field a later unit is a
+    /// multiple of) and nothing else: no other unit is recomputed and no
+    /// density is looked up, so the set may be left inconsistent until the
+    /// next SetConcentration. For forms that read every field back exactly
+    /// as shown. Any other code does nothing.
     void StoreConcentration(double value, ConcentrationUnit unit);
+
+    /// Whether value in unit lies outside the density table's range; a
+    /// later unit is checked in the unit it is a multiple of.
+    bool IsOutsideDensityRange(double value, ConcentrationUnit unit) const;
 
     /// value in fromUnit expressed in toUnit, leaving the eight fields as they
     /// were. The table's ambiguity flag keeps the state found for value.
@@ -75,6 +109,15 @@ public:
     void SelectOtherRoot();
 
 private:
+    /// A later unit as (base unit) × numerator / denominator.
+    struct Scale {
+        ConcentrationUnit base;
+        double numerator;
+        double denominator;
+    };
+    std::optional<Scale> ScaleOf(ConcentrationUnit unit) const;
+    double GetHeld(ConcentrationUnit unit) const;
+
     void SetMolar();
     void SetMolal();
     void SetPercentWW();
@@ -94,6 +137,8 @@ private:
     double density_ = 1.0;
     double moleFraction_ = 0.0;
     double molarMass_ = 0.0;
+    double equivalents_ = 1.0;
+    double pureDensity_ = 0.0;
     ConcentrationUnit unit_ = ConcentrationUnit::Molar;
     DensityTable table_;
 };

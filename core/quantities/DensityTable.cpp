@@ -283,6 +283,18 @@ std::optional<double> DensityTable::OtherRoot(double density, double current) co
     return std::fabs(first - current) > std::fabs(second - current) ? first : second;
 }
 
+std::optional<double> DensityTable::PureSubstanceDensity() const
+{
+    if (!InUse() || !KnowsColumn(&DensityRow::w))
+        return std::nullopt;
+    // A row given as a molarity reaches 100 % w/w only up to rounding.
+    for (const DensityRow& row : rows_) {
+        if (std::fabs(row.w - 100.0) <= kBoundTolerance * 100.0 && row.d > 0.0)
+            return row.d;
+    }
+    return std::nullopt;
+}
+
 bool DensityTable::IsOutsideDensityRange(double value, ConcentrationUnit unit) const
 {
     if (value < 0.0)

@@ -141,6 +141,11 @@ public:
     /// unless the density is ambiguous in the sense of CheckAmbiguity.
     std::optional<double> OtherRoot(double density, double current) const;
 
+    /// The density of the table's row of the pure substance (100 % w/w),
+    /// g/mL; none when the table is not in use, cannot know its % w/w, or
+    /// has no such row.
+    std::optional<double> PureSubstanceDensity() const;
+
     /// True for a negative value. Otherwise, with the table in use: for units
     /// 0 … 6 whether the value (millimolar and ppm scaled) lies outside the
     /// concentrations of the first and last rows, for the density unit

@@ -2,6 +2,7 @@
 
 #include "platform/FileAccess.h"
 
+#include <algorithm>
 #include <system_error>
 
 namespace solvo {
@@ -9,8 +10,11 @@ namespace solvo {
 UnitLabels UnitLabels::Defaults()
 {
     UnitLabels labels;
-    labels.labels_ = {"M (mol/L)", "mM (mmol/L)", "m (mol/kg)", "% w/w",
-                      "ppm",       "% w/v",       "x",          "d (g/mL)"};
+    // µ is the byte 0xB5 of the program's 8-bit text.
+    labels.labels_ = {"M (mol/L)",        "mM (mmol/L)", "m (mol/kg)", "% w/w", "ppm",
+                      "% w/v",            "x",           "d (g/mL)",   "\xB5M (\xB5mol/L)",
+                      "nM (nmol/L)",      "mg/mL",       "\xB5g/mL",   "mg/L",  "% v/v",
+                      "N (eq/L)"};
     return labels;
 }
 
@@ -27,7 +31,9 @@ UnitLabels UnitLabels::Read(const FilePath& file)
         return defaults;
     }
 
-    UnitLabels labels;
+    UnitLabels labels = Defaults();
+    for (std::size_t index = 0; index < kCount; ++index)
+        labels.labels_[index].clear();
     std::size_t start = 0;
     for (auto& label : labels.labels_) {
         if (start >= bytes.size())
@@ -48,25 +54,27 @@ UnitLabels UnitLabels::Read(const FilePath& file)
 const std::string& UnitLabels::Label(std::int32_t code) const
 {
     static const std::string empty;
-    if (code < 0 || static_cast<std::size_t>(code) >= kCount)
-        return empty;
-    return labels_[static_cast<std::size_t>(code)];
+    const std::int32_t index = ConcentrationUnitIndex(static_cast<ConcentrationUnit>(code));
+    return index < 0 ? empty : labels_[static_cast<std::size_t>(index)];
 }
 
 std::int32_t UnitLabels::CodeOfLabel(std::string_view text) const
 {
-    for (std::size_t code = 0; code < kCount; ++code) {
-        if (labels_[code] == text)
-            return static_cast<std::int32_t>(code);
+    for (std::size_t index = 0; index < labels_.size(); ++index) {
+        if (labels_[index] == text)
+            return static_cast<std::int32_t>(kConcentrationUnits[index]);
     }
     return -1;
 }
 
 std::string UnitLabels::FileText() const
 {
+    const UnitLabels defaults = Defaults();
+    const bool laterRelabelled = !std::equal(labels_.begin() + kCount, labels_.end(),
+                                             defaults.labels_.begin() + kCount);
     std::string text;
-    for (const auto& label : labels_)
-        text += label + "\r\n";
+    for (std::size_t index = 0; index < (laterRelabelled ? labels_.size() : kCount); ++index)
+        text += labels_[index] + "\r\n";
     return text;
 }
 

@@ -12,6 +12,9 @@ enum class CompositionField {
     SourceValue,
     Mass,
     FinalVolume,
+    Purity,      ///< percent, of a weighed solid
+    Equivalents, ///< per formula unit, for N
+    PureDensity, ///< g/mL of the pure liquid, for % v/v; 0 for none
 };
 
 /// The drop-down lists of the composition form.

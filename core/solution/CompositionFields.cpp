@@ -4,8 +4,10 @@
 #include "quantities/NumberFormat.h"
 #include "solution/CSolvoDoc.h"
 #include "solution/CompositionSolver.h"
+#include "substances/SubstanceCorrection.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace solvo {
 
@@ -28,6 +30,7 @@ bool CompositionFields::ToRead(CompositionField field) const
 
 std::optional<CompositionField> CompositionFields::Take(SolvoSubstance& component)
 {
+    problem_ = kEnterNumberMessage;
     if (ToRead(CompositionField::Concentration)) {
         const auto taken = TakeEditableDouble(Text(CompositionField::Concentration));
         if (!taken.number)
@@ -62,6 +65,23 @@ std::optional<CompositionField> CompositionFields::Take(SolvoSubstance& componen
             return CompositionField::Mass;
         exactWeight = *taken.number;
     }
+    return TakeCorrections(component);
+}
+
+std::optional<CompositionField> CompositionFields::TakeCorrections(SolvoSubstance& component)
+{
+    const std::pair<CompositionField, SubstanceCorrection> corrections[] = {
+        {CompositionField::Purity, SubstanceCorrection::Purity},
+        {CompositionField::Equivalents, SubstanceCorrection::Equivalents},
+        {CompositionField::PureDensity, SubstanceCorrection::PureDensity}};
+    for (const auto& [field, correction] : corrections) {
+        if (!ToRead(field))
+            continue;
+        if (const std::optional<std::string_view> problem = TakeCorrection(correction, Text(field), component)) {
+            problem_ = *problem;
+            return field;
+        }
+    }
     return std::nullopt;
 }
 
@@ -85,6 +105,9 @@ void CompositionFields::Show(const CSolvoDoc& document, const ElementTable& elem
     prepareChecked = component.PrepareStandardSolution();
     Write(CompositionField::SourceValue, FieldText(sourceValue, displayDigits));
     Write(CompositionField::Mass, MassText(document, elements, displayDigits));
+    Write(CompositionField::Purity, FieldText(component.Purity(), displayDigits));
+    Write(CompositionField::Equivalents, FieldText(component.Equivalents(), displayDigits));
+    Write(CompositionField::PureDensity, FieldText(component.PureDensity(), displayDigits));
 }
 
 void CompositionFields::Write(CompositionField field, std::string text)

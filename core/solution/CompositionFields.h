@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace solvo {
 
@@ -42,9 +43,14 @@ public:
     /// above. A numeric field is read only when it is guarded or its text is
     /// no longer what showing wrote, so a value is not cut to its shown
     /// digits. The mass field is read only while prepareChecked is set.
-    /// Returns the first field that does not hold a number; the fields after
-    /// it are not read.
+    /// Returns the first field that does not hold a number, or a purity,
+    /// equivalents or pure density out of range (Problem() says which); the
+    /// fields after it are not read.
     std::optional<CompositionField> Take(SolvoSubstance& component);
+
+    /// What to tell the user about the field the last Take() returned:
+    /// "Enter a number." or the range of the value.
+    std::string_view Problem() const { return problem_; }
 
     /// Writes every field from document's current component and the values
     /// above; first the source value becomes the molar mass the source kind
@@ -53,10 +59,11 @@ public:
     void Show(const CSolvoDoc& document, const ElementTable& elements, std::int32_t displayDigits);
 
 private:
-    static constexpr std::size_t kFieldCount = 8;
+    static constexpr std::size_t kFieldCount = 11;
     static std::size_t Index(CompositionField field) { return static_cast<std::size_t>(field); }
 
     bool ToRead(CompositionField field) const;
+    std::optional<CompositionField> TakeCorrections(SolvoSubstance& component);
     void Write(CompositionField field, std::string text);
     std::string MassText(const CSolvoDoc& document, const ElementTable& elements,
                          std::int32_t displayDigits) const;
@@ -65,6 +72,7 @@ private:
     /// What showing last wrote into each field.
     std::array<std::string, kFieldCount> shown_;
     std::optional<CompositionField> guarded_;
+    std::string_view problem_;
 };
 
 } // namespace solvo

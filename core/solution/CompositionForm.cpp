@@ -1,5 +1,6 @@
 #include "solution/CompositionForm.h"
 
+#include "quantities/FieldTransfer.h"
 #include "solution/CompositionSolver.h"
 #include "solution/RecipeNote.h"
 #include "solution/SourceList.h"
@@ -35,14 +36,8 @@ void CompositionForm::Open()
         tabTitles_.front() = "substance 1";
     document_.SetCurrentComponent(0);
 
-    concentrationUnits_.clear();
-    concentrationItems_.clear();
-    unitItems_.clear();
-    for (std::int32_t code = 0; code < kConcentrationUnitCount; ++code) {
-        concentrationUnits_.push_back(static_cast<ConcentrationUnit>(code));
-        concentrationItems_.push_back(units_.Label(code));
-        unitItems_.push_back(units_.Label(code));
-    }
+    concentrationUnits_.Fill(units_);
+    sourceUnits_.Fill(units_);
     volumeItems_ = {"L", "mL"};
     if (document_.GetComponentCount() > 1)
         DropMoleFraction();
@@ -102,9 +97,15 @@ CompositionOutcome CompositionForm::Type(CompositionField field, std::string tex
     case CompositionField::FinalVolume:
         FinalVolumeTyped();
         break;
+    case CompositionField::Purity:
+    case CompositionField::Equivalents:
+    case CompositionField::PureDensity:
+        if (!invalid)
+            CorrectionTyped(field);
+        break;
     }
     fields_.Guard(std::nullopt);
-    return {true, invalid, false};
+    return Outcome(invalid);
 }
 
 void CompositionForm::Reformatted(CompositionField field, std::string text)
@@ -140,7 +141,7 @@ CompositionOutcome CompositionForm::Choose(CompositionList list, std::int32_t in
         ChooseVolumeUnit(index);
         break;
     }
-    return {true, invalid, false};
+    return Outcome(invalid);
 }
 
 CompositionOutcome CompositionForm::ClickPrepareStandard(bool checked)
@@ -164,7 +165,7 @@ CompositionOutcome CompositionForm::ClickPrepareStandard(bool checked)
         // be weighed as one of them.
         FillSourceList();
     }
-    return {true, invalid, false};
+    return Outcome(invalid);
 }
 
 void CompositionForm::FollowComponents()
@@ -191,7 +192,7 @@ CompositionOutcome CompositionForm::AddSubstance()
     document_.AddComponent(SolvoSubstance());
     ShowTab(count - 1);
     DropMoleFraction();
-    return {true, std::nullopt, false};
+    return {true, std::nullopt, false, {}};
 }
 
 CompositionOutcome CompositionForm::RemoveSubstance()
@@ -208,12 +209,15 @@ CompositionOutcome CompositionForm::RemoveSubstance()
     }
     RefreshSourceControls();
     Show();
-    return {true, std::nullopt, false};
+    return {true, std::nullopt, false, {}};
 }
 
 CompositionOutcome CompositionForm::ShowRecipe()
 {
-    return {false, Take(), true};
+    CompositionOutcome outcome = Outcome(Take());
+    outcome.edited = false;
+    outcome.showRecipe = true;
+    return outcome;
 }
 
 CompositionOutcome CompositionForm::UseDatabaseSubstance(const SolvoSubstance& chosen)
@@ -222,15 +226,15 @@ CompositionOutcome CompositionForm::UseDatabaseSubstance(const SolvoSubstance& c
     const std::int32_t listed = Selection(CompositionList::ConcentrationUnit);
     document_.ReplaceComponent(index, chosen);
     SolvoSubstance& component = Component();
-    if (listed >= 0)
-        component.SetUnit(concentrationUnits_[static_cast<std::size_t>(listed)]);
+    if (const std::optional<ConcentrationUnit> unit = concentrationUnits_.UnitAt(listed))
+        component.SetUnit(*unit);
     // The concentration typed before applies to the new substance.
     component.SetConcentration(fields_.concentration.Value(), component.Unit());
     document_.RefreshAmounts(component);
     RefreshSourceControls();
     tabTitles_[static_cast<std::size_t>(index)] = component.Name();
     Show();
-    return {true, std::nullopt, false};
+    return {true, std::nullopt, false, {}};
 }
 
 double CompositionForm::BeginConcentrationCalculator()
@@ -257,7 +261,7 @@ CompositionOutcome CompositionForm::EndConcentrationCalculator(bool accepted, do
         document_.RefreshAmounts(component);
     }
     Show();
-    return {true, std::nullopt, false};
+    return {true, std::nullopt, false, {}};
 }
 
 bool CompositionForm::Enabled(CompositionField field) const
@@ -271,10 +275,14 @@ bool CompositionForm::Enabled(CompositionField field) const
         return sourceValueEnabled_;
     case CompositionField::Mass:
         return massEnabled_;
+    case CompositionField::Purity:
+        return purityEnabled_;
     case CompositionField::Name:
     case CompositionField::Formula:
     case CompositionField::MolarMass:
     case CompositionField::FinalVolume:
+    case CompositionField::Equivalents:
+    case CompositionField::PureDensity:
         break;
     }
     return true;
@@ -316,11 +324,11 @@ const std::vector<std::string>& CompositionForm::Items(CompositionList list) con
 {
     switch (list) {
     case CompositionList::ConcentrationUnit:
-        return concentrationItems_;
+        return concentrationUnits_.Items();
     case CompositionList::Source:
         return sourceItems_;
     case CompositionList::SourceUnit:
-        return unitItems_;
+        return sourceUnits_.Items();
     case CompositionList::VolumeUnit:
         break;
     }
@@ -334,17 +342,14 @@ std::int32_t CompositionForm::Selection(CompositionList list) const
     case CompositionList::ConcentrationUnit: {
         // Once the list has lost an entry, positions are no longer unit
         // codes: the unit's own entry is selected, or none.
-        const auto found = std::find(concentrationUnits_.begin(), concentrationUnits_.end(), component.Unit());
-        return found == concentrationUnits_.end()
-                   ? -1
-                   : static_cast<std::int32_t>(found - concentrationUnits_.begin());
+        return concentrationUnits_.IndexOf(component.Unit());
     }
     case CompositionList::Source:
         return sourceSelection_;
     case CompositionList::SourceUnit: {
         const ConcentrationUnit unit =
             component.Source() == SourceKind::StockSolution ? component.StockUnit() : component.OtherUnit();
-        return IsConcentrationUnit(unit) ? static_cast<std::int32_t>(unit) : -1;
+        return sourceUnits_.IndexOf(unit);
     }
     case CompositionList::VolumeUnit:
         break;
@@ -387,6 +392,8 @@ void CompositionForm::RefreshSourceControls()
     prepareEnabled_ = component.StandardSubstance() && kind != SourceKind::StockSolution &&
                       kind != SourceKind::OtherSolution;
     massEnabled_ = component.PrepareStandardSolution();
+    // Only what is weighed has an assay.
+    purityEnabled_ = kind != SourceKind::StockSolution && kind != SourceKind::OtherSolution;
     ApplySourceKind();
 }
 
@@ -446,7 +453,7 @@ void CompositionForm::EnableByPrepareFlag(bool prepare)
 
 void CompositionForm::ChooseConcentrationUnit(std::int32_t index)
 {
-    const std::int32_t code = units_.CodeOfLabel(concentrationItems_[static_cast<std::size_t>(index)]);
+    const std::int32_t code = units_.CodeOfLabel(concentrationUnits_.Items()[static_cast<std::size_t>(index)]);
     if (code < 0)
         return;
     SolvoSubstance& component = Component();
@@ -466,7 +473,10 @@ void CompositionForm::ChooseVolumeUnit(std::int32_t index)
 void CompositionForm::ChooseSourceUnit(std::int32_t index)
 {
     SolvoSubstance& component = Component();
-    const auto unit = static_cast<ConcentrationUnit>(index);
+    const std::optional<ConcentrationUnit> chosen = sourceUnits_.UnitAt(index);
+    if (!chosen)
+        return;
+    const ConcentrationUnit unit = *chosen;
     fields_.sourceValue = component.ConvertConcentration(fields_.sourceValue, component.OtherUnit(), unit);
     component.SetOtherConcentration(fields_.sourceValue);
     component.SetOtherUnit(unit);
@@ -578,13 +588,52 @@ void CompositionForm::MassTyped()
     Show();
 }
 
+void CompositionForm::CorrectionTyped(CompositionField field)
+{
+    SolvoSubstance& component = Component();
+    // The concentration stays as shown in the component's own unit, so 0.1 N
+    // stays 0.1 N with other equivalents and the molarity follows.
+    if (field != CompositionField::Purity && component.Concentration().Offers(component.Unit()))
+        component.SetConcentration(fields_.concentration.Value(), component.Unit());
+    document_.RefreshAmounts(component);
+    Show();
+}
+
+CompositionOutcome CompositionForm::Outcome(std::optional<CompositionField> invalid) const
+{
+    CompositionOutcome outcome{true, invalid, false, {}};
+    if (invalid && fields_.Problem() != kEnterNumberMessage)
+        outcome.message = fields_.Problem();
+    return outcome;
+}
+
+void CompositionForm::Show()
+{
+    OfferVolumePercent();
+    fields_.Show(document_, elements_, displayDigits_);
+}
+
+void CompositionForm::OfferVolumePercent()
+{
+    SolvoSubstance& component = Component();
+    if (component.Concentration().Offers(ConcentrationUnit::PercentVV)) {
+        concentrationUnits_.Insert(ConcentrationUnit::PercentVV, units_);
+        sourceUnits_.Insert(ConcentrationUnit::PercentVV, units_);
+        return;
+    }
+    concentrationUnits_.Remove(ConcentrationUnit::PercentVV);
+    sourceUnits_.Remove(ConcentrationUnit::PercentVV);
+    if (component.Unit() == ConcentrationUnit::PercentVV) {
+        component.SetUnit(ConcentrationUnit::PercentWV);
+        fields_.concentration = CEditableDouble(component.GetConcentration(ConcentrationUnit::PercentWV));
+    }
+}
+
 void CompositionForm::DropMoleFraction()
 {
-    const auto found = std::find(concentrationUnits_.begin(), concentrationUnits_.end(), ConcentrationUnit::MoleFraction);
-    if (found == concentrationUnits_.end())
+    if (concentrationUnits_.IndexOf(ConcentrationUnit::MoleFraction) < 0)
         return;
-    concentrationItems_.erase(concentrationItems_.begin() + (found - concentrationUnits_.begin()));
-    concentrationUnits_.erase(found);
+    concentrationUnits_.Remove(ConcentrationUnit::MoleFraction);
     for (std::int32_t i = 0; i < document_.GetComponentCount(); ++i) {
         SolvoSubstance& component = document_.GetComponent(i);
         if (component.Unit() == ConcentrationUnit::MoleFraction)
@@ -594,13 +643,7 @@ void CompositionForm::DropMoleFraction()
 
 void CompositionForm::RestoreMoleFraction()
 {
-    if (std::find(concentrationUnits_.begin(), concentrationUnits_.end(), ConcentrationUnit::MoleFraction) !=
-        concentrationUnits_.end())
-        return;
-    const auto code = static_cast<std::int32_t>(ConcentrationUnit::MoleFraction);
-    const auto position = std::min<std::ptrdiff_t>(code, static_cast<std::ptrdiff_t>(concentrationUnits_.size()));
-    concentrationUnits_.insert(concentrationUnits_.begin() + position, ConcentrationUnit::MoleFraction);
-    concentrationItems_.insert(concentrationItems_.begin() + position, units_.Label(code));
+    concentrationUnits_.Insert(ConcentrationUnit::MoleFraction, units_);
 }
 
 void CompositionForm::RefreshAllAmounts()

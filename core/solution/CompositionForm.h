@@ -3,6 +3,7 @@
 #include "quantities/UnitLabels.h"
 #include "solution/CSolvoDoc.h"
 #include "solution/CompositionFields.h"
+#include "solution/UnitChoices.h"
 
 #include <cstdint>
 #include <optional>
@@ -22,6 +23,9 @@ struct CompositionOutcome {
     std::optional<CompositionField> invalidField;
     /// Show the recipe window of the document.
     bool showRecipe = false;
+    /// What to show for invalidField when it is not "Enter a number." (a
+    /// purity out of range); empty otherwise.
+    std::string message;
 };
 
 /// The rules of a solution's composition form: one tab per component, the
@@ -121,7 +125,8 @@ private:
     const SolvoSubstance& Component() const { return document_.GetCurrentComponent(); }
 
     std::optional<CompositionField> Take() { return fields_.Take(Component()); }
-    void Show() { fields_.Show(document_, elements_, displayDigits_); }
+    CompositionOutcome Outcome(std::optional<CompositionField> invalid) const;
+    void Show();
     void ShowTab(std::int32_t index);
     void RefreshSourceControls();
     void FillSourceList();
@@ -138,11 +143,15 @@ private:
     void FinalVolumeTyped();
     void SourceValueTyped();
     void MassTyped();
+    void CorrectionTyped(CompositionField field);
     /// The mole fraction is computed as if the other substances were not
     /// there, so a solution of several offers every unit but x; % w/v stays
     /// exact with any number of solutes.
     void DropMoleFraction();
     void RestoreMoleFraction();
+    /// % v/v is offered only for a component with a density of its pure
+    /// liquid; one that loses it is shown in % w/v instead.
+    void OfferVolumePercent();
     void RefreshAllAmounts();
 
     CSolvoDoc& document_;
@@ -154,12 +163,11 @@ private:
     double calculatorMolarity_ = 0.0;
 
     std::vector<std::string> tabTitles_;
-    /// The unit codes the concentration unit list holds, in order.
-    std::vector<ConcentrationUnit> concentrationUnits_;
-    std::vector<std::string> concentrationItems_;
+    UnitChoices concentrationUnits_;
     std::vector<std::string> sourceItems_;
     std::int32_t sourceSelection_ = -1;
-    std::vector<std::string> unitItems_;
+    /// The units a stock or other solution may be given in.
+    UnitChoices sourceUnits_;
     std::vector<std::string> volumeItems_;
 
     bool prepareEnabled_ = false;
@@ -169,6 +177,7 @@ private:
     bool sourceFormulaEnabled_ = false;
     bool sourceUnitEnabled_ = false;
     bool sourceUnitVisible_ = false;
+    bool purityEnabled_ = true;
     std::string sourceValueLabel_;
 };
 

@@ -47,11 +47,13 @@ void SolutionStep(const SolvoSubstance& component, double finalVolume, RecipeSte
 }
 
 // g of the weighed form per mol of the component: its molar mass shared out
-// among the formula units of the component it holds; NaN when it holds none.
+// among the formula units of the component it holds, and more of it as it
+// is less pure; NaN when it holds none.
 double GramsPerMole(const SolvoSubstance& component, std::int32_t multiple)
 {
     return multiple == 0 ? std::numeric_limits<double>::quiet_NaN()
-                         : WeighedMolarMass(component) / multiple;
+                         : WeighedMolarMass(component) / multiple /
+                               (component.Purity() / SolvoSubstance::kFullPurity);
 }
 
 double Mass(const SolvoSubstance& component, double finalVolume, std::int32_t multiple)
@@ -69,6 +71,7 @@ void SolidStep(const SolvoSubstance& component, double finalVolume, std::int32_t
     step.kind = exactly ? StepKind::WeighExactly : StepKind::Weigh;
     step.mass = Mass(component, finalVolume, multiple);
     step.sourceMultiple = multiple;
+    step.purity = component.Purity();
     if (multiple != 1)
         step.multipleOf = ChemicalFormula(elements, component.Formula()).DisplayText();
     step.massDigits =

@@ -21,7 +21,8 @@ class SolvoSubstance;
 /// has been entered is summarised by the concentration actually obtained,
 /// in the component's own unit. A solid weighed in a form that holds the
 /// component k times (As_2O_3 for As) is weighed as 1/k formula unit per
-/// formula unit of the component (SourceMultiple, with elements). Whatever
+/// formula unit of the component (SourceMultiple, with elements), and a
+/// solid of less than 100 % purity is weighed in proportion. Whatever
 /// the plan had to assume is in its notes.
 ///
 /// Reads the document and changes nothing. Never fails: a source
@@ -43,7 +44,8 @@ bool IsMissingMolarMass(const SolvoSubstance& component, double molarMass);
 
 /// Grams of the component's solid form that finalVolume litres need at its
 /// target molarity, with the count of the component the form holds
-/// (SourceMultiple); NaN when the molar mass weighed is missing or the form
+/// (SourceMultiple) and the form's purity (an assay of 99.5 % weighs
+/// 100/99.5 times as much); NaN when the molar mass weighed is missing or the form
 /// does not hold the component, so that a recipe never asks for 0 g of a
 /// substance it needs nor for a mass of something that cannot give it.
 double MassToWeigh(const SolvoSubstance& component, double finalVolume,

@@ -164,8 +164,7 @@ private:
             values_.solidMass = Significant(step.mass, step.massDigits);
             AddExpanded(LineRole::ComponentStep, exactly ? Line::WeighExactly : Line::Weigh,
                         step.formulaShown);
-            if (step.sourceMultiple > 1)
-                SayMultiple(lines_.back().text, step);
+            SayAfterFormula(lines_.back().text, step);
             if (!exactly)
                 break;
             NextLineNumber();
@@ -189,12 +188,18 @@ private:
         }
     }
 
-    // "(2 As per formula unit)" right after the formula weighed, or at the
-    // end of a line that draws none.
-    static void SayMultiple(std::string& text, const RecipeStep& step)
+    // "(2 As per formula unit)" and "(assay 99.5 %)" right after the formula
+    // weighed, or at the end of a line that draws none.
+    void SayAfterFormula(std::string& text, const RecipeStep& step) const
     {
-        const std::string note =
-            " (" + std::to_string(step.sourceMultiple) + " " + step.multipleOf + " per formula unit)";
+        std::string note;
+        if (step.sourceMultiple > 1)
+            note += " (" + std::to_string(step.sourceMultiple) + " " + step.multipleOf +
+                    " per formula unit)";
+        if (step.purity != SolvoSubstance::kFullPurity)
+            note += " (assay " + FormatDefault(step.purity, options_.displayDigits) + " %)";
+        if (note.empty())
+            return;
         const std::size_t at = text.find(kFormulaPlaceholder);
         text.insert(at == std::string::npos ? text.size() : at + kFormulaPlaceholder.size(), note);
     }

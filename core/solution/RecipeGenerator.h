@@ -49,7 +49,8 @@ std::string RecipeTitle(std::string_view documentTitle, bool fromFile);
 /// plan's notes (each text once), also after the impossible lines and after
 /// the date of a final volume of 0; and the footer when printing. A weighed
 /// form that holds the component more than once says so after its formula:
-/// "(2 As per formula unit)".
+/// "(2 As per formula unit)", and one less than 100 % pure gives its assay:
+/// "(assay 99.5 %)".
 ///
 /// Volumes are shown in the document's volume unit. A number that is not
 /// finite shows as "???". Throws std::invalid_argument when plan has more

@@ -37,6 +37,9 @@ struct RecipeStep {
     /// the component's formula as display text, to say so.
     std::int32_t sourceMultiple = 1;
     std::string multipleOf;
+    /// For Weigh and WeighExactly: the assay of the weighed form, percent;
+    /// the mass already allows for it, and a recipe names one below 100.
+    double purity = 100.0;
     /// For WeighExactly: the mass weighed so far (g) and whether one was entered.
     CEditableDouble exactWeight;
     bool exactWeightEntered = false;

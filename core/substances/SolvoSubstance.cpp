@@ -58,6 +58,9 @@ void SolvoSubstance::Assign(const SolvoSubstance& other)
     sourceMolarMass_ = other.sourceMolarMass_;
     concentration_.SetUnit(other.concentration_.Unit());
     concentration_.Table() = other.concentration_.Table();
+    concentration_.SetEquivalents(other.concentration_.Equivalents());
+    concentration_.SetPureDensity(other.concentration_.PureDensity());
+    purity_ = other.purity_;
     concentrationDigits_ = other.concentrationDigits_;
     sourceKind_ = other.sourceKind_;
     stockConcentration_ = other.stockConcentration_;
@@ -132,7 +135,29 @@ void SolvoSubstance::ParseDensityTable()
 bool SolvoSubstance::IsOutsideDensityRange(double value, ConcentrationUnit unit) const
 {
     Settle();
-    return concentration_.Table().IsOutsideDensityRange(value, unit);
+    return concentration_.IsOutsideDensityRange(value, unit);
+}
+
+bool SolvoSubstance::IsValidPurity(double purity)
+{
+    return purity > 0.0 && purity <= kFullPurity;
+}
+
+bool SolvoSubstance::IsValidEquivalents(double equivalents)
+{
+    return equivalents > 0.0 && std::isfinite(equivalents);
+}
+
+bool SolvoSubstance::IsValidPureDensity(double density)
+{
+    return density >= 0.0 && std::isfinite(density);
+}
+
+bool SolvoSubstance::UsesLaterFields() const
+{
+    return purity_ != kFullPurity || Equivalents() != 1.0 || PureDensity() != 0.0 ||
+           IsLaterConcentrationUnit(Unit()) || IsLaterConcentrationUnit(stockUnit_) ||
+           IsLaterConcentrationUnit(otherUnit_);
 }
 
 void SolvoSubstance::SelectOtherRoot()
@@ -223,13 +248,16 @@ void SolvoSubstance::Write(Archive& ar, const ElementTable& elements)
 {
     // Saving a database leaves its records unsettled.
     double molarity = pendingMolarity_ ? *pendingMolarity_ : GetConcentration(ConcentrationUnit::Molar);
-    ar.WriteUInt32(kRecordVersion);
+    const bool later = UsesLaterFields();
+    ar.WriteUInt32(later ? kLaterRecordVersion : kRecordVersion);
     CSubstance::Serialize(ar, elements);
     ar.Transfer(sourceFormula_);
     TransferAlternatives(ar);
     TransferTableText(ar);
     TransferSubstanceFlags(ar);
     TransferSettings(ar, molarity);
+    if (later)
+        TransferLaterFields(ar);
 }
 
 void SolvoSubstance::Read(Archive& ar, const ElementTable& elements)
@@ -239,6 +267,7 @@ void SolvoSubstance::Read(Archive& ar, const ElementTable& elements)
     std::string name;
     std::string formula;
     switch (version) {
+    case kLaterRecordVersion:
     case kRecordVersion:
         CSubstance::Serialize(ar, elements);
         ar.Transfer(sourceFormula_);
@@ -246,6 +275,8 @@ void SolvoSubstance::Read(Archive& ar, const ElementTable& elements)
         TransferTableText(ar);
         TransferSubstanceFlags(ar);
         TransferSettings(ar, molarity);
+        if (version == kLaterRecordVersion)
+            TransferLaterFields(ar);
         break;
     case kVersion3:
     case kVersion2:
@@ -337,6 +368,24 @@ void SolvoSubstance::TransferSettings(Archive& ar, double& molarity)
     TransferCode(ar, otherUnit_);
     ar.Transfer(concentrationDigits_);
     TransferFlag(ar, prepareStandardSolution_);
+}
+
+void SolvoSubstance::TransferLaterFields(Archive& ar)
+{
+    double equivalents = Equivalents();
+    double pureDensity = PureDensity();
+    ar.Transfer(purity_);
+    ar.Transfer(equivalents);
+    ar.Transfer(pureDensity);
+    if (!ar.IsLoading())
+        return;
+    // Each of these divides or multiplies an amount; a value no program
+    // writes would turn a recipe into nonsense rather than into "???".
+    if (!IsValidPurity(purity_) || !IsValidEquivalents(equivalents) ||
+        !IsValidPureDensity(pureDensity))
+        throw ArchiveError(ArchiveError::Kind::Generic, "component correction out of range");
+    SetEquivalents(equivalents);
+    SetPureDensity(pureDensity);
 }
 
 void SolvoSubstance::DeriveAfterReading(const ElementTable& elements, std::uint32_t version,

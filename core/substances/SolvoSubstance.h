@@ -26,13 +26,21 @@ namespace solvo {
 class SolvoSubstance : public CSubstance {
 public:
     static constexpr std::uint32_t kRecordVersion = 0x40000;
+    /// The record that adds purity, equivalents and the pure liquid's
+    /// density; written only for a component that uses one of them or a
+    /// later unit, so that every other record stays as older programs read it.
+    static constexpr std::uint32_t kLaterRecordVersion = 0x50000;
+
+    /// The purity of a solid as weighed, percent, when nothing else is known.
+    static constexpr double kFullPurity = 100.0;
 
     SolvoSubstance() = default;
 
     /// Takes the CSubstance part, the alternatives, source formula and
     /// source molar mass, the concentration unit and digits, the source
     /// kind, the stock solution, the other solution's unit, the four flags,
-    /// whether an exact weight was entered, and the whole density table.
+    /// whether an exact weight was entered, the whole density table, the
+    /// purity, the equivalents and the pure liquid's density.
     /// Keeps the eight concentration values, the other solution's
     /// concentration, the exact weight, amount and mass.
     void Assign(const SolvoSubstance& other);
@@ -72,6 +80,37 @@ public:
         Settle();
         return concentration_.Table();
     }
+
+    /// Equivalents per formula unit, what N counts; initially 1.
+    double Equivalents() const { return concentration_.Equivalents(); }
+    void SetEquivalents(double equivalents) { concentration_.SetEquivalents(equivalents); }
+    /// The density of the pure liquid as typed, g/mL; 0 for none. % v/v
+    /// takes the table's 100 % row before it (see ConcentrationSet).
+    double PureDensity() const { return concentration_.PureDensity(); }
+    void SetPureDensity(double density) { concentration_.SetPureDensity(density); }
+
+    /// The assay of a solid source, percent of what is weighed that is the
+    /// substance (initially 100): the mass weighed is divided by Purity()/100.
+    double Purity() const { return purity_; }
+    void SetPurity(double purity) { purity_ = purity; }
+
+    /// What the user is told for a purity, equivalents or pure density out
+    /// of range.
+    static constexpr std::string_view kPurityRangeMessage =
+        "Enter a purity greater than 0 and at most 100 %.";
+    static constexpr std::string_view kEquivalentsRangeMessage =
+        "Enter a number of equivalents greater than 0.";
+    static constexpr std::string_view kPureDensityRangeMessage =
+        "Enter a density of the pure liquid greater than 0, or 0 for none.";
+    /// The ranges: purity in (0, 100], equivalents above 0, pure density 0
+    /// (none) or above; all finite.
+    static bool IsValidPurity(double purity);
+    static bool IsValidEquivalents(double equivalents);
+    static bool IsValidPureDensity(double density);
+
+    /// Whether the record needs the later version: a purity, equivalents or
+    /// pure density other than their initial values, or a later unit.
+    bool UsesLaterFields() const;
 
     /// Significant digits of the concentration as typed; 0 means by DisplayDigits.
     std::int32_t ConcentrationDigits() const { return concentrationDigits_; }
@@ -157,13 +196,15 @@ public:
     /// when it has no solid, else its first alternative, else itself.
     void SelectDefaultSource();
 
-    /// Writes the record of version 0x40000, or reads a record of version
-    /// 0x10000 to 0x40000 into a component in its initial state and then
+    /// Writes the record of version 0x40000, or of 0x50000 when
+    /// UsesLaterFields(); reads a record of version 0x10000 to 0x50000 into a component in its initial state and then
     /// derives the molar masses, the density table and every concentration
     /// unit with elements. On reading, a record of another version leaves
     /// the notice "Unknown version of the data file..." in the archive and
     /// throws ArchiveError (Generic), since what follows cannot be read as
-    /// data. A read that throws leaves the component as it was.
+    /// data; so does a purity outside (0, 100], equivalents that are not
+    /// above 0 or a negative pure density, which no program writes. A read
+    /// that throws leaves the component as it was.
     void Serialize(Archive& ar, const ElementTable& elements) override;
 
     /// The density table text as stored in files, and back: bytes 32 … 127
@@ -178,6 +219,7 @@ private:
     void TransferTableText(Archive& ar);
     void TransferSubstanceFlags(Archive& ar);
     void TransferSettings(Archive& ar, double& molarity);
+    void TransferLaterFields(Archive& ar);
     void DeriveAfterReading(const ElementTable& elements, std::uint32_t version, double molarity);
     void SyncMolarMass();
     void Settle() const;
@@ -202,6 +244,7 @@ private:
     bool useStockSolution_ = false;
     bool standardSubstance_ = false;
     bool prepareStandardSolution_ = false;
+    double purity_ = kFullPurity;
     CEditableDouble exactWeight_;
     bool exactWeightEntered_ = false;
     double amount_ = 0.0;

@@ -22,12 +22,15 @@ enum class SubstanceDatabaseField {
     MolarMass,
     StockConcentration,
     TableText,
+    Purity,      ///< percent, the substance's usual assay
+    PureDensity, ///< g/mL of the pure liquid; 0 for none
+    Equivalents, ///< per formula unit
 };
 
 /// Its drop-down lists.
 enum class SubstanceDatabaseList {
     FilterField, ///< "name" / "formula"
-    StockUnit,   ///< the eight concentration unit labels
+    StockUnit,   ///< the concentration unit labels
     TableKind,   ///< "% w/w vs d", "molarity vs d", "molality vs d"
 };
 

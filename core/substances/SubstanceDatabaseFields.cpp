@@ -2,6 +2,9 @@
 
 #include "quantities/FieldTransfer.h"
 #include "substances/SolvoSubstance.h"
+#include "substances/SubstanceCorrection.h"
+
+#include <utility>
 
 namespace solvo {
 
@@ -26,8 +29,9 @@ std::optional<SubstanceDatabaseField> SubstanceDatabaseFields::Take(SolvoSubstan
             return SubstanceDatabaseField::StockConcentration;
         substance.SetStockConcentration(*taken.number);
     }
-    if (const std::int32_t unit = Selection(SubstanceDatabaseList::StockUnit); unit >= 0)
-        substance.SetStockUnit(static_cast<ConcentrationUnit>(unit));
+    if (const std::int32_t position = Selection(SubstanceDatabaseList::StockUnit);
+        position >= 0 && static_cast<std::size_t>(position) < kConcentrationUnits.size())
+        substance.SetStockUnit(kConcentrationUnits[static_cast<std::size_t>(position)]);
     if (const std::int32_t kind = Selection(SubstanceDatabaseList::TableKind); kind >= 0)
         substance.Table().SetKind(static_cast<DensityTableKind>(kind));
     substance.Table().SetText(Text(SubstanceDatabaseField::TableText));
@@ -35,7 +39,35 @@ std::optional<SubstanceDatabaseField> SubstanceDatabaseFields::Take(SolvoSubstan
     substance.Table().SetNoTable(Checked(SubstanceDatabaseCheck::NoDensityTable));
     substance.SetUseStockSolution(Checked(SubstanceDatabaseCheck::UseStockSolution));
     substance.SetNoSolid(Checked(SubstanceDatabaseCheck::NoSolid));
+    return TakeCorrections(substance);
+}
+
+namespace {
+
+constexpr std::pair<SubstanceDatabaseField, SubstanceCorrection> kCorrections[] = {
+    {SubstanceDatabaseField::Purity, SubstanceCorrection::Purity},
+    {SubstanceDatabaseField::PureDensity, SubstanceCorrection::PureDensity},
+    {SubstanceDatabaseField::Equivalents, SubstanceCorrection::Equivalents}};
+
+} // namespace
+
+std::optional<SubstanceDatabaseField> SubstanceDatabaseFields::TakeCorrections(SolvoSubstance& substance) const
+{
+    for (const auto& [field, correction] : kCorrections) {
+        if (ToRead(field) && TakeCorrection(correction, Text(field), substance))
+            return field;
+    }
     return std::nullopt;
+}
+
+std::string_view SubstanceDatabaseFields::Problem(SubstanceDatabaseField field) const
+{
+    SolvoSubstance scratch;
+    for (const auto& [corrected, correction] : kCorrections) {
+        if (corrected == field)
+            return TakeCorrection(correction, Text(field), scratch).value_or(kEnterNumberMessage);
+    }
+    return kEnterNumberMessage;
 }
 
 void SubstanceDatabaseFields::Show(const SolvoSubstance& substance, std::int32_t displayDigits)
@@ -46,8 +78,9 @@ void SubstanceDatabaseFields::Show(const SolvoSubstance& substance, std::int32_t
     Write(SubstanceDatabaseField::StockConcentration,
           FieldText(substance.StockConcentration(), displayDigits));
     Write(SubstanceDatabaseField::TableText, substance.Table().Text());
-    const auto unit = static_cast<std::int32_t>(substance.StockUnit());
-    Select(SubstanceDatabaseList::StockUnit, IsConcentrationUnit(substance.StockUnit()) ? unit : -1);
+    for (const auto& [field, correction] : kCorrections)
+        Write(field, FieldText(CorrectionValue(correction, substance), displayDigits));
+    Select(SubstanceDatabaseList::StockUnit, ConcentrationUnitIndex(substance.StockUnit()));
     const auto kind = static_cast<std::int32_t>(substance.Table().Kind());
     Select(SubstanceDatabaseList::TableKind, kind >= 0 && kind <= 2 ? kind : -1);
     SetChecked(SubstanceDatabaseCheck::StandardSubstance, substance.StandardSubstance());

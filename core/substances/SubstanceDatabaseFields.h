@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace solvo {
 
@@ -35,6 +36,10 @@ public:
     /// that does not hold a number; the fields after it are not read.
     std::optional<SubstanceDatabaseField> Take(SolvoSubstance& substance) const;
 
+    /// What to tell the user about field when Take() returned it: "Enter a
+    /// number.", or the range of a purity, pure density or equivalents.
+    std::string_view Problem(SubstanceDatabaseField field) const;
+
     /// Writes every field of the substance from it; numbers by FormatDefault
     /// with displayDigits.
     void Show(const SolvoSubstance& substance, std::int32_t displayDigits);
@@ -47,9 +52,10 @@ private:
     }
 
     bool ToRead(SubstanceDatabaseField field) const;
+    std::optional<SubstanceDatabaseField> TakeCorrections(SolvoSubstance& substance) const;
     void Write(SubstanceDatabaseField field, std::string text);
 
-    static constexpr std::size_t kFieldCount = 6;
+    static constexpr std::size_t kFieldCount = 9;
     std::array<std::string, kFieldCount> texts_;
     /// What showing last wrote into each field.
     std::array<std::string, kFieldCount> shown_;

@@ -21,8 +21,8 @@ SubstanceDatabaseForm::SubstanceDatabaseForm(SolvoSubstanceDatabase& database, c
       filterItems_{"name", "formula"},
       kindItems_{"% w/w vs d", "molarity vs d", "molality vs d"}
 {
-    for (std::int32_t code = 0; code < kConcentrationUnitCount; ++code)
-        unitItems_.push_back(units.Label(code));
+    for (const ConcentrationUnit unit : kConcentrationUnits)
+        unitItems_.push_back(units.Label(static_cast<std::int32_t>(unit)));
     fields_.Type(SubstanceDatabaseField::FilterText, ".");
     fields_.Select(SubstanceDatabaseList::FilterField, static_cast<std::int32_t>(FilterField::Name));
 }
@@ -56,6 +56,9 @@ SubstanceDatabaseOutcome SubstanceDatabaseForm::Type(SubstanceDatabaseField fiel
     case SubstanceDatabaseField::Name:
     case SubstanceDatabaseField::MolarMass:
     case SubstanceDatabaseField::StockConcentration:
+    case SubstanceDatabaseField::Purity:
+    case SubstanceDatabaseField::PureDensity:
+    case SubstanceDatabaseField::Equivalents:
         // The buttons and the red colour follow from what was read.
         break;
     }
@@ -72,7 +75,7 @@ SubstanceDatabaseOutcome SubstanceDatabaseForm::Choose(SubstanceDatabaseList lis
     if (list == SubstanceDatabaseList::StockUnit) {
         // The stock concentration is read in the unit it was typed in first.
         outcome.invalidField = Take();
-        const auto unit = static_cast<ConcentrationUnit>(position);
+        const ConcentrationUnit unit = kConcentrationUnits[static_cast<std::size_t>(position)];
         current_.SetStockConcentration(
             current_.ConvertConcentration(current_.StockConcentration(), current_.StockUnit(), unit));
         current_.SetStockUnit(unit);
@@ -104,7 +107,7 @@ SubstanceDatabaseOutcome SubstanceDatabaseForm::Click(SubstanceDatabaseCheck che
         // checked against the density table.
         if (checked && !IsConcentrationUnit(current_.StockUnit())) {
             current_.SetStockUnit(ConcentrationUnit::Molar);
-            fields_.Select(SubstanceDatabaseList::StockUnit, static_cast<std::int32_t>(ConcentrationUnit::Molar));
+            fields_.Select(SubstanceDatabaseList::StockUnit, ConcentrationUnitIndex(ConcentrationUnit::Molar));
         }
         current_.SelectDefaultSource();
         break;
@@ -274,6 +277,9 @@ bool SubstanceDatabaseForm::Enabled(SubstanceDatabaseField field) const
     case SubstanceDatabaseField::FilterText:
     case SubstanceDatabaseField::Name:
     case SubstanceDatabaseField::Formula:
+    case SubstanceDatabaseField::Purity:
+    case SubstanceDatabaseField::PureDensity:
+    case SubstanceDatabaseField::Equivalents:
         break;
     }
     return true;

@@ -80,6 +80,8 @@ public:
     /// The selected row; −1 when none.
     std::int32_t SelectedRow() const { return selectedRow_; }
     const std::string& Text(SubstanceDatabaseField field) const { return fields_.Text(field); }
+    /// What to tell the user about the field an outcome names as invalid.
+    std::string_view Problem(SubstanceDatabaseField field) const { return fields_.Problem(field); }
     bool Checked(SubstanceDatabaseCheck check) const { return fields_.Checked(check); }
     const std::vector<std::string>& Items(SubstanceDatabaseList list) const;
     std::int32_t Selection(SubstanceDatabaseList list) const { return fields_.Selection(list); }

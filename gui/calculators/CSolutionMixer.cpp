@@ -13,8 +13,8 @@ CSolutionMixer::CSolutionMixer(CSolvoApp& app, QWidget* parent)
 {
     setWindowTitle(tr("Solution mixer"));
     for (QComboBox* list : widgets_.units) {
-        for (std::int32_t code = 0; code < kConcentrationUnitCount; ++code)
-            list->addItem(ToQString(form_.UnitItems().Label(code)));
+        for (const ConcentrationUnit unit : kConcentrationUnits)
+            list->addItem(ToQString(form_.UnitItems().Label(static_cast<std::int32_t>(unit))));
     }
     Connect();
     Mirror();
@@ -25,7 +25,8 @@ void CSolutionMixer::Connect()
     ConnectFields();
     for (std::size_t row = 0; row < kMixerRowCount; ++row) {
         connect(widgets_.units[row], &QComboBox::activated, this, [this, row](int index) {
-            Finish(form_.ChooseUnit(row, static_cast<ConcentrationUnit>(index)));
+            if (index >= 0)
+                Finish(form_.ChooseUnit(row, kConcentrationUnits[static_cast<std::size_t>(index)]));
         });
         connect(widgets_.toggles[row], &QPushButton::clicked, this, [this, row] {
             form_.Toggle(row);
@@ -50,7 +51,7 @@ void CSolutionMixer::Connect()
 void CSolutionMixer::MirrorControls()
 {
     for (std::size_t row = 0; row < kMixerRowCount; ++row) {
-        widgets_.units[row]->setCurrentIndex(static_cast<int>(form_.Row(row).unit));
+        widgets_.units[row]->setCurrentIndex(ConcentrationUnitIndex(form_.Row(row).unit));
         const std::string_view caption = form_.ToggleCaption(row);
         widgets_.toggles[row]->setText(QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
         widgets_.toggles[row]->setEnabled(form_.ToggleEnabled(row));

@@ -33,7 +33,9 @@ namespace {
 constexpr std::array kAllFields = {CompositionField::Name,          CompositionField::Formula,
                                    CompositionField::MolarMass,     CompositionField::Concentration,
                                    CompositionField::SourceFormula, CompositionField::SourceValue,
-                                   CompositionField::Mass,          CompositionField::FinalVolume};
+                                   CompositionField::Mass,          CompositionField::FinalVolume,
+                                   CompositionField::Purity,        CompositionField::Equivalents,
+                                   CompositionField::PureDensity};
 constexpr std::array kAllLists = {CompositionList::ConcentrationUnit, CompositionList::Source,
                                   CompositionList::SourceUnit, CompositionList::VolumeUnit};
 
@@ -133,7 +135,9 @@ void CSolvoView::Finish(const CompositionOutcome& outcome)
 {
     Mirror();
     if (outcome.invalidField) {
-        MessagePrompts(this).ShowMessage(kEnterNumberMessage, PromptIcon::Exclamation);
+        MessagePrompts(this).ShowMessage(
+            outcome.message.empty() ? kEnterNumberMessage : std::string_view(outcome.message),
+            PromptIcon::Exclamation);
         widgets_.Field(*outcome.invalidField)->setFocus();
     }
     if (outcome.edited) {

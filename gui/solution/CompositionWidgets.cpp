@@ -45,7 +45,8 @@ CompositionWidgets::CompositionWidgets(QWidget& view, const ElementTable& elemen
         fields_[static_cast<std::size_t>(field)] = new QLineEdit;
     for (CompositionField field : {CompositionField::MolarMass, CompositionField::Concentration,
                                    CompositionField::SourceValue, CompositionField::Mass,
-                                   CompositionField::FinalVolume})
+                                   CompositionField::FinalVolume, CompositionField::Purity,
+                                   CompositionField::Equivalents, CompositionField::PureDensity})
         fields_[static_cast<std::size_t>(field)] = new CFEdit(displayDigits);
     for (QComboBox*& list : lists_)
         list = new QComboBox;
@@ -55,8 +56,9 @@ CompositionWidgets::CompositionWidgets(QWidget& view, const ElementTable& elemen
     Field(CompositionField::Concentration)->setAccessibleName(QObject::tr("concentration"));
     List(CompositionList::ConcentrationUnit)->setAccessibleName(QObject::tr("concentration unit"));
     // Names by which tests and accessibility tools find the controls.
-    const std::array<const char*, 8> fieldNames = {"name",          "formula",     "molarMass", "concentration",
-                                                   "sourceFormula", "sourceValue", "mass",      "finalVolume"};
+    const std::array<const char*, 11> fieldNames = {
+        "name", "formula", "molarMass", "concentration", "sourceFormula", "sourceValue",
+        "mass", "finalVolume", "purity", "equivalents", "pureDensity"};
     for (std::size_t i = 0; i < fields_.size(); ++i)
         fields_[i]->setObjectName(QString::fromLatin1(fieldNames[i]));
     const std::array<const char*, 4> listNames = {"concentrationUnit", "source", "sourceUnit", "volumeUnit"};
@@ -123,6 +125,23 @@ QGroupBox* CompositionWidgets::BuildSubstanceGroup(QWidget& view, const ElementT
     grid->addWidget(placeholder, 0, 3, 3, 1);
     grid->addWidget(prepareStandard, 3, 3);
 
+    // What N and % v/v are counted with, beside the units that need them.
+    QLineEdit* equivalents = Field(CompositionField::Equivalents);
+    equivalents->setToolTip(QObject::tr("Equivalents per formula unit: N is M times this number "
+                                        "(2 for H2SO4 as an acid)"));
+    QLineEdit* pureDensity = Field(CompositionField::PureDensity);
+    pureDensity->setToolTip(QObject::tr("Density of the pure liquid, for % v/v; 0 for none. A density "
+                                        "table with a 100 % row gives it instead"));
+    grid->addWidget(FieldLabel(QObject::tr("equivalents"), equivalents), 4, 0);
+    grid->addWidget(equivalents, 4, 1);
+    auto* pure = new QHBoxLayout;
+    pure->addWidget(FieldLabel(QObject::tr("pure liquid density"), pureDensity));
+    pure->addWidget(pureDensity);
+    pure->addWidget(new QLabel(QStringLiteral("g/mL")));
+    pure->addStretch();
+    pureDensity->setMinimumWidth(units_.Across(kNumberFieldWidth));
+    grid->addLayout(pure, 4, 2, 1, 2);
+
     formulaFrame = new CStaticFormulaFrame(elements, &view);
     formulaFrame->AttachToPlaceholder(placeholder);
     for (QPushButton* button : {database, concentration})
@@ -151,7 +170,13 @@ QGroupBox* CompositionWidgets::BuildSourceGroup(QWidget& view, const ElementTabl
     grid->addWidget(massLabel, 3, 0);
     grid->addWidget(Field(CompositionField::Mass), 3, 1);
     grid->addWidget(new QLabel(QStringLiteral("g")), 3, 2);
-    grid->addWidget(placeholder, 0, 3, 4, 1);
+    QLineEdit* purity = Field(CompositionField::Purity);
+    purity->setToolTip(QObject::tr("Assay of the solid weighed, %: the mass to weigh is divided "
+                                   "by it"));
+    grid->addWidget(FieldLabel(QObject::tr("purity"), purity), 4, 0);
+    grid->addWidget(purity, 4, 1);
+    grid->addWidget(new QLabel(QStringLiteral("%")), 4, 2);
+    grid->addWidget(placeholder, 0, 3, 5, 1);
 
     sourceFormulaFrame = new CStaticFormulaFrame(elements, &view);
     sourceFormulaFrame->AttachToPlaceholder(placeholder);
@@ -159,6 +184,7 @@ QGroupBox* CompositionWidgets::BuildSourceGroup(QWidget& view, const ElementTabl
     // Both groups share their columns, so their fields line up.
     const int firstColumn = std::max({database->sizeHint().width(), concentration->sizeHint().width(),
                                       sourceValueLabel->sizeHint().width(), massLabel->sizeHint().width(),
+                                      QLabel(QObject::tr("purity")).sizeHint().width(),
                                       QLabel(QObject::tr("concentration")).sizeHint().width()});
     for (QGridLayout* layout : {qobject_cast<QGridLayout*>(database->parentWidget()->layout()), grid}) {
         layout->setColumnMinimumWidth(0, firstColumn);
@@ -203,11 +229,14 @@ void CompositionWidgets::SetTabOrder(QWidget& view) const
                                    Field(CompositionField::Concentration),
                                    List(CompositionList::ConcentrationUnit),
                                    prepareStandard,
+                                   Field(CompositionField::Equivalents),
+                                   Field(CompositionField::PureDensity),
                                    List(CompositionList::Source),
                                    Field(CompositionField::SourceFormula),
                                    Field(CompositionField::SourceValue),
                                    List(CompositionList::SourceUnit),
                                    Field(CompositionField::Mass),
+                                   Field(CompositionField::Purity),
                                    Field(CompositionField::FinalVolume),
                                    List(CompositionList::VolumeUnit),
                                    addSubstance,

@@ -53,7 +53,7 @@ private:
     QWidget* BuildVolumeRow(QWidget& view);
     void SetTabOrder(QWidget& view) const;
 
-    std::array<QLineEdit*, 8> fields_{};
+    std::array<QLineEdit*, 11> fields_{};
     std::array<QComboBox*, 4> lists_{};
     DialogUnits units_;
 };

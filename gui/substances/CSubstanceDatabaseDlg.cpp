@@ -36,8 +36,9 @@ using List = SubstanceDatabaseList;
 using Check = SubstanceDatabaseCheck;
 using Button = SubstanceDatabaseButton;
 
-constexpr std::array kLineFields = {Field::FilterText, Field::Name, Field::Formula, Field::MolarMass,
-                                    Field::StockConcentration};
+constexpr std::array kLineFields = {Field::FilterText, Field::Name,   Field::Formula,
+                                    Field::MolarMass,  Field::StockConcentration,
+                                    Field::Purity,     Field::PureDensity, Field::Equivalents};
 constexpr std::array kLists = {List::FilterField, List::StockUnit, List::TableKind};
 constexpr std::array kChecks = {Check::StandardSubstance, Check::NoDensityTable, Check::UseStockSolution,
                                 Check::NoSolid};
@@ -157,8 +158,9 @@ void CSubstanceDatabaseDlg::Finish(const SubstanceDatabaseOutcome& outcome)
 {
     Mirror();
     if (outcome.invalidField) {
-        MessagePrompts(this).ShowMessage(kEnterNumberMessage, PromptIcon::Exclamation);
-        widgets_.Field(*outcome.invalidField)->setFocus();
+        MessagePrompts(this).ShowMessage(form_.Problem(*outcome.invalidField), PromptIcon::Exclamation);
+        if (QLineEdit* edit = widgets_.Field(*outcome.invalidField))
+            edit->setFocus();
     }
     if (outcome.editUnsolvedFormulas)
         EditUnsolvedFormulas(*outcome.editUnsolvedFormulas);

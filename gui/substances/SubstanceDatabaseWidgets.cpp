@@ -39,7 +39,8 @@ SubstanceDatabaseWidgets::SubstanceDatabaseWidgets(QDialog& dialog, const Elemen
 {
     for (DbField field : {DbField::FilterText, DbField::Name, DbField::Formula})
         fields_[static_cast<std::size_t>(field)] = new QLineEdit;
-    for (DbField field : {DbField::MolarMass, DbField::StockConcentration})
+    for (DbField field : {DbField::MolarMass, DbField::StockConcentration, DbField::Purity,
+                          DbField::PureDensity, DbField::Equivalents})
         fields_[static_cast<std::size_t>(field)] = new CFEdit(displayDigits);
     for (QComboBox*& combo : lists_)
         combo = new QComboBox;
@@ -98,10 +99,25 @@ void SubstanceDatabaseWidgets::Build(QDialog& dialog)
     fields->addWidget(FieldLabel(QObject::tr("stock concentration"), Field(DbField::StockConcentration)), 3, 0);
     fields->addWidget(Field(DbField::StockConcentration), 3, 1);
     fields->addWidget(List(DbList::StockUnit), 3, 2);
-    fields->addWidget(Button(DbButton::UnsolvedFormulas), 4, 1, 1, 2);
+    fields->addWidget(FieldLabel(QObject::tr("purity"), Field(DbField::Purity)), 4, 0);
+    fields->addWidget(Field(DbField::Purity), 4, 1);
+    fields->addWidget(new QLabel(QStringLiteral("%")), 4, 2);
+    fields->addWidget(FieldLabel(QObject::tr("pure liquid density"), Field(DbField::PureDensity)), 5, 0);
+    fields->addWidget(Field(DbField::PureDensity), 5, 1);
+    fields->addWidget(new QLabel(QStringLiteral("g/mL")), 5, 2);
+    fields->addWidget(FieldLabel(QObject::tr("equivalents"), Field(DbField::Equivalents)), 6, 0);
+    fields->addWidget(Field(DbField::Equivalents), 6, 1);
+    fields->addWidget(Button(DbButton::UnsolvedFormulas), 7, 1, 1, 2);
     Field(DbField::Name)->setMinimumWidth(kTextFieldWidth * charWidth);
-    for (DbField field : {DbField::MolarMass, DbField::StockConcentration})
+    for (DbField field : {DbField::MolarMass, DbField::StockConcentration, DbField::Purity,
+                          DbField::PureDensity, DbField::Equivalents})
         Field(field)->setMinimumWidth(kNumberFieldWidth * charWidth);
+    Field(DbField::Purity)->setToolTip(QObject::tr("The usual assay of the solid, %: a component "
+                                                   "weighs that much more of it"));
+    Field(DbField::PureDensity)
+        ->setToolTip(QObject::tr("Density of the pure liquid, for % v/v, when the density table has no "
+                                 "100 % row; 0 for none"));
+    Field(DbField::Equivalents)->setToolTip(QObject::tr("Equivalents per formula unit, what N counts"));
     Field(DbField::Formula)->setToolTip(QObject::tr("The formula of the substance as it is in solution"));
     Button(DbButton::UnsolvedFormulas)
         ->setToolTip(QObject::tr("Other forms of the substance that can be weighed, such as hydrates"));
@@ -149,8 +165,10 @@ void SubstanceDatabaseWidgets::Build(QDialog& dialog)
 
     // Object names by which tests find the controls.
     substances->setObjectName(QStringLiteral("substances"));
-    const std::array<const char*, 6> fieldNames = {"filter", "name", "formula", "molarMass", "stockConcentration",
-                                                   nullptr};
+    const std::array<const char*, 9> fieldNames = {"filter",      "name",   "formula",
+                                                   "molarMass",   "stockConcentration",
+                                                   nullptr,       "purity", "pureDensity",
+                                                   "equivalents"};
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         if (fields_[i] != nullptr)
             fields_[i]->setObjectName(QLatin1String(fieldNames[i]));

@@ -43,7 +43,7 @@ private:
     void Build(QDialog& dialog);
 
     // The table text has an editor of its own; its slot here stays empty.
-    std::array<QLineEdit*, 6> fields_{};
+    std::array<QLineEdit*, 9> fields_{};
     std::array<QComboBox*, 3> lists_{};
     std::array<QCheckBox*, 4> checks_{};
     std::array<QPushButton*, 6> buttons_{};

@@ -60,6 +60,37 @@ TEST(ConvertCommand, SetsOneUnitAndGivesAllEight)
     EXPECT_EQ(Convert({"--mw", "58,44", "--from", "3", "--value", "10,0"}), json);
 }
 
+TEST(ConvertCommand, LaterUnitsFollowTheEight)
+{
+    const auto json = Convert({"--mw", "58.44", "--from", "ug/mL", "--value", "100"});
+    std::vector<std::string> keys;
+    const CliResult printed = RunCli({"convert", "--json", "--mw", "58.44", "--from", "ug/mL", "--value", "100"});
+    const auto ordered = nlohmann::ordered_json::parse(printed.out);
+    for (const auto& item : ordered.items())
+        keys.push_back(item.key());
+    // No density of the pure liquid: no % v/v.
+    EXPECT_EQ(keys, (std::vector<std::string>{"M", "mM", "m", "w", "ppm", "v", "x", "d", "uM",
+                                              "nM", "mg/mL", "ug/mL", "mg/L", "N", "ambiguous",
+                                              "outside"}));
+    EXPECT_NEAR(Number(json, "v"), 0.01, 1e-15);
+    EXPECT_NEAR(Number(json, "mg/L"), 100.0, 1e-12);
+    EXPECT_EQ(json.at("outside").size(), 14u);
+
+    const auto acid = Convert({"--mw", "98.079", "--equivalents", "2", "--from", "N", "--value", "0.1"});
+    EXPECT_EQ(Number(acid, "M"), 0.05);
+    const auto micro = Convert({"--mw", "58.44", "--from", "\xC2\xB5M", "--value", "1"});
+    EXPECT_EQ(Convert({"--mw", "58.44", "--from", "9", "--value", "1"}), micro);
+    EXPECT_EQ(Number(micro, "mM"), 0.001);
+
+    const auto ethanol = Convert({"--mw", "46.07", "--pure-density", "0.7893", "--from", "v/v", "--value", "20"});
+    EXPECT_NEAR(Number(ethanol, "v"), 15.786, 1e-12);
+    EXPECT_NEAR(Number(ethanol, "v/v"), 20.0, 1e-12);
+    // A table that reaches the pure liquid needs no density typed.
+    const std::string table = WriteTable("ethanol.txt", "0 0.99823 50 0.91384 100 0.78934");
+    const auto tabled = Convert({"--mw", "46.07", "--table-file", table, "--from", "v/v", "--value", "20"});
+    EXPECT_NEAR(Number(tabled, "v"), 20.0 * 0.78934, 1e-12);
+}
+
 TEST(ConvertCommand, WorkedExamplesOfSodiumChloride)
 {
     struct Case {
@@ -278,6 +309,12 @@ TEST(ConvertCommand, BadInputAndWrongUsageWriteNothing)
     const FailureCase cases[] = {
         {{"--mw", "60", "--from", "q", "--value", "1"}, 2, "\"q\": not a concentration unit"},
         {{"--mw", "60", "--from", "8", "--value", "1"}, 2, "\"8\": not a concentration unit"},
+        {{"--mw", "60", "--from", "16", "--value", "1"}, 2, "\"16\": not a concentration unit"},
+        {{"--mw", "60", "--from", "v/v", "--value", "1"}, 2, "\"v/v\": % v/v needs the density"},
+        {{"--mw", "60", "--equivalents", "0", "--from", "N", "--value", "1"}, 2,
+         "\"0\": Enter a number of equivalents greater than 0."},
+        {{"--mw", "60", "--pure-density=-1", "--from", "w", "--value", "1"}, 2,
+         "\"-1\": Enter a density of the pure liquid"},
         {{"--mw", "60", "--from", "w", "--value", "1x"}, 2, "\"1x\": Enter a number."},
         {{"--mw", "sixty", "--from", "w", "--value", "1"}, 2, "\"sixty\": Enter a number."},
         // One rule for every number: what no field can show, or nothing typed.

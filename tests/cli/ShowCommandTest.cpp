@@ -149,7 +149,7 @@ TEST_F(ShowCommandTest, FilesThatCannotBeOpenedGiveTheProgramsMessages)
 {
     const std::string whole = RichSolution(elements).Write(elements);
     std::string unknownRecord = CSolvoDoc().Write(elements);
-    unknownRecord[12] = '\x05'; // the record's version word: 0x50000
+    unknownRecord[12] = '\x06'; // the record's version word: 0x60000, newer than known
     struct Case {
         std::string name;
         std::string bytes;

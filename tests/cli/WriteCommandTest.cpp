@@ -97,6 +97,33 @@ TEST_F(WriteCommandTest, WriteTakesBackWhatShowPrintsForEveryRecordVersionAndSou
     }
 }
 
+TEST_F(WriteCommandTest, CorrectionsAndLaterUnitsRoundTrip)
+{
+    Write(PathOf("later.sln"), R"({"final_volume": 1, "components": [
+        {"name": "saline", "formula": "NaCl", "M": 0.154, "unit": "mg/mL", "purity": 99.5},
+        {"name": "acid", "formula": "H_2SO_4", "M": 0.05, "unit": "N", "equivalents": 2,
+         "source_kind": 2, "use_stock": true, "stock_concentration": 96, "stock_unit": 3},
+        {"name": "ethanol", "formula": "C_2H_5OH", "M": 3.4, "unit": 14,
+         "pure_density": 0.7893, "other_unit": "\u00b5g/mL"}]})");
+    const std::string shown = ShowJson(PathOf("later.sln"));
+    const auto json = nlohmann::json::parse(shown);
+    const auto& components = json.at("components");
+    EXPECT_EQ(components[0].at("purity"), 99.5);
+    EXPECT_EQ(components[0].at("unit"), 11);
+    EXPECT_EQ(components[1].at("equivalents"), 2.0);
+    EXPECT_EQ(components[1].at("unit"), 15);
+    EXPECT_EQ(components[2].at("pure_density"), 0.7893);
+    EXPECT_EQ(components[2].at("unit"), 14);
+    EXPECT_EQ(components[2].at("other_unit"), 12);
+    // Defaults for what does not use them.
+    EXPECT_EQ(components[2].at("purity"), 100.0);
+    EXPECT_EQ(components[0].at("pure_density"), 0.0);
+
+    Write(PathOf("again.sln"), shown);
+    EXPECT_EQ(ShowJson(PathOf("again.sln")), shown);
+    EXPECT_EQ(folder.Read("again.sln"), folder.Read("later.sln"));
+}
+
 TEST_F(WriteCommandTest, AnOlderFileIsWrittenInTheCurrentVersion)
 {
     const auto older = nlohmann::json::parse(
@@ -169,14 +196,24 @@ TEST_F(WriteCommandTest, BadInputNamesTheFieldAndWritesNothing)
         {R"({"components": [{}, {"colour": "red"}]})",
          "components[1].colour: not a field of this shape."},
         {R"({"components": [{"name": 5}]})", "components[0].name: expected a string, found 5."},
+        {R"({"components": [{"purity": 0}]})",
+         "components[0].purity: Enter a purity greater than 0 and at most 100 %."},
+        {R"({"components": [{"purity": 100.5}]})",
+         "components[0].purity: Enter a purity greater than 0 and at most 100 %."},
+        {R"({"components": [{"equivalents": -1}]})",
+         "components[0].equivalents: Enter a number of equivalents greater than 0."},
+        {R"({"components": [{"unit": "mol"}]})",
+         R"(components[0].unit: expected a unit code or name, found "mol".)"},
+        {R"({"components": [{"stock_unit": 16}]})",
+         "components[0].stock_unit: expected a code from 0 to 15, found 16."},
         {R"({"components": [{"name": "a \u2192 b"}]})",
          "components[0].name: holds a character that Solvo's text (Windows-1252) cannot hold."},
         {R"({"components": [{"alternatives": ["A", 3]}]})",
          "components[0].alternatives[1]: expected a string, found 3."},
         {R"({"components": [{"no_solid": 1}]})",
          "components[0].no_solid: expected true or false, found 1."},
-        {R"({"components": [{"unit": "M"}]})",
-         R"(components[0].unit: expected an integer, found "M".)"},
+        {R"({"components": [{"unit": 1.5}]})",
+         "components[0].unit: expected an integer, found 1.5."},
         {R"({"components": [{"source_kind": 2147483648}]})",
          "components[0].source_kind: expected a 32-bit integer, found 2147483648."},
         {R"({"components": [{"digits": 2.5}]})",
@@ -186,9 +223,9 @@ TEST_F(WriteCommandTest, BadInputNamesTheFieldAndWritesNothing)
         // Codes and amounts the program can show, nothing else.
         {R"({"volume_unit": 7})", "volume_unit: expected a code from 0 to 1, found 7."},
         {R"({"components": [{"unit": 99}]})",
-         "components[0].unit: expected a code from 0 to 8, found 99."},
+         "components[0].unit: expected a code from 0 to 15, found 99."},
         {R"({"components": [{"stock_unit": -1}]})",
-         "components[0].stock_unit: expected a code from 0 to 8, found -1."},
+         "components[0].stock_unit: expected a code from 0 to 15, found -1."},
         {R"({"components": [{"table_kind": 3}]})",
          "components[0].table_kind: expected a code from 0 to 2, found 3."},
         {R"({"components": [{"source_kind": 4}]})",

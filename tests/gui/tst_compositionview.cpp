@@ -108,7 +108,8 @@ private slots:
         QCOMPARE(tabs->count(), 2);
         QCOMPARE(tabs->tabText(1), QStringLiteral("substance 2"));
         QCOMPARE(tabs->currentIndex(), 1);
-        QCOMPARE(s.Find<QComboBox>("concentrationUnit")->count(), 7);
+        // Every unit but x and % v/v.
+        QCOMPARE(s.Find<QComboBox>("concentrationUnit")->count(), 13);
         QCOMPARE(s.Find<QLineEdit>("name")->text(), QString());
 
         tabs->setCurrentIndex(0);
@@ -118,7 +119,7 @@ private slots:
         QTest::mouseClick(s.Find<QPushButton>("removeSubstance"), Qt::LeftButton);
         QCOMPARE(tabs->count(), 1);
         QCOMPARE(tabs->tabText(0), QStringLiteral("substance 2"));
-        QCOMPARE(s.Find<QComboBox>("concentrationUnit")->count(), 8);
+        QCOMPARE(s.Find<QComboBox>("concentrationUnit")->count(), 14);
         QCOMPARE(s.document->Data().GetComponentCount(), 1);
     }
 
@@ -165,6 +166,24 @@ private slots:
         emit unit->activated(unit->currentIndex());
         QCOMPARE(concentration->toolTip(), QString());
         QVERIFY(!mark(concentration)->isVisible());
+    }
+
+    void weighs_an_assay_and_offers_percent_by_volume_with_a_pure_density()
+    {
+        Started s;
+        s.Type("formula", QStringLiteral("NaCl"));
+        s.Type("finalVolume", QStringLiteral("1000"));
+        auto* unit = s.Find<QComboBox>("concentrationUnit");
+        unit->setCurrentIndex(unit->findText(QStringLiteral("% w/v")));
+        emit unit->activated(unit->currentIndex());
+        s.Type("concentration", QStringLiteral("0.9000"));
+        s.Type("purity", QStringLiteral("99.5"));
+        QCOMPARE(s.Find<QLineEdit>("mass")->text(), QStringLiteral("9.045"));
+
+        QCOMPARE(unit->findText(QStringLiteral("% v/v")), -1);
+        s.Type("pureDensity", QStringLiteral("2.165"));
+        QCOMPARE(unit->findText(QStringLiteral("% v/v")), unit->count() - 2);
+        QCOMPARE(unit->itemText(unit->count() - 1), QStringLiteral("N (eq/L)"));
     }
 
     void every_new_composition_window_offers_the_concentration_calculator()

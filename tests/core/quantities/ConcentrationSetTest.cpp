@@ -110,7 +110,7 @@ TEST_F(SodiumChlorideSet, WithoutMolarMassOnlyTheRelationsNeedingNoneHold)
 TEST_F(SodiumChlorideSet, GetConcentrationOfOwnAndUnknownUnits)
 {
     set.SetConcentration(1.0, Unit::Molar);
-    EXPECT_EQ(set.GetConcentration(static_cast<Unit>(9)), -1.0);
+    EXPECT_EQ(set.GetConcentration(static_cast<Unit>(16)), -1.0);
     EXPECT_EQ(set.GetConcentration(static_cast<Unit>(-1)), -1.0);
 
     set.SetUnit(Unit::PercentWV);

@@ -45,6 +45,27 @@ TEST(UnitLabels, ReadsLinesAsTheyStand)
     }
 }
 
+TEST(UnitLabels, LaterUnitsTakeLinesNineOnOrTheirDefaults)
+{
+    test::TemporaryFolder folder;
+    const UnitLabels eight = UnitLabels::Read(folder.Write("units.txt", kDefaultFile));
+    EXPECT_EQ(eight, UnitLabels::Defaults());
+    EXPECT_EQ(eight.Label(9), "\xB5M (\xB5mol/L)");
+    EXPECT_EQ(eight.Label(14), "% v/v");
+    EXPECT_EQ(eight.Label(15), "N (eq/L)");
+    EXPECT_EQ(eight.CodeOfLabel("mg/L"), 13);
+
+    const UnitLabels ten =
+        UnitLabels::Read(folder.Write("units.txt", kDefaultFile + "uM\r\nnmol/L\r\n"));
+    EXPECT_EQ(ten.Label(9), "uM");
+    EXPECT_EQ(ten.Label(10), "nmol/L");
+    EXPECT_EQ(ten.Label(11), "mg/mL");
+    // A file that relabels a later unit is written whole.
+    EXPECT_EQ(ten.FileText(), kDefaultFile + "uM\r\nnmol/L\r\nmg/mL\r\n\xB5g/mL\r\nmg/L\r\n% v/v\r\n"
+                                             "N (eq/L)\r\n");
+    EXPECT_EQ(UnitLabels::Defaults().FileText(), kDefaultFile);
+}
+
 TEST(UnitLabels, FileThatCannotBeReadGivesDefaultsAndStaysUntouched)
 {
     test::TemporaryFolder folder;

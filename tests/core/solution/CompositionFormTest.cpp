@@ -52,7 +52,9 @@ TEST_F(CompositionFormTest, OpensOnNewSolution)
 {
     OpenWith();
     EXPECT_EQ(form.TabTitles(), std::vector<std::string>{"substance 1"});
-    EXPECT_EQ(form.Items(List::ConcentrationUnit).size(), 8u);
+    // Every unit but % v/v, which needs the pure liquid's density.
+    EXPECT_EQ(form.Items(List::ConcentrationUnit).size(), 14u);
+    EXPECT_EQ(ItemIndex(List::ConcentrationUnit, "% v/v"), -1);
     EXPECT_EQ(form.Items(List::VolumeUnit), (std::vector<std::string>{"L", "mL"}));
     EXPECT_EQ(form.Selection(List::VolumeUnit), 1);
     EXPECT_EQ(form.Items(List::Source),
@@ -85,6 +87,66 @@ TEST_F(CompositionFormTest, TypedConcentrationGoesIntoDocumentAtEveryKeystrokeAn
     // 0.25 L × 0.1 mol/L × 58.44 g/mol, shown with at least two digits.
     EXPECT_EQ(form.Text(Field::Mass), "1.5");
     EXPECT_NEAR(Current().Mass(), 1.4611, 1e-4);
+}
+
+TEST_F(CompositionFormTest, PurityEquivalentsAndPureDensityAreTypedWithTheComponent)
+{
+    OpenWith();
+    form.Type(Field::Formula, "NaCl");
+    form.Type(Field::MolarMass, "58.44");
+    form.Type(Field::FinalVolume, "1000");
+    form.Choose(List::ConcentrationUnit, ItemIndex(List::ConcentrationUnit, "% w/v"));
+    form.Type(Field::Concentration, "0.9000");
+    EXPECT_EQ(form.Text(Field::Purity), "100");
+    for (const char* typed : {"9", "99", "99.", "99.5"})
+        EXPECT_FALSE(form.Type(Field::Purity, typed).invalidField) << typed;
+    EXPECT_EQ(Current().Purity(), 99.5);
+    EXPECT_EQ(form.Text(Field::Mass), "9.045");
+
+    // Out of range: the program's message, and the purity stays; a field
+    // cleared to type anew is no value yet.
+    const struct {
+        Field field;
+        const char* text;
+        const char* message;
+    } refused[] = {{Field::Purity, "0", "Enter a purity greater than 0 and at most 100 %."},
+                   {Field::Purity, "100.5", "Enter a purity greater than 0 and at most 100 %."},
+                   {Field::Equivalents, "0", "Enter a number of equivalents greater than 0."},
+                   {Field::PureDensity, "-1", "Enter a density of the pure liquid greater than 0, or 0 for none."},
+                   {Field::Purity, "x", ""}};
+    for (const auto& c : refused) {
+        const CompositionOutcome outcome = form.Type(c.field, c.text);
+        EXPECT_EQ(outcome.invalidField, c.field) << c.text;
+        EXPECT_EQ(outcome.message, c.message) << c.text;
+        form.Refresh(4);
+    }
+    EXPECT_FALSE(form.Type(Field::Purity, "").invalidField);
+    EXPECT_EQ(Current().Purity(), 99.5);
+    form.Refresh(4);
+
+    // 0.1 N stays 0.1 N with the equivalents typed after it.
+    form.Choose(List::ConcentrationUnit, ItemIndex(List::ConcentrationUnit, "N (eq/L)"));
+    form.Type(Field::Concentration, "0.1");
+    form.Type(Field::Equivalents, "2");
+    EXPECT_DOUBLE_EQ(Current().GetConcentration(ConcentrationUnit::Molar), 0.05);
+    EXPECT_EQ(form.Text(Field::Concentration), "0.1");
+
+    // % v/v is offered once the pure liquid's density is known, and taken
+    // away with it.
+    EXPECT_EQ(ItemIndex(List::ConcentrationUnit, "% v/v"), -1);
+    form.Type(Field::PureDensity, "0.7893");
+    EXPECT_EQ(ItemIndex(List::ConcentrationUnit, "% v/v"), 13);
+    form.Choose(List::ConcentrationUnit, 13);
+    EXPECT_EQ(Current().Unit(), ConcentrationUnit::PercentVV);
+    form.Type(Field::PureDensity, "0");
+    EXPECT_EQ(ItemIndex(List::ConcentrationUnit, "% v/v"), -1);
+    EXPECT_EQ(Current().Unit(), ConcentrationUnit::PercentWV);
+    EXPECT_EQ(form.Selection(List::ConcentrationUnit), ItemIndex(List::ConcentrationUnit, "% w/v"));
+
+    // A solution measured from its stock has no assay.
+    EXPECT_TRUE(form.Enabled(Field::Purity));
+    form.Choose(List::Source, ItemIndex(List::Source, "other solution"));
+    EXPECT_FALSE(form.Enabled(Field::Purity));
 }
 
 TEST_F(CompositionFormTest, FinalVolumeInMillilitresIsStoredInLitres)
@@ -165,7 +227,7 @@ TEST_F(CompositionFormTest, SecondComponentDropsTheMoleFractionAndKeepsPercentWV
     EXPECT_EQ(form.CurrentTab(), 1);
     EXPECT_EQ(ItemIndex(List::ConcentrationUnit, "x"), -1);
     EXPECT_EQ(ItemIndex(List::ConcentrationUnit, "% w/v"), 5);
-    EXPECT_EQ(form.Items(List::ConcentrationUnit).size(), 7u);
+    EXPECT_EQ(form.Items(List::ConcentrationUnit).size(), 13u);
     EXPECT_EQ(doc.GetComponent(0).Unit(), ConcentrationUnit::Molar);
 
     form.Choose(List::ConcentrationUnit, 6);

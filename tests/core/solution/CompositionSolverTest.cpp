@@ -380,5 +380,48 @@ TEST_F(CompositionSolverTest, NotesFollowTheComponentsInOrder)
     EXPECT_TRUE(SolveComposition(Solution({SodiumChloride(0.1)}, 1.0), elements).notes.empty());
 }
 
+// Recipes as published, in the units they are written in.
+TEST_F(CompositionSolverTest, RecipesInLaterUnitsAndWithAnAssay)
+{
+    SolvoSubstance ampicillin = Component(elements, "ampicillin", "C_16H_19N_3O_4S", 0.0);
+    ampicillin.SetUnit(ConcentrationUnit::UgPerML);
+    ampicillin.SetConcentration(100.0, ConcentrationUnit::UgPerML);
+    EXPECT_NEAR(SolveComposition(Solution({ampicillin}, 0.5), elements).steps[0].mass, 0.05, 1e-12);
+
+    SolvoSubstance saline = SodiumChloride(0.0);
+    saline.SetConcentration(0.9, ConcentrationUnit::PercentWV);
+    saline.SetPurity(99.5);
+    EXPECT_NEAR(SolveComposition(Solution({saline}, 1.0), elements).steps[0].mass, 9.0452261,
+                1e-7);
+    // The assay counts for a hydrate weighed instead, too.
+    saline.SetSource(SourceKind::OtherSubstance);
+    saline.SetSourceFormula("NaCl&2H_2O");
+    saline.UpdateSourceMolarMass(elements);
+    EXPECT_NEAR(SolveComposition(Solution({saline}, 1.0), elements).steps[0].mass,
+                0.9 * 10.0 / 58.44 * saline.SourceMolarMass() / 0.995, 1e-9);
+
+    SolvoSubstance ethanol = Component(elements, "ethanol", "C_2H_5OH", 0.0);
+    ethanol.SetPureDensity(0.7893);
+    ethanol.SetConcentration(20.0, ConcentrationUnit::PercentVV);
+    ethanol = FromStock(ethanol, 100.0, ConcentrationUnit::PercentVV);
+    EXPECT_NEAR(SolveComposition(Solution({ethanol}, 1.0), elements).steps[0].volume, 0.2, 1e-12);
+}
+
+TEST_F(CompositionSolverTest, NormalityMeasuresWhatItsMolarityMeasures)
+{
+    SolvoSubstance acid = Component(elements, "sulfuric acid", "H_2SO_4", 0.0);
+    acid.Table().SetText("0 0.9982\r\n50 1.3951\r\n96 1.8355");
+    acid.Table().SetNoTable(false);
+    acid.ParseDensityTable();
+    acid.SetEquivalents(2.0);
+    acid = FromStock(acid, 96.0, ConcentrationUnit::PercentWW);
+    SolvoSubstance molar = acid;
+    acid.SetConcentration(0.1, ConcentrationUnit::Normal);
+    molar.SetConcentration(0.05, ConcentrationUnit::Molar);
+    const double normalVolume = SolveComposition(Solution({acid}, 1.0), elements).steps[0].volume;
+    EXPECT_EQ(normalVolume, SolveComposition(Solution({molar}, 1.0), elements).steps[0].volume);
+    EXPECT_NEAR(normalVolume, 0.05 * 98.072 / (0.96 * 1835.5), 1e-5);
+}
+
 } // namespace
 } // namespace solvo

@@ -354,6 +354,36 @@ TEST_F(RecipeGeneratorTest, WeighedFormHoldingTheComponentTwiceSaysSo)
     EXPECT_EQ(bare[5].text, "2. Weigh 0.3301 g. (2 As per formula unit)");
 }
 
+TEST_F(RecipeGeneratorTest, AssayOfTheWeighedSolidIsNamedAfterItsFormula)
+{
+    // Physiological saline from a salt of 99.5 %, and one that is pure.
+    SolvoSubstance salt = SodiumChloride(0.0);
+    salt.SetUnit(ConcentrationUnit::PercentWV);
+    salt.SetConcentration(0.9, ConcentrationUnit::PercentWV);
+    salt.SetPurity(99.5);
+    SolvoSubstance pure = SodiumChloride(0.1);
+    const std::vector<RecipeLine> lines =
+        Recipe(Solution({salt, pure}, 1.0, 4, VolumeUnit::Litre));
+    ASSERT_GE(lines.size(), 9u);
+    EXPECT_EQ(lines[1].text, "0.9000 % w/v sodium chloride <SUBSTANCEFORMULA>");
+    EXPECT_EQ(lines[7].text, "2. Weigh 9.045 g sodium chloride <SUBSTANCEFORMULA> (assay 99.5 %) "
+                             "and transfer it to the flask.");
+    EXPECT_EQ(lines[8].text, "3. Weigh 5.844 g sodium chloride <SUBSTANCEFORMULA> and transfer it "
+                             "to the flask.");
+
+    // With a form holding it twice, both notes follow the formula.
+    SolvoSubstance arsenic = Component("arsenic", "As", 74.9216, 0.0, 4);
+    arsenic.SetConcentration(1000.0, ConcentrationUnit::Ppm);
+    arsenic.SetSource(SourceKind::OtherSubstance);
+    arsenic.SetSourceFormula("As_2O_3");
+    arsenic.UpdateSourceMolarMass(elements);
+    arsenic.SetPurity(99.0);
+    const std::vector<RecipeLine> standard = Recipe(Solution({arsenic}, 0.25, 3));
+    ASSERT_GE(standard.size(), 7u);
+    EXPECT_EQ(standard[6].text, "2. Weigh 0.3334 g arsenic <SUBSTANCEFORMULA> (2 As per formula "
+                                "unit) (assay 99 %) and transfer it to the flask.");
+}
+
 TEST_F(RecipeGeneratorTest, NotesCloseEveryRecipeBeforeTheFooter)
 {
     SolvoSubstance nitric = FromStock(Component("nitric acid", "HNO_3", 63.01, 1.0, 3), 69.6);

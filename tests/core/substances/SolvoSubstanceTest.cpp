@@ -311,7 +311,7 @@ TEST_F(SolvoSubstanceTest, UnknownVersionIsReportedAndChangesNothing)
 {
     SolvoSubstance component;
     component.SetName("kept");
-    const std::string bytes("\x00\x00\x05\x00\x00\x00\x00\x00", 8);
+    const std::string bytes("\x00\x00\x06\x00\x00\x00\x00\x00", 8);
     ArchiveReader reader(bytes);
     EXPECT_THROW(component.Serialize(reader, elements), ArchiveError);
     EXPECT_EQ(reader.Notices(), std::vector<std::string>{std::string(kUnknownVersionMessage)});
@@ -324,6 +324,80 @@ TEST_F(SolvoSubstanceTest, UnknownVersionIsReportedAndChangesNothing)
     ArchiveReader cut(std::string_view(record).substr(0, 60));
     EXPECT_THROW(component.Serialize(cut, elements), ArchiveError);
     EXPECT_EQ(component.Name(), "kept");
+}
+
+TEST_F(SolvoSubstanceTest, CorrectionsAndLaterUnitsTakeTheLaterRecord)
+{
+    SolvoSubstance plain;
+    plain.SetFormula("NaCl");
+    plain.UpdateMolarMass(elements);
+    plain.SetConcentration(0.154, ConcentrationUnit::Molar);
+    const std::string plainRecord = Record(plain);
+    EXPECT_EQ(plainRecord.substr(0, 4), std::string("\x00\x00\x04\x00", 4));
+
+    const struct {
+        const char* what;
+        void (*use)(SolvoSubstance&);
+    } cases[] = {
+        {"purity", [](SolvoSubstance& c) { c.SetPurity(99.5); }},
+        {"equivalents", [](SolvoSubstance& c) { c.SetEquivalents(2.0); }},
+        {"pure density", [](SolvoSubstance& c) { c.SetPureDensity(0.7893); }},
+        {"unit", [](SolvoSubstance& c) { c.SetUnit(ConcentrationUnit::Micromolar); }},
+        {"stock unit", [](SolvoSubstance& c) { c.SetStockUnit(ConcentrationUnit::UgPerML); }},
+        {"other unit", [](SolvoSubstance& c) { c.SetOtherUnit(ConcentrationUnit::Normal); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SolvoSubstance component = plain;
+        c.use(component);
+        const std::string bytes = Record(component);
+        EXPECT_EQ(bytes.substr(0, 4), std::string("\x00\x00\x05\x00", 4));
+        // The later fields follow the older record's, which is unchanged up
+        // to its 56 bytes of settings (where the units are).
+        EXPECT_EQ(bytes.substr(4, plainRecord.size() - 60), plainRecord.substr(4, plainRecord.size() - 60));
+        EXPECT_EQ(bytes.size(), plainRecord.size() + 24);
+        SolvoSubstance read = ReadRecord(bytes);
+        EXPECT_EQ(Record(read), bytes);
+        EXPECT_EQ(read.Purity(), component.Purity());
+        EXPECT_EQ(read.Equivalents(), component.Equivalents());
+        EXPECT_EQ(read.PureDensity(), component.PureDensity());
+        EXPECT_EQ(read.Unit(), component.Unit());
+        EXPECT_EQ(read.StockUnit(), component.StockUnit());
+        EXPECT_EQ(read.OtherUnit(), component.OtherUnit());
+        EXPECT_EQ(read.GetConcentration(ConcentrationUnit::Molar), 0.154);
+    }
+}
+
+TEST_F(SolvoSubstanceTest, LaterRecordWithCorrectionsOutOfRangeIsRefused)
+{
+    const struct {
+        double purity;
+        double equivalents;
+        double pureDensity;
+    } cases[] = {{0.0, 1, 0},  {-5.0, 1, 0}, {100.5, 1, 0}, {NAN, 1, 0},
+                 {100, 0.0, 0}, {100, INFINITY, 0}, {100, 1, -1.0}, {100, 1, NAN}};
+    SolvoSubstance later;
+    later.SetPurity(50.0);
+    const std::string record = Record(later);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.purity << " " << c.equivalents << " " << c.pureDensity);
+        std::string bytes = record.substr(0, record.size() - 24);
+        ArchiveWriter tail(bytes);
+        tail.WriteDouble(c.purity);
+        tail.WriteDouble(c.equivalents);
+        tail.WriteDouble(c.pureDensity);
+        tail.Close();
+        SolvoSubstance component;
+        component.SetName("kept");
+        ArchiveReader reader(bytes);
+        EXPECT_THROW(component.Serialize(reader, elements), ArchiveError);
+        EXPECT_EQ(component.Name(), "kept");
+    }
+    // Cut inside the later fields: the end of the file, and nothing read.
+    SolvoSubstance component;
+    ArchiveReader cut(std::string_view(record).substr(0, record.size() - 4));
+    EXPECT_THROW(component.Serialize(cut, elements), ArchiveError);
+    EXPECT_EQ(component.Purity(), 100.0);
 }
 
 TEST_F(SolvoSubstanceTest, AssignTakesTheSubstanceAndKeepsTheConcentration)
@@ -349,9 +423,15 @@ TEST_F(SolvoSubstanceTest, AssignTakesTheSubstanceAndKeepsTheConcentration)
     substance.SetOtherConcentration(3.0);
     substance.SetOtherUnit(ConcentrationUnit::Molal);
     substance.SetConcentration(2.0, ConcentrationUnit::Molar);
+    substance.SetPurity(37.0);
+    substance.SetEquivalents(1.5);
+    substance.SetPureDensity(1.49);
 
     component.Assign(substance);
     EXPECT_EQ(component.Formula(), "HCl");
+    EXPECT_EQ(component.Purity(), 37.0);
+    EXPECT_EQ(component.Equivalents(), 1.5);
+    EXPECT_EQ(component.PureDensity(), 1.49);
     EXPECT_TRUE(component.NoSolid());
     EXPECT_EQ(component.StockConcentration(), 36.0);
     EXPECT_EQ(component.Table().Rows().size(), 2u);

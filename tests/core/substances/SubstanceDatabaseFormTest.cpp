@@ -302,6 +302,39 @@ TEST_F(SubstanceDatabaseFormTest, NoDatabaseChangeWithAFieldThatIsNoNumber)
     EXPECT_EQ(database.FindByName("protein")->MolarMass(), 66430.3);
 }
 
+TEST_F(SubstanceDatabaseFormTest, PurityPureDensityAndEquivalentsAreStoredWithTheSubstance)
+{
+    SubstanceDatabaseForm form = Opened();
+    SelectNamed(form, "ethanol");
+    EXPECT_EQ(form.Text(Field::Purity), "100");
+    EXPECT_EQ(form.Text(Field::PureDensity), "0");
+    EXPECT_EQ(form.Text(Field::Equivalents), "1");
+    form.Type(Field::Purity, "99.8");
+    form.Type(Field::PureDensity, "0.7893");
+    form.Press(Button::Modify);
+    const SolvoSubstance* ethanol = database.FindByName("ethanol");
+    ASSERT_NE(ethanol, nullptr);
+    EXPECT_EQ(ethanol->Purity(), 99.8);
+    EXPECT_EQ(ethanol->PureDensity(), 0.7893);
+
+    const struct {
+        Field field;
+        const char* text;
+        std::string_view problem;
+        const char* good;
+    } refused[] = {{Field::Purity, "101", SolvoSubstance::kPurityRangeMessage, "99.8"},
+                   {Field::Equivalents, "-2", SolvoSubstance::kEquivalentsRangeMessage, "1"},
+                   {Field::PureDensity, "a", "Enter a number.", "0.7893"}};
+    for (const auto& c : refused) {
+        form.Type(c.field, c.text);
+        EXPECT_EQ(form.Press(Button::Modify).invalidField, c.field) << c.text;
+        EXPECT_EQ(form.Problem(c.field), c.problem) << c.text;
+        form.Type(c.field, c.good);
+    }
+    EXPECT_EQ(database.FindByName("ethanol")->Purity(), 99.8);
+    EXPECT_EQ(database.FindByName("ethanol")->Equivalents(), 1.0);
+}
+
 TEST_F(SubstanceDatabaseFormTest, StockConcentrationOutsideTheTableIsRed)
 {
     SubstanceDatabaseForm form = Opened();
