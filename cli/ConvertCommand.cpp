@@ -3,6 +3,7 @@
 #include "CliContext.h"
 #include "CliOutput.h"
 #include "formula/ChemicalFormula.h"
+#include "library/ReagentLibrary.h"
 #include "platform/FileAccess.h"
 #include "quantities/ConcentrationSet.h"
 #include "quantities/DensityTable.h"
@@ -142,12 +143,23 @@ const SolvoSubstance& SubstanceArgument(const std::string& name, CliContext& con
     return *substance;
 }
 
+SolvoSubstance LibraryArgument(const std::string& name, CliContext& context)
+{
+    const LibraryRecord* record = ReagentLibrary::Find(CliOutput::ProgramText(name));
+    if (!record)
+        throw BadInput("\"" + name + "\": no solute of this name in the reagent library.");
+    return ReagentLibrary::ToSubstance(*record, context.App().Elements());
+}
+
 void AddSubstanceChoice(CLI::App& command, SubstanceChoice& choice)
 {
     CLI::Option_group* group = command.add_option_group("substance", "Where the molar mass comes from");
     group->add_option("--substance", choice.substance,
                       "Molar mass and density table of the program database's substance "
                       "of exactly this name");
+    group->add_option("--library", choice.library,
+                      "Molar mass and density table of the reagent library's solute of this "
+                      "name or synonym (see db library)");
     group->add_option("--formula", choice.formula,
                       "Molar mass of this formula (with markup, as in the formula command)");
     group->add_option("--mw", choice.molarMass, "Molar mass, g/mol");
@@ -195,6 +207,10 @@ void AddConvertCommand(CLI::App& cli, CliContext& context)
         ConcentrationSet set;
         if (options->source.substance) {
             const SolvoSubstance& entry = SubstanceArgument(*options->source.substance, context);
+            set.SetMolarMass(entry.MolarMass());
+            set.Table() = entry.Table();
+        } else if (options->source.library) {
+            const SolvoSubstance entry = LibraryArgument(*options->source.library, context);
             set.SetMolarMass(entry.MolarMass());
             set.Table() = entry.Table();
         } else {

@@ -39,6 +39,8 @@ SolvoSubstance ComponentOf(const SubstanceChoice& source, CliContext& context)
     if (source.substance) {
         component = SubstanceArgument(*source.substance, context);
         component.ParseDensityTable();
+    } else if (source.library) {
+        component = LibraryArgument(*source.library, context);
     } else if (source.formula) {
         component.SetMolarMass(FormulaMolarMassArgument(*source.formula, context));
     } else {
