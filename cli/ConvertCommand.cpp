@@ -128,9 +128,7 @@ double FormulaMolarMassArgument(const std::string& argument, CliContext& context
     const ChemicalFormula formula(context.App().Elements(), CliOutput::ProgramText(argument));
     const double molarMass = formula.MolarMass();
     if (formula.Failed())
-        throw BadInput("\"" + argument + "\": " +
-                       (formula.CountTooLarge() ? "has a count that is too large."
-                                                : "has a symbol that is not in the element and moiety table."));
+        throw BadInput("\"" + argument + "\": " + formula.FailureText());
     return molarMass;
 }
 

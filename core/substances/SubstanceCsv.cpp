@@ -95,9 +95,7 @@ double ReadFormula(const ElementTable& elements, const std::string& text)
     const ChemicalFormula formula(elements, text);
     const double molarMass = formula.MolarMass();
     if (formula.Failed())
-        throw LineFault("the formula \"" + text + "\" " +
-                        (formula.CountTooLarge() ? "has a count that is too large."
-                                                 : "has a symbol that is not in the element and moiety table."));
+        throw LineFault("the formula \"" + text + "\" " + formula.FailureText());
     return molarMass;
 }
 

@@ -7,21 +7,12 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 namespace solvo::test {
 namespace {
-
-std::string Bytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 std::vector<std::string> Lines(const std::string& text)
 {
@@ -102,13 +93,13 @@ TEST_F(DbLibraryCommandsTest, AddTakesALibrarySoluteIntoTheDatabaseOnce)
     const CliResult added = RunCli({"db", "add", "--library", "ammonia", "--db", database});
     ASSERT_EQ(added.exitCode, 0) << added.err;
     EXPECT_EQ(added.out, "1 substance added, 0 replaced.\n");
-    const std::string saved = Bytes(database);
+    const std::string saved = ReadFile(database);
 
     const CliResult again = RunCli({"db", "add", "--library", "R-717", "--db", database});
     EXPECT_EQ(again.exitCode, 2);
     EXPECT_EQ(again.err, "R-717: the database holds \"Ammonia\" already; use --force to replace "
                          "them.\n");
-    EXPECT_EQ(Bytes(database), saved);
+    EXPECT_EQ(ReadFile(database), saved);
     const CliResult forced =
         RunCli({"db", "add", "--library", "ammonia", "--force", "--db", database});
     EXPECT_EQ(forced.out, "0 substances added, 1 replaced.\n");
@@ -167,7 +158,7 @@ TEST_F(DbLibraryCommandsTest, ExportedSubstancesImportBackIdentical)
 
 TEST_F(DbLibraryCommandsTest, ImportWritesNothingWhenALineIsBad)
 {
-    const std::string saved = Bytes(database);
+    const std::string saved = ReadFile(database);
     const auto csv = folder.Write("bad.csv", "name,formula,density_table\n"
                                              "good,NaCl,\n"
                                              "bad,KCl,\"0:1;10:1.06;5:1.03\"\n");
@@ -175,7 +166,7 @@ TEST_F(DbLibraryCommandsTest, ImportWritesNothingWhenALineIsBad)
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.err, csv.string() + ": line 3: the density table is not sorted: 5 follows "
                                          "10. Nothing was imported.\n");
-    EXPECT_EQ(Bytes(database), saved);
+    EXPECT_EQ(ReadFile(database), saved);
     EXPECT_EQ(RunCli({"db", "import", (folder.Path() / "none.csv").string(), "--db", database})
                   .err,
               (folder.Path() / "none.csv").string() + ": cannot be opened.\n");
