@@ -1,6 +1,8 @@
 #include "library/ReagentLibrary.h"
 
 #include "library/LibraryChoiceForm.h"
+#include "library/NameCompletions.h"
+#include "substances/SolvoSubstanceDatabase.h"
 
 #include "formula/ChemicalFormula.h"
 #include "formula/ElementTable.h"
@@ -8,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -178,6 +181,37 @@ TEST(LibraryChoiceForm, FiltersWhileTheChosenSoluteStaysSelected)
     form.TypeFilter("");
     EXPECT_FALSE(form.FilterRed());
     EXPECT_EQ(form.Rows().size(), 65u);
+}
+
+TEST_F(ReagentLibraryTest, NameCompletionOffersTheDatabaseFirstThenTheLibrary)
+{
+    SolvoSubstanceDatabase database;
+    database.LoadDefaultSubstances(elements);
+    const std::vector<NameCompletion> completions = NameCompletions::List(database);
+    ASSERT_EQ(completions.size(), 10u + 65u);
+    EXPECT_EQ(completions.front().shown, "acetic acid");
+    EXPECT_EQ(completions[9].shown, "TRIS");
+    EXPECT_EQ(completions[10].name, "1,2-Ethanediol");
+    EXPECT_EQ(completions[10].shown, "1,2-Ethanediol (library)");
+
+    const std::optional<SolvoSubstance> fromDatabase =
+        NameCompletions::Substance(completions.front(), database, elements);
+    ASSERT_TRUE(fromDatabase);
+    EXPECT_EQ(fromDatabase->Formula(), "C2H4O2");
+    const auto ammonia = std::find_if(completions.begin(), completions.end(),
+                                      [](const NameCompletion& c) { return c.name == "Ammonia"; });
+    ASSERT_NE(ammonia, completions.end());
+    const std::optional<SolvoSubstance> fromLibrary = NameCompletions::Substance(*ammonia, database, elements);
+    ASSERT_TRUE(fromLibrary);
+    EXPECT_EQ(fromLibrary->Table().Rows().size(), 27u);
+    EXPECT_EQ(database.GetSubstanceCount(), 10);
+
+    // The entry gone from the database since the list was made: nothing.
+    for (std::int32_t index = 0; index < database.GetSubstanceCount(); ++index) {
+        if (database.GetSubstance(index).Name() == "acetic acid")
+            database.DeleteSubstance(index);
+    }
+    EXPECT_FALSE(NameCompletions::Substance(completions.front(), database, elements));
 }
 
 } // namespace
