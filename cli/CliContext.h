@@ -28,7 +28,26 @@ public:
     /// built-in database while that file does not exist.
     CSolvoApp& App();
 
+    /// The application object for a command that changes the database and
+    /// saves it to DatabaseFile(): as App(), except that a database file
+    /// that is there must load (BadInput otherwise), so that a damaged file
+    /// is never replaced by the built-in database with a change.
+    CSolvoApp& AppToChange();
+
+    /// The database file of this run: --db, else the stored path, else the
+    /// default file.
+    FilePath DatabaseFile() const;
+
+    /// Saves the database to DatabaseFile() as the windowed program saves
+    /// it; a protected file needs password (UTF-8). BadInput when the file
+    /// is protected and no password or a wrong one was given, or when it
+    /// cannot be written.
+    void SaveDatabase(const std::optional<std::string>& password);
+
 private:
+    void Prepare(bool strict);
+    std::string ShownDatabaseFile() const;
+
     IniSettingsStore store_;
     CSolvoApp app_;
     std::optional<int> digits_;

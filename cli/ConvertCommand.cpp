@@ -3,6 +3,7 @@
 #include "CliContext.h"
 #include "CliOutput.h"
 #include "formula/ChemicalFormula.h"
+#include "library/ReagentLibrary.h"
 #include "platform/FileAccess.h"
 #include "quantities/ConcentrationSet.h"
 #include "quantities/DensityTable.h"
@@ -136,9 +137,7 @@ double FormulaMolarMassArgument(const std::string& argument, CliContext& context
     const ChemicalFormula formula(context.App().Elements(), CliOutput::ProgramText(argument));
     const double molarMass = formula.MolarMass();
     if (formula.Failed())
-        throw BadInput("\"" + argument + "\": " +
-                       (formula.CountTooLarge() ? "has a count that is too large."
-                                                : "has a symbol that is not in the element and moiety table."));
+        throw BadInput("\"" + argument + "\": " + formula.FailureText());
     return molarMass;
 }
 
@@ -151,12 +150,23 @@ const SolvoSubstance& SubstanceArgument(const std::string& name, CliContext& con
     return *substance;
 }
 
+SolvoSubstance LibraryArgument(const std::string& name, CliContext& context)
+{
+    const LibraryRecord* record = ReagentLibrary::Find(CliOutput::ProgramText(name));
+    if (!record)
+        throw BadInput("\"" + name + "\": no solute of this name in the reagent library.");
+    return ReagentLibrary::ToSubstance(*record, context.App().Elements());
+}
+
 void AddSubstanceChoice(CLI::App& command, SubstanceChoice& choice)
 {
     CLI::Option_group* group = command.add_option_group("substance", "Where the molar mass comes from");
     group->add_option("--substance", choice.substance,
                       "Molar mass and density table of the program database's substance "
                       "of exactly this name");
+    group->add_option("--library", choice.library,
+                      "Molar mass and density table of the reagent library's solute of this "
+                      "name or synonym (see db library)");
     group->add_option("--formula", choice.formula,
                       "Molar mass of this formula (with markup, as in the formula command)");
     group->add_option("--mw", choice.molarMass, "Molar mass, g/mol");
@@ -229,6 +239,10 @@ void AddConvertCommand(CLI::App& cli, CliContext& context)
             set.Table() = entry.Table();
             set.SetEquivalents(entry.Equivalents());
             set.SetPureDensity(entry.PureDensity());
+        } else if (options->source.library) {
+            const SolvoSubstance entry = LibraryArgument(*options->source.library, context);
+            set.SetMolarMass(entry.MolarMass());
+            set.Table() = entry.Table();
         } else {
             set.SetMolarMass(MolarMassOf(options->source, context));
         }

@@ -14,7 +14,7 @@ namespace solvo {
 class CliContext;
 class SolvoSubstance;
 
-/// `convert [--json] (--substance NAME | --formula F | --mw X) [--table-file
+/// `convert [--json] (--substance NAME | --library NAME | --formula F | --mw X) [--table-file
 /// FILE --table-kind w|M|m] [--equivalents E] [--pure-density D] --from UNIT
 /// --value V`: sets a concentration on a component and prints it in every
 /// unit the component can have, with the density-ambiguity flag and which
@@ -22,14 +22,15 @@ class SolvoSubstance;
 void AddConvertCommand(CLI::App& cli, CliContext& context);
 
 /// Where a command takes its molar mass (and density table) from: exactly
-/// one of --substance, --formula and --mw.
+/// one of --substance, --library, --formula and --mw.
 struct SubstanceChoice {
     std::optional<std::string> substance;
+    std::optional<std::string> library;
     std::optional<std::string> formula;
     std::optional<std::string> molarMass;
 };
 
-/// Adds --substance, --formula and --mw to command as a group of which
+/// Adds --substance, --library, --formula and --mw to command as a group of which
 /// exactly one must be given.
 void AddSubstanceChoice(CLI::App& command, SubstanceChoice& choice);
 
@@ -83,5 +84,10 @@ double FormulaMolarMassArgument(const std::string& formula, CliContext& context)
 /// The program database's substance of exactly this name. Throws BadInput
 /// when there is none.
 const SolvoSubstance& SubstanceArgument(const std::string& name, CliContext& context);
+
+/// The reagent library's solute of this name or synonym (any case) as a
+/// substance, its molar mass from the element table of the program
+/// database. Throws BadInput when there is none.
+SolvoSubstance LibraryArgument(const std::string& name, CliContext& context);
 
 } // namespace solvo

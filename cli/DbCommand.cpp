@@ -3,6 +3,7 @@
 #include "CliContext.h"
 #include "CliOutput.h"
 #include "DbContentCommands.h"
+#include "DbLibraryCommands.h"
 #include "quantities/NumberFormat.h"
 #include "substances/SubstanceFilter.h"
 
@@ -123,6 +124,7 @@ void AddDbCommand(CLI::App& cli, CliContext& context)
     list->callback([options, &context] { List(*options, context); });
 
     AddDbContentCommands(*db, context);
+    AddDbLibraryCommands(*db, context);
 }
 
 } // namespace solvo

@@ -5,11 +5,13 @@
 #include "CliPrompts.h"
 #include "ComponentJson.h"
 #include "ComponentText.h"
+#include "DatabaseSave.h"
 #include "app/CSolvoApp.h"
 #include "app/DatabaseCommands.h"
 #include "app/MemorySettingsStore.h"
 #include "quantities/NumberFormat.h"
 #include "substances/PasswordDigest.h"
+#include "substances/SubstanceCsv.h"
 
 #include <filesystem>
 #include <iostream>
@@ -27,6 +29,7 @@ struct ShowOptions {
 
 struct ExportOptions {
     bool json = false;
+    bool csv = false;
 };
 
 struct InitOptions {
@@ -75,6 +78,10 @@ void Export(const ExportOptions& options, CliContext& context)
 {
     CSolvoApp& app = context.App();
     const SolvoSubstanceDatabase& database = app.Substances();
+    if (options.csv) {
+        std::cout << SubstanceCsv::Write(database);
+        return;
+    }
     if (options.json) {
         nlohmann::ordered_json json;
         // Whether there is a password, never the digest itself.
@@ -150,29 +157,11 @@ void Init(const InitOptions& options)
     MemorySettingsStore store;
     CSolvoApp app(store, DataFolder(path.Folder()));
     app.InstallDefaults();
-    std::optional<std::string> password;
-    if (options.password) {
-        try {
-            password = CliOutput::ProgramText(*options.password);
-        } catch (const BadInput&) {
-            // The same complaint, without repeating the password.
-            throw BadInput("--password: holds a character that Solvo's text (Windows-1252) "
-                           "cannot hold.");
-        }
-        // The replaced file's protection stays with the new content.
+    const std::optional<std::string> password = PasswordArgument(options.password);
+    // The replaced file's protection stays with the new content.
+    if (password)
         app.SetPasswordDigest(PasswordDigest(*password));
-    }
-    // A protected file is replaced only with its password, as the windowed
-    // program saves over it.
-    CliPrompts prompts(CliPrompts::Messages::Keep, password);
-    std::string reason;
-    if (!app.SaveDatabaseFile(path, true, prompts, &reason)) {
-        if (prompts.PasswordAsked())
-            throw BadInput(options.path + (options.password
-                                               ? ": Incorrect password."
-                                               : ": protected by a password; give it with --password."));
-        throw BadInput(options.path + ": " + NotSavedMessage(reason));
-    }
+    SaveDatabaseOrThrow(app, path, options.path, password);
 }
 
 } // namespace
@@ -190,7 +179,12 @@ void AddDbContentCommands(CLI::App& db, CliContext& context)
     auto exportOptions = std::make_shared<ExportOptions>();
     CLI::App* exportCommand = db.add_subcommand(
         "export", "The whole database: password set or not, elements and moieties, substances");
-    exportCommand->add_flag("--json", exportOptions->json, "Print one JSON object");
+    CLI::Option* json =
+        exportCommand->add_flag("--json", exportOptions->json, "Print one JSON object");
+    exportCommand
+        ->add_flag("--csv", exportOptions->csv,
+                   "Print the substances as CSV (UTF-8), the columns that db import reads")
+        ->excludes(json);
     context.AddCommonOptions(*exportCommand);
     exportCommand->callback([exportOptions, &context] { Export(*exportOptions, context); });
 

@@ -40,6 +40,8 @@ SolvoSubstance ComponentOf(const MixOptions& options, CliContext& context)
     SolvoSubstance component;
     if (source.substance) {
         component = SubstanceArgument(*source.substance, context);
+    } else if (source.library) {
+        component = LibraryArgument(*source.library, context);
     } else if (source.formula) {
         component.SetMolarMass(FormulaMolarMassArgument(*source.formula, context));
     } else {

@@ -283,4 +283,12 @@ std::string ChemicalFormula::LatexText() const
     return FormulaMarkup::Write(FormulaMarkup::Format::Latex, display_, kinds_);
 }
 
+std::string ChemicalFormula::FailureText() const
+{
+    if (!failed_)
+        return {};
+    return countTooLarge_ ? "has a count that is too large."
+                          : "has a symbol that is not in the element and moiety table.";
+}
+
 } // namespace solvo

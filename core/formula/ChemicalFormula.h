@@ -51,6 +51,10 @@ public:
     /// Set by the last composition or molar mass request when a symbol was
     /// unknown or a count did not fit in an int32.
     bool Failed() const { return failed_; }
+    /// Why the last request failed, in the program's words: "has a symbol
+    /// that is not in the element and moiety table." or "has a count that is
+    /// too large."; empty when it did not fail.
+    std::string FailureText() const;
     /// Set by the last request when the formula nested too deeply to be counted in full.
     bool Overflowed() const { return overflowed_; }
     /// Set by the last request when it failed on a count that does not fit in an int32.

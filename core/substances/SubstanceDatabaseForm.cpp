@@ -176,6 +176,15 @@ SubstanceDatabaseOutcome SubstanceDatabaseForm::SelectRow(std::int32_t row)
     return {};
 }
 
+SubstanceDatabaseOutcome SubstanceDatabaseForm::TakeSubstance(const SolvoSubstance& substance)
+{
+    current_.Assign(substance);
+    ShowSubstance();
+    FillList();
+    edited_ = true;
+    return {};
+}
+
 SubstanceDatabaseOutcome SubstanceDatabaseForm::Exit()
 {
     SubstanceDatabaseOutcome outcome;

@@ -60,6 +60,13 @@ public:
     /// whether anything was changed in it, and its working list.
     SubstanceDatabaseOutcome UnsolvedFormulasClosed(bool accepted, bool modified,
                                                     std::vector<std::string> formulas);
+    /// A substance from outside the database (a solute of the reagent
+    /// library) becomes the current one, shown and ready to be edited and
+    /// added; until it is, Exit asks before it is lost, as after an edit.
+    SubstanceDatabaseOutcome TakeSubstance(const SolvoSubstance& substance);
+    /// The database was changed from outside the form (an import): the
+    /// list is filled again.
+    void DatabaseChanged() { FillList(); }
     /// The answer to the question of the last outcome. After Exit's
     /// question Yes modifies (or adds) the entry and closes, No closes.
     SubstanceDatabaseOutcome Answer(bool yes);

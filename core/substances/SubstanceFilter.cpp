@@ -29,6 +29,11 @@ std::vector<SubstanceListRow> SubstanceFilter::List(const SubstanceOrder& order)
     return rows;
 }
 
+bool SubstanceFilter::Passes(std::string_view text) const
+{
+    return !Error() && (listsAll_ || pattern_.Search(text));
+}
+
 SubstanceOrder::SubstanceOrder(const SolvoSubstanceDatabase& database, FilterField field)
     : revision_(database.Revision()), field_(field)
 {

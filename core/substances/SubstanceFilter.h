@@ -78,6 +78,9 @@ public:
     /// compiled.
     std::vector<SubstanceListRow> List(const SubstanceOrder& order) const;
 
+    /// Whether one text passes: false when the pattern could not be compiled.
+    bool Passes(std::string_view text) const;
+
 private:
     bool listsAll_;
     Pattern pattern_;

@@ -35,7 +35,8 @@ QHBoxLayout* SentenceWithLink(const QString& sentence, CStaticLink* link)
 CAboutDlg::CAboutDlg(QWidget* parent)
     : QDialog(parent),
       supportLink_(new CStaticLink(QString::fromLatin1(kSupportAddress))),
-      calculatorsLink_(new CStaticLink(tr("Calculators")))
+      calculatorsLink_(new CStaticLink(tr("Calculators"))),
+      dataSourcesLink_(new CStaticLink(tr("Data sources")))
 {
     const QString name = QCoreApplication::applicationName();
     setWindowTitle(tr("About ") + name);
@@ -57,6 +58,8 @@ CAboutDlg::CAboutDlg(QWidget* parent)
                                  QStringLiteral(SOLVO_VERSION_TEXT)));
     calculatorsLink_->setObjectName(QStringLiteral("calculatorsLink"));
     calculatorsLink_->SetTarget(HelpCommands::LinkTo(QString::fromLatin1(kCalculatorsTopic)));
+    dataSourcesLink_->setObjectName(QStringLiteral("dataSourcesLink"));
+    dataSourcesLink_->SetTarget(HelpCommands::LinkTo(QString::fromLatin1(kDataSourcesTopic)));
 
     auto* text = new QVBoxLayout;
     text->addWidget(title);
@@ -66,6 +69,12 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     text->addLayout(SentenceWithLink(tr("If you need help contact us at"), supportLink_));
     text->addLayout(SentenceWithLink(tr("Look for other chemical calculators on the help page"),
                                      calculatorsLink_));
+    text->addSpacing(fontMetrics().height());
+    text->addWidget(new QLabel(tr("Densities of the reagent library: CRC Handbook of Chemistry and "
+                                  "Physics, 102nd edition (2021),\nas digitised by Daniel Hardy, "
+                                  "Copyright (c) 2022, under the MIT licence.")));
+    text->addLayout(SentenceWithLink(tr("The licence notice and the other sources are on the help page"),
+                                     dataSourcesLink_));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

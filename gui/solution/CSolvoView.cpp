@@ -11,6 +11,7 @@
 #include "quantities/FieldTransfer.h"
 #include "solution/CRecipeView.h"
 #include "solution/DocumentManager.h"
+#include "solution/NameCompleter.h"
 #include "solution/SolvoDocument.h"
 
 #include <QAction>
@@ -115,6 +116,8 @@ void CSolvoView::Connect()
     connect(widgets_.removeSubstance, &QPushButton::clicked, this, [this] { Finish(form_.RemoveSubstance()); });
     connect(widgets_.showRecipe, &QPushButton::clicked, this, [this] { Finish(form_.ShowRecipe()); });
     connect(widgets_.database, &QPushButton::clicked, this, &CSolvoView::ChooseFromDatabase);
+    new NameCompleter(*widgets_.Field(CompositionField::Name), document_.App(),
+                      [this](const SolvoSubstance& chosen) { Finish(form_.UseDatabaseSubstance(chosen)); });
     connect(widgets_.concentration, &QPushButton::clicked, this, &CSolvoView::RunConcentrationCalculator);
     connect(&document_, &SolvoDocument::changed, this, &CSolvoView::DocumentChanged);
     connect(&document_, &SolvoDocument::componentsChanged, this, [this] {

@@ -3,18 +3,27 @@
 #include "app/CSolvoApp.h"
 #include "app/DatabaseCommands.h"
 #include "app/FieldMirror.h"
+#include "app/PathConversion.h"
 #include "app/MessagePrompts.h"
 #include "app/ProgramTextInput.h"
 #include "app/TextConversion.h"
 #include "formula/CStaticFormulaFrame.h"
+#include "library/CLibraryDlg.h"
+#include "library/ReagentLibrary.h"
+#include "platform/FileAccess.h"
+#include "platform/Windows1252.h"
 #include "quantities/CFEdit.h"
 #include "quantities/FieldTransfer.h"
 #include "substances/CUnsolvedFormulasDlg.h"
+#include "substances/SubstanceCsv.h"
+#include "substances/SubstanceImport.h"
 #include "substances/SubstanceListModel.h"
 #include "substances/TableTextInput.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -118,6 +127,8 @@ void CSubstanceDatabaseDlg::Connect()
     connect(widgets_.substances->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { Finish(form_.SelectRow(current.isValid() ? current.row() : -1)); });
     connect(widgets_.substances, &QListView::doubleClicked, this, [this] { Finish(form_.DoubleClickRow()); });
+    connect(widgets_.fromLibrary, &QPushButton::clicked, this, &CSubstanceDatabaseDlg::AddFromLibrary);
+    connect(widgets_.import, &QPushButton::clicked, this, &CSubstanceDatabaseDlg::ChooseImportFile);
 }
 
 bool CSubstanceDatabaseDlg::eventFilter(QObject* watched, QEvent* event)
@@ -187,6 +198,52 @@ void CSubstanceDatabaseDlg::EditUnsolvedFormulas(const std::vector<std::string>&
     CUnsolvedFormulasDlg editor(app_.Elements(), formulas, this);
     const bool accepted = editor.exec() == QDialog::Accepted;
     Finish(form_.UnsolvedFormulasClosed(accepted, editor.Form().Modified(), editor.Form().WorkingList()));
+}
+
+void CSubstanceDatabaseDlg::AddFromLibrary()
+{
+    CLibraryDlg library(this);
+    if (library.exec() == QDialog::Accepted && library.Chosen())
+        Finish(form_.TakeSubstance(ReagentLibrary::ToSubstance(*library.Chosen(), app_.Elements())));
+}
+
+void CSubstanceDatabaseDlg::ChooseImportFile()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Import substances"), QString(),
+                                                      tr("CSV files (*.csv);;All files (*)"));
+    if (!path.isEmpty())
+        ImportSubstances(path);
+}
+
+void CSubstanceDatabaseDlg::ImportSubstances(const QString& path)
+{
+    const std::string file = Windows1252::FromUtf8Replacing(QFileInfo(path).fileName().toStdString());
+    std::string bytes;
+    MessagePrompts prompts(this);
+    if (!ReadWholeFile(ToFilePath(path), bytes, SubstanceCsv::kLargestFile)) {
+        prompts.ShowMessage(file + ": cannot be opened.",
+                            PromptIcon::Exclamation);
+        return;
+    }
+    const SubstanceCsvResult read = SubstanceCsv::Read(bytes, app_.Elements());
+    if (!read.error.empty()) {
+        prompts.ShowMessage(file + ": " + read.error +
+                                " Nothing was imported.",
+                            PromptIcon::Exclamation);
+        return;
+    }
+    const std::size_t clashes = SubstanceImport::Clashes(app_.Substances(), read.substances).size();
+    if (clashes > 0 &&
+        prompts.Ask(clashes == 1 ? std::string("A substance of the file has the name of one in the database. "
+                                               "Replace it?")
+                                 : std::to_string(clashes) + " substances of the file have the names of ones "
+                                                             "in the database. Replace them?",
+                    PromptButtons::YesNo, PromptIcon::Question) != PromptAnswer::Yes)
+        return;
+    const ImportCounts counts = SubstanceImport::Apply(app_.Substances(), read.substances);
+    form_.DatabaseChanged();
+    Mirror();
+    prompts.ShowMessage(SubstanceImport::Summary(counts) + ".", PromptIcon::Information);
 }
 
 void CSubstanceDatabaseDlg::Mirror()

@@ -37,6 +37,11 @@ public:
 
     const SubstanceDatabaseForm& Form() const { return form_; }
 
+    /// Adds every substance of the CSV file at path, all or nothing: a fault
+    /// is shown with its line, substances of names the database holds are
+    /// replaced only when the user agrees, and a summary says what was done.
+    void ImportSubstances(const QString& path);
+
     /// Escape and the window's close box are Exit: an entry changed but not
     /// yet modified is asked about first.
     void reject() override;
@@ -51,6 +56,8 @@ private:
     void Connect();
     void Finish(const SubstanceDatabaseOutcome& outcome);
     void EditUnsolvedFormulas(const std::vector<std::string>& formulas);
+    void AddFromLibrary();
+    void ChooseImportFile();
     void Mirror();
     void MirrorRows();
     void MirrorField(SubstanceDatabaseField field);

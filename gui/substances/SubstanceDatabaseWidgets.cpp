@@ -56,6 +56,10 @@ SubstanceDatabaseWidgets::SubstanceDatabaseWidgets(QDialog& dialog, const Elemen
     }
     Button(DbButton::Use)->setDefault(true);
     substances = new QListView;
+    fromLibrary = new QPushButton(QObject::tr("Add from library\u2026"));
+    import = new QPushButton(QObject::tr("Import substances\u2026"));
+    for (QPushButton* button : {fromLibrary, import})
+        button->setAutoDefault(false);
     tableText = new QPlainTextEdit;
     plot = new QLabel;
     formulaFrame = new CStaticFormulaFrame(elements);
@@ -149,6 +153,12 @@ void SubstanceDatabaseWidgets::Build(QDialog& dialog)
     right->addLayout(checks);
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(fromLibrary);
+    buttons->addWidget(import);
+    fromLibrary->setToolTip(QObject::tr("Take a solute of the reagent library, with its density table "
+                                        "at 20 \u00B0C, into the fields, ready to edit and add"));
+    import->setToolTip(QObject::tr("Add every substance of a CSV file (columns name, formula, molar_mass, "
+                                   "density_table, table_kind, alternatives)"));
     buttons->addStretch(1);
     for (DbButton button : {DbButton::Add, DbButton::Delete, DbButton::Modify, DbButton::Exit, DbButton::Use})
         buttons->addWidget(Button(button));
@@ -181,6 +191,8 @@ void SubstanceDatabaseWidgets::Build(QDialog& dialog)
     for (std::size_t i = 0; i < checks_.size(); ++i)
         checks_[i]->setObjectName(QLatin1String(checkNames[i]));
     tableText->setObjectName(QStringLiteral("tableText"));
+    fromLibrary->setObjectName(QStringLiteral("fromLibrary"));
+    import->setObjectName(QStringLiteral("import"));
 
     // What a screen reader says of the inputs whose label is a caption
     // elsewhere or none.

@@ -37,6 +37,10 @@ public:
     QPushButton* Button(SubstanceDatabaseButton button) const { return buttons_[static_cast<std::size_t>(button)]; }
     QPlainTextEdit* tableText;
     QLabel* plot;
+    /// Substances from outside the database: one from the reagent library,
+    /// or all those of a CSV file.
+    QPushButton* fromLibrary;
+    QPushButton* import;
     CStaticFormulaFrame* formulaFrame;
 
 private:

@@ -34,6 +34,7 @@ TEST(BoundedWork, AHugeFileIsNeverReadThrough)
         {{"convert", "--mw", "58.44", "--table-file", text.string(), "--from", "w", "--value",
           "1"},
          2},
+        {{"db", "import", text.string()}, 2},
     };
     for (const auto& each : cases) {
         SCOPED_TRACE(each.arguments.front() + " " + each.arguments[1]);

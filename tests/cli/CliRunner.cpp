@@ -17,14 +17,6 @@ namespace solvo::test {
 
 namespace {
 
-std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream stream(path, std::ios::binary);
-    std::ostringstream text;
-    text << stream.rdbuf();
-    return text.str();
-}
-
 class SilentPrompts final : public solvo::DatabasePrompts {
 public:
     void ShowMessage(std::string_view, solvo::PromptIcon) override {}
@@ -60,6 +52,14 @@ const std::filesystem::path& Sandbox()
 }
 
 } // namespace
+
+std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream stream(path, std::ios::binary);
+    std::ostringstream text;
+    text << stream.rdbuf();
+    return text.str();
+}
 
 CliResult RunCli(const std::vector<std::string>& arguments, const std::string& input,
                  const std::filesystem::path& home, const std::filesystem::path& output)

@@ -13,6 +13,9 @@ struct CliResult {
     long peakMemoryKiB = 0; ///< the most memory the run held at once
 };
 
+/// The bytes of a file; empty when it cannot be read.
+std::string ReadFile(const std::filesystem::path& path);
+
 /// Runs the built solvo-cli with arguments (no shell involved) and standard
 /// input text, with settings and data folders of its own: under home when
 /// given (its config/ and data/ folders, as the test left them), else in a

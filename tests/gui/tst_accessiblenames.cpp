@@ -10,6 +10,7 @@
 #include "calculators/CSolutionMixer.h"
 #include "formula/CFormulaSortDlg.h"
 #include "formula/CMoietiesDlg.h"
+#include "library/CLibraryDlg.h"
 #include "solution/DocumentManager.h"
 #include "solution/SolvoDocument.h"
 #include "substances/CDatabasePasswordDlg.h"
@@ -87,6 +88,7 @@ private slots:
         dialogs.emplace_back(QStringLiteral("buffer"), std::make_unique<solvo::CBufferDialog>(app, 1000.0));
         dialogs.emplace_back(QStringLiteral("database"),
                              std::make_unique<solvo::CSubstanceDatabaseDlg>(app, solvo::DatabaseDialogMode::Browsing));
+        dialogs.emplace_back(QStringLiteral("reagent library"), std::make_unique<solvo::CLibraryDlg>());
         dialogs.emplace_back(QStringLiteral("moieties"),
                              std::make_unique<solvo::CMoietiesDlg>(app.Elements(), 4, [] {
                                  return std::vector<std::int32_t>();

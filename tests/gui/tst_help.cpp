@@ -96,27 +96,33 @@ private slots:
                  qPrintable(QStringLiteral("%1x%2").arg(help.width()).arg(help.height())));
     }
 
-    void the_about_box_says_where_its_link_leads()
+    void the_about_box_says_where_its_links_lead()
     {
         solvo::test::StartedSolvo started;
         solvo::CAboutDlg about(started.solvo.MainFrame());
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
-        solvo::CStaticLink* link = about.CalculatorsLink();
-        const QLabel* sentence = nullptr;
-        for (const QLabel* label : about.findChildren<QLabel*>()) {
-            if (label != link && label->geometry().center().y() == link->geometry().center().y())
-                sentence = label;
-        }
-        QVERIFY(sentence);
-        QVERIFY(sentence->x() < link->x());
-        QCOMPARE(sentence->text() + QLatin1Char(' ') + link->text(),
-                 QStringLiteral("Look for other chemical calculators on the help page Calculators"));
+        const std::pair<solvo::CStaticLink*, QString> links[] = {
+            {about.CalculatorsLink(),
+             QStringLiteral("Look for other chemical calculators on the help page Calculators")},
+            {about.DataSourcesLink(),
+             QStringLiteral("The licence notice and the other sources are on the help page Data sources")},
+        };
+        for (const auto& [link, expected] : links) {
+            const QLabel* sentence = nullptr;
+            for (const QLabel* label : about.findChildren<QLabel*>()) {
+                if (label != link && label->geometry().center().y() == link->geometry().center().y())
+                    sentence = label;
+            }
+            QVERIFY(sentence);
+            QVERIFY(sentence->x() < link->x());
+            QCOMPARE(sentence->text() + QLatin1Char(' ') + link->text(), expected);
 
-        QTest::mouseClick(link, Qt::LeftButton);
-        solvo::HelpWindow* help = ShownHelpWindow();
-        QVERIFY(help);
-        QCOMPARE(help->windowTitle(), QStringLiteral("Solvo Help - ") + link->text());
+            QTest::mouseClick(link, Qt::LeftButton);
+            solvo::HelpWindow* help = ShownHelpWindow();
+            QVERIFY(help);
+            QCOMPARE(help->windowTitle(), QStringLiteral("Solvo Help - ") + link->text());
+        }
         about.accept();
     }
 };

@@ -6,6 +6,7 @@
 #include "solution/CSolvoView.h"
 #include "solution/DocumentManager.h"
 #include "solution/SolvoDocument.h"
+#include "library/CLibraryDlg.h"
 #include "substances/CSubstanceDatabaseDlg.h"
 #include "substances/CUnsolvedFormulasDlg.h"
 #include "substances/SolvoSubstanceDatabase.h"
@@ -13,6 +14,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -234,6 +239,109 @@ private slots:
         const solvo::SolvoSubstance& component = s.solvo.Documents()->Documents().front()->Data().GetCurrentComponent();
         QCOMPARE(component.Name(), std::string("ethanol"));
         QCOMPARE(view->findChild<QLineEdit*>(QStringLiteral("formula"))->text(), QStringLiteral("C2H6O"));
+    }
+
+    void takes_a_solute_of_the_reagent_library_into_its_fields()
+    {
+        Started s;
+        CSubstanceDatabaseDlg dialog(s.solvo.App(), DatabaseDialogMode::Browsing);
+        dialog.show();
+        QTimer chooser;
+        connect(&chooser, &QTimer::timeout, this, [] {
+            auto* open = qobject_cast<solvo::CLibraryDlg*>(QApplication::activeModalWidget());
+            if (!open)
+                return;
+            auto* filter = open->findChild<QLineEdit*>(QStringLiteral("libraryFilter"));
+            if (filter->text() == QStringLiteral("."))
+                filter->clear();
+            if (filter->text().isEmpty())
+                QTest::keyClicks(filter, QStringLiteral("7664-41"));
+            auto* list = open->findChild<QTreeWidget*>(QStringLiteral("library"));
+            if (list->topLevelItemCount() != 1)
+                return;
+            QCOMPARE(list->topLevelItem(0)->text(4), QStringLiteral("0\u201330 % w/w, 20 \u00B0C"));
+            list->setCurrentItem(list->topLevelItem(0));
+            open->findChild<QPushButton*>(QStringLiteral("addFromLibrary"))->click();
+        });
+        chooser.start(50);
+        FindChild<QPushButton>(dialog, "fromLibrary")->click();
+        QCOMPARE(FindChild<QLineEdit>(dialog, "name")->text(), QStringLiteral("Ammonia"));
+        QCOMPARE(FindChild<QLineEdit>(dialog, "formula")->text(), QStringLiteral("NH_3"));
+        QVERIFY(FindChild<QPlainTextEdit>(dialog, "tableText")->toPlainText().startsWith(QStringLiteral("0 0.99821\n0.5 0.996\n")));
+        QVERIFY(FindChild<QPushButton>(dialog, "fromLibrary")->isEnabled());
+        QCOMPARE(s.solvo.App().Substances().FindByName("Ammonia"), nullptr);
+        solvo::test::MessageBoxAnswers answers({QMessageBox::No});
+        dialog.reject();
+        QCOMPARE(answers.Texts(), QStringList{QStringLiteral("Add the substance to the database to save it?")});
+    }
+
+    void imports_substances_all_or_nothing_and_says_what_it_did()
+    {
+        Started s;
+        CSubstanceDatabaseDlg dialog(s.solvo.App(), DatabaseDialogMode::Browsing);
+        dialog.show();
+        QTemporaryDir folder;
+        const QString bad = folder.filePath(QStringLiteral("bad.csv"));
+        const QString good = folder.filePath(QStringLiteral("good.csv"));
+        for (const auto& [path, text] :
+             {std::pair{bad, QByteArray("name,formula\nurea,(NH_2)_2CO\nbad,Xq\n")},
+              std::pair{good, QByteArray("name,formula,density_table\nurea,(NH_2)_2CO,\nethanol,C_2H_5OH,0:0.998;10:0.982\n"
+                                         "glycine,C_2H_5NO_2,\n")}}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(text);
+        }
+        const auto& database = s.solvo.App().Substances();
+        {
+            solvo::test::MessageBoxAnswers answers({QMessageBox::Ok});
+            dialog.ImportSubstances(bad);
+            QCOMPARE(answers.Texts(), QStringList{QStringLiteral("bad.csv: line 3: the formula \"Xq\" has a symbol that "
+                                                                 "is not in the element and moiety table. Nothing was "
+                                                                 "imported.")});
+            QCOMPARE(database.GetSubstanceCount(), 10);
+        }
+        {
+            // Replacing is asked first; No leaves the database as it was.
+            solvo::test::MessageBoxAnswers answers({QMessageBox::No});
+            dialog.ImportSubstances(good);
+            QCOMPARE(database.GetSubstanceCount(), 10);
+        }
+        solvo::test::MessageBoxAnswers answers({QMessageBox::Yes, QMessageBox::Ok});
+        dialog.ImportSubstances(good);
+        QCOMPARE(answers.Texts(),
+                 (QStringList{QStringLiteral("A substance of the file has the name of one in the database. Replace it?"),
+                              QStringLiteral("2 substances added, 1 replaced.")}));
+        QCOMPARE(database.GetSubstanceCount(), 12);
+        QCOMPARE(database.FindByName("ethanol")->Table().Rows().size(), 2u);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Substances database (12 items/12 listed)"));
+    }
+
+    void completes_a_component_name_from_the_database_then_the_library()
+    {
+        Started s;
+        auto* view = s.solvo.MainFrame()->findChild<solvo::CSolvoView*>();
+        auto* name = view->findChild<QLineEdit*>(QStringLiteral("name"));
+        QVERIFY(name != nullptr && name->completer() != nullptr);
+        name->setFocus();
+        QTest::keyClicks(name, QStringLiteral("sod"));
+        QAbstractItemView* popup = name->completer()->popup();
+        QTRY_VERIFY(popup->isVisible());
+        QStringList offered;
+        for (int row = 0; row < popup->model()->rowCount(); ++row)
+            offered << popup->model()->index(row, 0).data().toString();
+        QCOMPARE(offered.first(), QStringLiteral("sodium chloride"));
+        QVERIFY(offered.contains(QStringLiteral("Sodium acetate (library)")));
+        QVERIFY(offered.indexOf(QStringLiteral("sodium tetraborate - standard")) <
+                offered.indexOf(QStringLiteral("Sodium acetate (library)")));
+
+        const auto acetate = static_cast<int>(offered.indexOf(QStringLiteral("Sodium acetate (library)")));
+        popup->setCurrentIndex(popup->model()->index(acetate, 0));
+        QTest::keyClick(popup, Qt::Key_Return);
+        const solvo::SolvoSubstance& component = s.solvo.Documents()->Documents().front()->Data().GetCurrentComponent();
+        QCOMPARE(component.Name(), std::string("Sodium acetate"));
+        QCOMPARE(component.Table().Rows().size(), 22u);
+        QCOMPARE(name->text(), QStringLiteral("Sodium acetate"));
+        QCOMPARE(s.solvo.App().Substances().FindByName("Sodium acetate"), nullptr);
     }
 
     void opens_on_its_own_substance_when_the_list_takes_the_focus_data()

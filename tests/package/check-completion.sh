@@ -36,8 +36,8 @@ for command in $commands; do
   [ "$command" = db ] || [ "$command" = buffer ] && continue
   expect "$command options" "$("$cli" "$command" --help | options_of)" "$(complete_line "$command" --)"
 done
-expect "db" "$(printf '%s\n' list show export init --help | sort -u)" "$(complete_line db '')"
-for sub in list show export init; do
+expect "db" "$(printf '%s\n' list show export init library add import --help | sort -u)" "$(complete_line db '')"
+for sub in list show export init library add import; do
   expect "db $sub options" "$("$cli" db "$sub" --help | options_of)" "$(complete_line db "$sub" --)"
 done
 expect "buffer" "$(printf '%s\n' systems ph make --help | sort -u)" "$(complete_line buffer '')"

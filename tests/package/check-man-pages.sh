@@ -35,7 +35,7 @@ for command in $commands; do
   fi
   check "$cli_man" "solvo-cli $command --help" < <("$cli" "$command" --help)
 done
-for sub in list show export init; do
+for sub in list show export init library add import; do
   check "$cli_man" "solvo-cli db $sub --help" < <("$cli" db "$sub" --help)
 done
 for sub in systems ph make; do

@@ -2,6 +2,7 @@
 
 #include "quantities/UnitLabels.h"
 #include "formula/ElementTable.h"
+#include "library/ReagentLibrary.h"
 #include "substances/SolvoSubstanceDatabase.h"
 
 #include <gtest/gtest.h>
@@ -287,6 +288,34 @@ TEST_F(SubstanceDatabaseFormTest, ExitAsksBeforeDroppingAnEditTheDatabaseHasNot)
     ASSERT_EQ(asked.question, kAddEntryQuestion);
     EXPECT_EQ(form.Answer(true).close, DialogClose::Cancel);
     EXPECT_NE(database.FindByName("urea"), nullptr);
+}
+
+// A solute of the reagent library arrives as an edit: ready to change, and
+// asked about before it is lost.
+TEST_F(SubstanceDatabaseFormTest, ASoluteTakenFromTheLibraryIsReadyToEditAndAdd)
+{
+    SubstanceDatabaseForm form = Opened();
+    form.TakeSubstance(ReagentLibrary::ToSubstance(*ReagentLibrary::Find("Urea"), elements));
+    EXPECT_EQ(form.Text(Field::Name), "Urea");
+    EXPECT_EQ(form.Text(Field::Formula), "(NH_2)_2CO");
+    EXPECT_FALSE(form.Checked(Check::NoDensityTable));
+    EXPECT_EQ(form.SelectedRow(), -1);
+    EXPECT_FALSE(form.Plot().empty());
+    EXPECT_TRUE(form.Enabled(Button::Add));
+    form.Type(Field::Name, "urea, for molecular biology");
+    ASSERT_EQ(form.Press(Button::Exit).question, kAddEntryQuestion);
+    EXPECT_EQ(form.Answer(true).close, DialogClose::Cancel);
+    const SolvoSubstance* added = database.FindByName("urea, for molecular biology");
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->Table().Rows().size(), 35u);
+
+    // One the database holds already is that row, to be modified.
+    SubstanceDatabaseForm again = Opened();
+    SolvoSubstance salt = ReagentLibrary::ToSubstance(*ReagentLibrary::Find("Sodium chloride"), elements);
+    salt.SetName("sodium chloride");
+    again.TakeSubstance(salt);
+    EXPECT_EQ(Listed(again)[static_cast<std::size_t>(again.SelectedRow())], "sodium chloride");
+    EXPECT_EQ(again.Press(Button::Exit).question, kModifyEntryQuestion);
 }
 
 TEST_F(SubstanceDatabaseFormTest, NoDatabaseChangeWithAFieldThatIsNoNumber)
