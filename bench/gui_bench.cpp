@@ -101,13 +101,13 @@ void StartUpWithLargeDatabase(benchmark::State& state)
 }
 BENCHMARK(StartUpWithLargeDatabase)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
-// A solution of twenty salts with concentrations and a final volume.
-QString WriteTwentyComponents(const QString& folder, const solvo::ElementTable& elements)
+// A solution of count salts with concentrations and a final volume.
+QString WriteComponents(const QString& folder, const solvo::ElementTable& elements, int count)
 {
     const char* formulas[] = {"NaCl", "KCl", "MgCl_2&6H_2O", "CaCl_2&2H_2O", "Na_2HPO_4",
                               "KH_2PO_4", "NaHCO_3", "C_6H_12O_6", "Na_2SO_4", "MgSO_4&7H_2O"};
     solvo::CSolvoDoc document;
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < count; ++i) {
         solvo::SolvoSubstance component;
         component.SetName("salt " + std::to_string(i + 1));
         component.SetFormula(formulas[i % 10]);
@@ -119,7 +119,7 @@ QString WriteTwentyComponents(const QString& folder, const solvo::ElementTable& 
             document.AddComponent(component);
     }
     document.SetFinalVolume(1.0);
-    const QString path = folder + QStringLiteral("/twenty.sln");
+    const QString path = folder + QStringLiteral("/salts.sln");
     document.WriteFile(solvo::ToFilePath(path), elements);
     return path;
 }
@@ -128,7 +128,8 @@ void KeystrokeWithRecipeRepaint(benchmark::State& state)
 {
     QTemporaryDir folder;
     solvo::SolvoApplication solvo;
-    solvo.Start(WriteTwentyComponents(folder.path(), solvo.App().Elements()));
+    solvo.Start(WriteComponents(folder.path(), solvo.App().Elements(),
+                                static_cast<int>(state.range(0))));
     solvo::SolvoDocument* document = solvo.Documents()->Documents().front();
     solvo.Documents()->ShowRecipeWindow(*document);
     solvo.Documents()->ShowCompositionWindow(*document);
@@ -165,7 +166,11 @@ void KeystrokeWithRecipeRepaint(benchmark::State& state)
     document->Data().SetModified(false);
     solvo.Finish();
 }
-BENCHMARK(KeystrokeWithRecipeRepaint)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(200);
+BENCHMARK(KeystrokeWithRecipeRepaint)->UseManualTime()->Unit(benchmark::kMicrosecond)->Arg(20)->Iterations(200);
+// A whole inventory in one solution: the recipe grows by a line per
+// component, the part of it in the window does not.
+BENCHMARK(KeystrokeWithRecipeRepaint)->UseManualTime()->Unit(benchmark::kMicrosecond)->Arg(1000)->Iterations(40);
+BENCHMARK(KeystrokeWithRecipeRepaint)->UseManualTime()->Unit(benchmark::kMicrosecond)->Arg(10000)->Iterations(6);
 
 } // namespace
 

@@ -28,6 +28,11 @@ constexpr std::int32_t kFooterRight = 1950;
 // Rows wrap before the right margin, which mirrors the left one.
 constexpr std::int32_t kRightEdge = RecipePage::kWidth - kTextLeft;
 
+// How far a row's ink may lie from the top of its text, either way: the
+// title's em is 53 units, and a formula's small characters rise above and
+// hang below the line by less than the rest.
+constexpr std::int32_t kRowReach = 100;
+
 // A point is 1/72 inch, 254/72 page units; fonts are asked for by em height,
 // rounded to the nearest unit.
 std::int32_t EmHeight(std::int32_t tenthsOfPoint)
@@ -138,6 +143,11 @@ FontSpec RecipePage::FontOf(Font font)
         return {std::string(kFontFace), EmHeight(75), 400};
     }
     return {std::string(kFontFace), EmHeight(100), 400};
+}
+
+bool RecipeBand::Reaches(std::int32_t y) const
+{
+    return y - kRowReach <= top && y + kRowReach >= bottom;
 }
 
 std::vector<RecipePage::Placement> RecipePage::Place(std::span<const RecipeLine> lines)
@@ -265,12 +275,14 @@ std::vector<RecipePage::Sheet> RecipePage::Layout(FormulaCanvas& canvas,
 }
 
 void RecipePage::DrawSheet(FormulaCanvas& canvas, std::span<const RecipeLine> lines,
-                           const Sheet& sheet, const ElementTable& elements)
+                           const Sheet& sheet, const ElementTable& elements, const RecipeBand& band)
 {
     canvas.SaveState();
     canvas.SetBackgroundMode(BackgroundMode::Transparent);
-    for (const Row& row : sheet.rows)
-        DrawRow(canvas, lines[row.line], row, elements);
+    for (const Row& row : sheet.rows) {
+        if (band.Reaches(row.place.y))
+            DrawRow(canvas, lines[row.line], row, elements);
+    }
     if (!sheet.pageLabel.empty()) {
         canvas.SelectFont(FontOf(Font::Body));
         canvas.SetTextAlign(TextAlign::Left);

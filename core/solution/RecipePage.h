@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <span>
 #include <string>
 #include <vector>
@@ -13,6 +14,17 @@ namespace solvo {
 
 class ElementTable;
 class FormulaCanvas;
+
+/// A strip of a recipe's sheet across its width, from top down to bottom in
+/// page units (see RecipePage): the part a window shows. The whole sheet
+/// unless told otherwise.
+struct RecipeBand {
+    std::int32_t top = std::numeric_limits<std::int32_t>::max();
+    std::int32_t bottom = std::numeric_limits<std::int32_t>::min();
+
+    /// Whether a row whose text has its top at y may leave ink in the band.
+    bool Reaches(std::int32_t y) const;
+};
 
 /// The recipe as a page: where each line of a recipe goes, in which font,
 /// and how it is drawn with its formula inline.
@@ -97,10 +109,11 @@ public:
     /// where the text says <SUBSTANCEFORMULA>, parsed against elements, with
     /// the row's font for normal characters and the subscript font for the
     /// small ones; every other placeholder stays text. Approximate lines are
-    /// drawn in kApproximateColour, the rest in black. The canvas's state is
-    /// restored afterwards.
+    /// drawn in kApproximateColour, the rest in black. Only the rows that
+    /// reach into band are drawn, the page label always. The canvas's state
+    /// is restored afterwards.
     static void DrawSheet(FormulaCanvas& canvas, std::span<const RecipeLine> lines,
-                          const Sheet& sheet, const ElementTable& elements);
+                          const Sheet& sheet, const ElementTable& elements, const RecipeBand& band = {});
 };
 
 } // namespace solvo

@@ -45,7 +45,8 @@ SubstanceDatabaseOutcome SubstanceDatabaseForm::Type(SubstanceDatabaseField fiel
     outcome.invalidField = Take();
     switch (field) {
     case SubstanceDatabaseField::FilterText:
-        FillList();
+        StartFilter();
+        ContinueFilter();
         break;
     case SubstanceDatabaseField::Formula:
         FormulaChanged();
@@ -85,8 +86,10 @@ SubstanceDatabaseOutcome SubstanceDatabaseForm::Choose(SubstanceDatabaseList lis
     }
     fields_.Select(list, position);
     outcome.invalidField = Take();
-    if (list == SubstanceDatabaseList::FilterField)
-        FillList();
+    if (list == SubstanceDatabaseList::FilterField) {
+        StartFilter();
+        ContinueFilter();
+    }
     return outcome;
 }
 
@@ -358,12 +361,39 @@ void SubstanceDatabaseForm::ParseTable()
     plot_ = DensityPlot::Polyline(current_.Table());
 }
 
+// Opening the dialog and changing the database list at once: the rows shown
+// must never stand for entries that have changed.
 void SubstanceDatabaseForm::FillList()
 {
+    StartFilter();
+    FilterUntil(std::chrono::steady_clock::time_point::max());
+}
+
+void SubstanceDatabaseForm::StartFilter()
+{
     const auto field = static_cast<FilterField>(fields_.Selection(SubstanceDatabaseList::FilterField));
-    order_ = database_.Order(field);
-    rows_ = SubstanceFilter(fields_.Text(SubstanceDatabaseField::FilterText)).List(*order_);
+    filtering_.emplace(SubstanceFilter(fields_.Text(SubstanceDatabaseField::FilterText)),
+                       database_.Order(field));
+}
+
+void SubstanceDatabaseForm::ContinueFilter()
+{
+    FilterUntil(std::chrono::steady_clock::now() + kFilterSlice);
+}
+
+void SubstanceDatabaseForm::FilterUntil(std::chrono::steady_clock::time_point deadline)
+{
+    if (!filtering_)
+        return;
+    PendingFilter& pending = *filtering_;
+    pending.position = pending.filter.ListFrom(*pending.order, pending.position, pending.rows, deadline);
+    if (pending.position < pending.order->Size())
+        return;
+    order_ = std::move(pending.order);
+    rows_ = std::move(pending.rows);
+    filtering_.reset();
     ++rowsGeneration_;
+    const auto field = static_cast<FilterField>(fields_.Selection(SubstanceDatabaseList::FilterField));
     const std::string& own = field == FilterField::Name ? current_.Name() : current_.Formula();
     selectedRow_ = -1;
     // A substance without a name or formula is no row's.

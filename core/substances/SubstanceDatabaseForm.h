@@ -5,6 +5,7 @@
 #include "substances/SubstanceDatabaseFields.h"
 #include "substances/SubstanceFilter.h"
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -77,6 +78,18 @@ public:
     /// recomputed.
     void Reformatted(SubstanceDatabaseField field, std::string text) { fields_.Type(field, std::move(text)); }
 
+    /// A new filter text or field lists in slices of about this long, so
+    /// that a keystroke never waits for a slow pattern over a large database.
+    static constexpr std::chrono::milliseconds kFilterSlice{4};
+
+    /// Whether the list is still being filtered after a change of the filter
+    /// text or field: until ContinueFilter() finishes, the rows, the
+    /// selection and the title stay those of the last finished filter.
+    bool Filtering() const { return filtering_.has_value(); }
+    /// Filters on for one more slice; the newest filter is the one pursued,
+    /// an older one unfinished is dropped.
+    void ContinueFilter();
+
     // What the controls show.
     /// "Substances database (%i item%s/%i listed)".
     std::string Title() const;
@@ -115,6 +128,8 @@ private:
     void FormulaChanged();
     void ParseTable();
     void FillList();
+    void StartFilter();
+    void FilterUntil(std::chrono::steady_clock::time_point deadline);
     bool Exists() const;
     bool Valid() const;
     std::int32_t SelectedIndex() const;
@@ -134,6 +149,15 @@ private:
     std::shared_ptr<const SubstanceOrder> order_;
     std::vector<SubstanceListRow> rows_;
     std::int32_t selectedRow_ = -1;
+    // The filter being listed in slices, with the order it lists from and
+    // the rows found so far.
+    struct PendingFilter {
+        SubstanceFilter filter;
+        std::shared_ptr<const SubstanceOrder> order;
+        std::size_t position = 0;
+        std::vector<SubstanceListRow> rows;
+    };
+    std::optional<PendingFilter> filtering_;
     std::uint32_t rowsGeneration_ = 0;
     std::vector<PlotPoint> plot_;
     /// The unsolved formulas the question is about.

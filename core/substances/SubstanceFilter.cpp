@@ -14,19 +14,42 @@ SubstanceFilter::SubstanceFilter(std::string_view filterText)
 {
 }
 
+namespace {
+
+// Names between two looks at the clock: few enough that a slow pattern
+// overruns a slice by little, many enough that reading the clock costs
+// nothing beside the matching.
+constexpr std::size_t kNamesBetweenClockReads = 64;
+
+} // namespace
+
 std::vector<SubstanceListRow> SubstanceFilter::List(const SubstanceOrder& order) const
 {
     std::vector<SubstanceListRow> rows;
+    ListFrom(order, 0, rows, std::chrono::steady_clock::time_point::max());
+    return rows;
+}
+
+std::size_t SubstanceFilter::ListFrom(const SubstanceOrder& order, std::size_t position,
+                                      std::vector<SubstanceListRow>& rows,
+                                      std::chrono::steady_clock::time_point deadline) const
+{
     if (Error())
-        return rows;
-    rows.reserve(listsAll_ ? order.Size() : 0);
+        return order.Size();
+    if (listsAll_)
+        rows.reserve(order.Size());
     PatternSearcher searcher(pattern_);
-    for (std::size_t position = 0; position < order.Size(); ++position) {
+    // Every slice lists some names, however late it starts.
+    const std::size_t start = position;
+    for (; position < order.Size(); ++position) {
+        if (position > start && (position - start) % kNamesBetweenClockReads == 0 &&
+            std::chrono::steady_clock::now() > deadline)
+            break;
         const SubstanceListRow row = order.Row(position);
         if (listsAll_ || searcher.Search(row.text))
             rows.push_back(row);
     }
-    return rows;
+    return position;
 }
 
 bool SubstanceFilter::Passes(std::string_view text) const

@@ -2,6 +2,7 @@
 
 #include "pattern/Pattern.h"
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -80,6 +81,14 @@ public:
 
     /// Whether one text passes: false when the pattern could not be compiled.
     bool Passes(std::string_view text) const;
+
+    /// Lists on from position of order, appending to rows, until the order
+    /// ends or the clock has passed deadline, which is read every few names
+    /// so that a slow pattern over many names can be listed a slice at a
+    /// time. Returns the position to go on from: order.Size() when done.
+    std::size_t ListFrom(const SubstanceOrder& order, std::size_t position,
+                         std::vector<SubstanceListRow>& rows,
+                         std::chrono::steady_clock::time_point deadline) const;
 
 private:
     bool listsAll_;

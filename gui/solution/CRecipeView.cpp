@@ -96,7 +96,8 @@ void CRecipeView::paintEvent(QPaintEvent* event)
     const int spare = viewport()->width() - page.width() - 2 * kMargin;
     const QPoint first(kMargin + std::max(0, spare / 2) - horizontalScrollBar()->value(),
                        kMargin - verticalScrollBar()->value());
-    const RecipePainter::Sheets laid = painter_.Layout(painter, false);
+    const RecipePainter::Sheets& laid = painter_.ScreenLayout(painter);
+    const qreal scale = Scale();
     for (std::size_t i = 0; i < laid.sheets.size(); ++i) {
         const QPoint corner = first + QPoint(0, static_cast<int>(i) * (page.height() + kMargin));
         const QRect sheet(corner, page);
@@ -106,7 +107,12 @@ void CRecipeView::paintEvent(QPaintEvent* event)
         painter.fillRect(sheet, Qt::white);
         painter.save();
         painter.translate(corner);
-        painter_.PaintSheet(painter, Scale(), laid, i);
+        // A long recipe has many more rows than the window shows.
+        const QRect exposed = event->rect().intersected(sheet).translated(-corner);
+        const RecipeBand band{
+            static_cast<std::int32_t>(std::ceil(-exposed.top() / scale)),
+            static_cast<std::int32_t>(std::floor(-(exposed.bottom() + 1) / scale))};
+        painter_.PaintSheet(painter, scale, laid, i, band);
         painter.restore();
     }
 }

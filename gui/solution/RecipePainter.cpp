@@ -66,12 +66,33 @@ std::vector<RecipeLine> RecipePainter::Lines(bool printing) const
     return GenerateRecipe(data, SolveComposition(data, app.Elements()), template_, options);
 }
 
+std::vector<RecipePage::Sheet> RecipePainter::Measure(QPainter& painter,
+                                                      std::span<const RecipeLine> lines) const
+{
+    QtFormulaCanvas canvas(painter, textCache_, true);
+    return RecipePage::Layout(canvas, lines, document_.App().Elements());
+}
+
 RecipePainter::Sheets RecipePainter::Layout(QPainter& painter, bool printing) const
 {
     Sheets laid{Lines(printing), {}};
-    QtFormulaCanvas canvas(painter, textCache_, true);
-    laid.sheets = RecipePage::Layout(canvas, laid.lines, document_.App().Elements());
+    laid.sheets = Measure(painter, laid.lines);
     return laid;
+}
+
+const RecipePainter::Sheets& RecipePainter::ScreenLayout(QPainter& painter) const
+{
+    std::vector<RecipeLine> lines = Lines(false);
+    const QPaintDevice& device = *painter.device();
+    const QSize dpi(device.logicalDpiX(), device.logicalDpiY());
+    // Every input of the layout is in the lines (the date, the display
+    // settings, the units) or in the resolution, so equal ones lay out alike.
+    if (screen_.sheets.empty() || dpi != screenDpi_ || lines != screen_.lines) {
+        screen_.sheets = Measure(painter, lines);
+        screen_.lines = std::move(lines);
+        screenDpi_ = dpi;
+    }
+    return screen_;
 }
 
 std::size_t RecipePainter::SheetCount() const
@@ -80,17 +101,17 @@ std::size_t RecipePainter::SheetCount() const
     // screen's resolution.
     QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&image);
-    return Layout(painter, false).sheets.size();
+    return ScreenLayout(painter).sheets.size();
 }
 
 void RecipePainter::PaintSheet(QPainter& painter, qreal scale, const Sheets& laid,
-                               std::size_t index) const
+                               std::size_t index, const RecipeBand& band) const
 {
     painter.save();
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(scale, -scale);
     QtFormulaCanvas canvas(painter, textCache_, true);
-    RecipePage::DrawSheet(canvas, laid.lines, laid.sheets[index], document_.App().Elements());
+    RecipePage::DrawSheet(canvas, laid.lines, laid.sheets[index], document_.App().Elements(), band);
     painter.restore();
 }
 

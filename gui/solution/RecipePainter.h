@@ -6,8 +6,10 @@
 #include "solution/RecipeTemplate.h"
 
 #include <QPointF>
+#include <QSize>
 #include <QString>
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -43,13 +45,20 @@ public:
     };
     Sheets Layout(QPainter& painter, bool printing) const;
 
+    /// The recipe as the window shows it, measured with the fonts of
+    /// painter's device: laid out again only when its lines or the device's
+    /// resolution differ from the last call's. Valid until the next call.
+    const Sheets& ScreenLayout(QPainter& painter) const;
+
     /// How many sheets the recipe takes on a screen of the application's
     /// resolution, for the window to scroll through them all.
     std::size_t SheetCount() const;
 
-    /// Draws sheet number index of laid with its top left corner at the
-    /// painter's origin, scale device units to 0.1 mm.
-    void PaintSheet(QPainter& painter, qreal scale, const Sheets& laid, std::size_t index) const;
+    /// Draws the rows of sheet number index of laid that reach into band,
+    /// with the sheet's top left corner at the painter's origin, scale
+    /// device units to 0.1 mm.
+    void PaintSheet(QPainter& painter, qreal scale, const Sheets& laid, std::size_t index,
+                    const RecipeBand& band = {}) const;
 
     /// How far from the paper's edges a printed page lies: room on A4
     /// (210 x 297 mm) for the footer, which ends 15 mm right of the page
@@ -84,10 +93,17 @@ public:
     bool WriteHtml(const QString& path, std::string* error = nullptr) const;
 
 private:
+    std::vector<RecipePage::Sheet> Measure(QPainter& painter, std::span<const RecipeLine> lines) const;
+
     SolvoDocument& document_;
     RecipeTemplate template_;
     // Only speeds up the next paint; drawing stays a const operation.
     mutable CanvasTextCache textCache_;
+    // The window's last layout and the resolution it was measured at; a
+    // keystroke rewords the recipe, but lays it out only when that changed
+    // a line.
+    mutable Sheets screen_;
+    mutable QSize screenDpi_;
 };
 
 } // namespace solvo

@@ -35,6 +35,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
 
 namespace solvo {
 
@@ -62,8 +63,15 @@ CSubstanceDatabaseDlg::CSubstanceDatabaseDlg(CSolvoApp& app, DatabaseDialogMode 
       app_(app),
       form_(app.Substances(), app.Elements(), app.Units(), app.DisplayDigits(), mode, std::move(current)),
       widgets_(*this, app.Elements(), [&app] { return app.DisplayDigits(); }),
-      model_(new SubstanceListModel(form_.Rows(), this))
+      model_(new SubstanceListModel(form_.Rows(), this)),
+      filterSlices_(new QTimer(this))
 {
+    filterSlices_->setSingleShot(true);
+    filterSlices_->setInterval(0);
+    connect(filterSlices_, &QTimer::timeout, this, [this] {
+        form_.ContinueFilter();
+        Mirror();
+    });
     widgets_.substances->setModel(model_);
     for (List list : kLists) {
         for (const std::string& item : form_.Items(list))
@@ -265,6 +273,8 @@ void CSubstanceDatabaseDlg::Mirror()
     widgets_.Button(Button::UnsolvedFormulas)->setText(ToQString(form_.UnsolvedFormulasCaption()));
     widgets_.formulaFrame->SetFormulaText(form_.FormulaFrameText(), true);
     DrawPlot();
+    if (form_.Filtering())
+        filterSlices_->start();
 }
 
 void CSubstanceDatabaseDlg::MirrorRows()

@@ -7,6 +7,8 @@
 
 #include <optional>
 
+class QTimer;
+
 namespace solvo {
 
 class CSolvoApp;
@@ -70,6 +72,8 @@ private:
     SubstanceDatabaseForm form_;
     SubstanceDatabaseWidgets widgets_;
     SubstanceListModel* model_;
+    // Lists the rest of a slow filter a slice at a time, between events.
+    QTimer* filterSlices_;
     std::uint32_t rowsShown_ = 0;
     std::vector<PlotPoint> plotShown_;
 };

@@ -208,6 +208,49 @@ private slots:
         QVERIFY(view.grab().toImage() != empty);
     }
 
+    // The window keeps its layout between paints; after any change to the
+    // document it is the layout made afresh, with no signal to tell it.
+    void the_kept_layout_follows_every_change()
+    {
+        solvo::SolvoDocument document(app_, QStringLiteral("Solvo1"));
+        MakeSodiumChloride(document.Data());
+        const solvo::RecipePainter painter(document);
+        QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
+        QPainter device(&image);
+        const auto rows = [](const solvo::RecipePainter::Sheets& laid) {
+            QStringList placed;
+            for (const solvo::RecipePage::Sheet& sheet : laid.sheets) {
+                for (const solvo::RecipePage::Row& row : sheet.rows) {
+                    const std::string& text = laid.lines[row.line].text;
+                    placed << QStringLiteral("%1 %2 %3")
+                                  .arg(row.place.x)
+                                  .arg(row.place.y)
+                                  .arg(QString::fromLatin1(text.substr(row.begin, row.end - row.begin)));
+                }
+                placed << QString::fromStdString(sheet.pageLabel);
+            }
+            return placed;
+        };
+        solvo::CSolvoDoc& data = document.Data();
+        const std::vector<std::function<void()>> changes = {
+            [&] { data.GetComponent(0).SetConcentration(0.25, solvo::ConcentrationUnit::Molar); },
+            [&] { data.GetComponent(0).SetName(std::string(300, 'n')); },
+            [&] {
+                while (data.GetComponentCount() < 30)
+                    data.AddComponent(data.GetComponent(0));
+            },
+            [&] { data.SetFinalVolume(2.0); },
+        };
+        QCOMPARE(rows(painter.ScreenLayout(device)), rows(painter.Layout(device, false)));
+        for (const auto& change : changes) {
+            const QStringList before = rows(painter.ScreenLayout(device));
+            change();
+            const QStringList after = rows(painter.ScreenLayout(device));
+            QVERIFY(after != before);
+            QCOMPARE(after, rows(painter.Layout(device, false)));
+        }
+    }
+
     void shows_the_page_at_its_size_on_paper()
     {
         solvo::SolvoDocument document(app_, QStringLiteral("Solvo1"));

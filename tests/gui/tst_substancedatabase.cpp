@@ -91,6 +91,32 @@ private slots:
         QVERIFY(ButtonNamed(dialog, QStringLiteral("Add"))->isEnabled());
     }
 
+    // A slow pattern over many names is listed between events, and the list
+    // ends with the newest filter typed.
+    void lists_a_slow_filter_between_events_and_ends_with_the_newest()
+    {
+        Started s;
+        solvo::SolvoSubstanceDatabase& substances = s.solvo.App().Substances();
+        solvo::SolvoSubstance substance = substances.GetSubstance(0);
+        for (int i = 0; i < 20000; ++i) {
+            substance.SetName(std::string(40, 'a') + " " + std::to_string(i));
+            substances.AddSubstance(substance);
+        }
+        CSubstanceDatabaseDlg dialog(s.solvo.App(), DatabaseDialogMode::Browsing);
+        dialog.show();
+        auto* list = FindChild<QListView>(dialog, "substances");
+        auto* filter = FindChild<QLineEdit>(dialog, "filter");
+        filter->setFocus();
+        filter->selectAll();
+        QTest::keyClicks(filter, QStringLiteral("((a|aa)+)+(a|a?)+c"));
+        QVERIFY(dialog.Form().Filtering());
+        filter->selectAll();
+        QTest::keyClicks(filter, QStringLiteral("1234"));
+        QTRY_VERIFY(!dialog.Form().Filtering());
+        QCOMPARE(list->model()->rowCount(), 12);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Substances database (20010 items/12 listed)"));
+    }
+
     void redraws_the_plot_as_the_table_is_typed()
     {
         Started s;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -364,6 +365,51 @@ TEST_F(RecipePageLayoutTest, AHeadingNeverEndsASheet)
                 --last;
             EXPECT_NE(lines[sheet.rows[last].line].role, Role::Heading) << n;
         }
+    }
+}
+
+// A window draws only the strip it shows: a run of what the whole sheet
+// draws, holding everything in the strip and little beyond it, with the
+// page label.
+TEST_F(RecipePageLayoutTest, DrawsOnlyTheRowsInTheBandAndThePageLabel)
+{
+    const std::vector<RecipeLine> lines = PrintedRecipe(100, "Weigh salt <SUBSTANCEFORMULA>.");
+    const std::vector<RecipePage::Sheet> sheets = RecipePage::Layout(canvas, lines, elements);
+    ASSERT_GT(sheets.size(), 1U);
+    const auto key = [](const RecordingCanvas::Drawn& d) { return std::to_string(d.y) + " " + d.text; };
+    const auto draw = [&](const RecipeBand& band) {
+        canvas.drawn.clear();
+        RecipePage::DrawSheet(canvas, lines, sheets[1], elements, band);
+        std::vector<std::string> keys;
+        for (const RecordingCanvas::Drawn& drawn : canvas.drawn)
+            keys.push_back(key(drawn));
+        return keys;
+    };
+    std::vector<std::string> whole = draw({});
+    const std::string label = whole.back();
+    ASSERT_NE(label.find("page 2 of"), std::string::npos);
+    whole.pop_back();
+
+    for (const RecipeBand band : {RecipeBand{0, -30}, RecipeBand{-600, -900}, RecipeBand{-2700, -2800},
+                                  RecipeBand{-1234, -1234}}) {
+        std::vector<std::string> part = draw(band);
+        ASSERT_FALSE(part.empty());
+        EXPECT_EQ(part.back(), label);
+        part.pop_back();
+        ASSERT_FALSE(part.empty()) << band.top;
+        EXPECT_NE(std::search(whole.begin(), whole.end(), part.begin(), part.end()), whole.end())
+            << band.top;
+        for (std::size_t k = 0; k < part.size(); ++k) {
+            const RecordingCanvas::Drawn& drawn = canvas.drawn[k];
+            EXPECT_TRUE(drawn.y <= band.top + 200 && drawn.y >= band.bottom - 200) << key(drawn);
+        }
+        for (const std::string& k : whole) {
+            const std::int32_t y = std::stoi(k);
+            if (y <= band.top && y >= band.bottom) {
+                EXPECT_NE(std::find(part.begin(), part.end(), k), part.end()) << k;
+            }
+        }
+        EXPECT_LT(part.size(), whole.size() / 4) << band.top;
     }
 }
 

@@ -102,6 +102,50 @@ TEST_F(SubstanceDatabaseFormTest, FiltersByNameOrFormulaWithAPattern)
     }
 }
 
+// A slow pattern over many names is listed in slices: meanwhile the list,
+// its selection and the buttons stay those of the last finished filter, and
+// a newer pattern replaces one still being listed.
+TEST_F(SubstanceDatabaseFormTest, AFilterInSlicesKeepsTheListUntilTheNewestEnds)
+{
+    SolvoSubstance substance = database.GetSubstance(0);
+    for (int i = 0; i < 20000; ++i) {
+        substance.SetName(std::string(40, 'a') + " " + std::to_string(i));
+        database.AddSubstance(substance);
+    }
+    SubstanceDatabaseForm form = Opened();
+    form.Type(Field::FilterText, "sodium");
+    ASSERT_FALSE(form.Filtering());
+    SelectNamed(form, "sodium hydroxide");
+    const std::vector<std::string> shown = Listed(form);
+    const std::uint32_t generation = form.RowsGeneration();
+
+    const auto unchanged = [&] {
+        EXPECT_EQ(Listed(form), shown);
+        EXPECT_EQ(form.SelectedRow(), 1);
+        EXPECT_TRUE(form.Enabled(Button::Delete));
+        EXPECT_EQ(form.Title(), "Substances database (20010 items/3 listed)");
+    };
+    form.Type(Field::FilterText, "((a|aa)+)+(a|a?)+c");
+    ASSERT_TRUE(form.Filtering());
+    form.ContinueFilter();
+    ASSERT_TRUE(form.Filtering());
+    unchanged();
+    form.Type(Field::FilterText, "1234");
+    while (form.Filtering()) {
+        unchanged();
+        form.ContinueFilter();
+    }
+    EXPECT_EQ(form.RowsGeneration(), generation + 1);
+    std::vector<std::string> expected;
+    for (const SubstanceListRow& row : SubstanceFilter("1234").List(*database.Order(FilterField::Name)))
+        expected.emplace_back(row.text);
+    EXPECT_EQ(Listed(form), expected);
+    EXPECT_EQ(expected.size(), 12U);
+    // The substance shown is no longer listed.
+    EXPECT_EQ(form.SelectedRow(), -1);
+    EXPECT_FALSE(form.Enabled(Button::Delete));
+}
+
 TEST_F(SubstanceDatabaseFormTest, TitleSaysItemForOneSubstance)
 {
     SolvoSubstanceDatabase single;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -131,6 +132,35 @@ TEST_F(SubstanceFilterTest, APatternThatDoesNotCompileListsNothing)
         EXPECT_TRUE(filterObject.List(SubstanceOrder(defaults, FilterField::Name)).empty()) << filter;
     }
     EXPECT_FALSE(SubstanceFilter(".").Error());
+}
+
+// Listed a slice at a time, each cut short at once, a filter lists what it
+// lists whole, and every slice gets on.
+TEST_F(SubstanceFilterTest, ListsTheSameInSlicesAsWhole)
+{
+    SolvoSubstanceDatabase& database = defaults;
+    SolvoSubstance substance = defaults.GetSubstance(0);
+    for (int i = 0; i < 1000; ++i) {
+        substance.SetName((i % 3 == 0 ? "aaaa " : "salt ") + std::to_string(i * 7919 % 1009));
+        database.AddSubstance(substance);
+    }
+    const SubstanceOrder order(database, FilterField::Name);
+    for (const char* filter : {".", "", "aa", "((a|aa)+)+(a|a?)+c", "7$", "[a", "nothing at all"}) {
+        const SubstanceFilter whole(filter);
+        const std::vector<SubstanceListRow> expected = whole.List(order);
+        std::vector<SubstanceListRow> rows;
+        std::size_t position = 0;
+        std::size_t slices = 0;
+        while (position < order.Size()) {
+            const std::size_t next = SubstanceFilter(filter).ListFrom(
+                order, position, rows, std::chrono::steady_clock::time_point::min());
+            ASSERT_GT(next, position) << filter;
+            position = next;
+            ++slices;
+        }
+        EXPECT_EQ(Texts(rows), Texts(expected)) << filter;
+        EXPECT_GT(slices, whole.Error() ? 0U : 10U) << filter;
+    }
 }
 
 } // namespace
