@@ -107,7 +107,9 @@ CalculatorWidgets::CalculatorWidgets(QWidget& dialog, const ElementTable& elemen
         densityUnit->addItem(QString::fromLatin1(DensityUnitLabel(static_cast<DensityUnit>(code))));
     densityUnit->setMinimumWidth(units_.Across(kUnitListWidth));
     grid->addWidget(densityUnit, 6, 6);
-    grid->addWidget(Mode(CalculatorMode::HoldConcentration), 3, 7, 9, 1, Qt::AlignVCenter);
+    // Beside the first concentration, as the other modes are beside the first
+    // field of their group.
+    grid->addWidget(Mode(CalculatorMode::HoldConcentration), 3, 7, 9, 1, Qt::AlignTop);
 
     next = new QPushButton(QObject::tr("next"));
     next->setObjectName(QStringLiteral("next"));
