@@ -6,7 +6,8 @@ namespace solvo {
 
 /// The fields of the concentration calculator. The eight concentration
 /// fields carry the codes of their ConcentrationUnit, so a field converts to
-/// its unit and back by value.
+/// its unit and back by value; the later units follow the substance's fields,
+/// each at its unit's code plus kLaterUnitFieldOffset.
 enum class CalculatorField : std::int32_t {
     Molar = 0,        ///< "M", mol/L
     Millimolar = 1,   ///< "mM", mmol/L
@@ -23,9 +24,19 @@ enum class CalculatorField : std::int32_t {
     MolarMass = 12,   ///< g/mol
     Name = 13,
     Formula = 14,
+    Micromolar = 15,  ///< "µM"
+    Nanomolar = 16,   ///< "nM"
+    MgPerML = 17,     ///< "mg/mL"
+    UgPerML = 18,     ///< "µg/mL"
+    MgPerL = 19,      ///< "mg/L"
+    PercentVV = 20,   ///< "%" v/v, only with a density of the pure liquid
+    Normal = 21,      ///< "N", following the component's equivalents
 };
 
-inline constexpr std::int32_t kCalculatorFieldCount = 15;
+inline constexpr std::int32_t kCalculatorFieldCount = 22;
+
+/// What a later unit's code is shifted by to give its field's code.
+inline constexpr std::int32_t kLaterUnitFieldOffset = 6;
 
 /// Which group of quantities the calculator holds when another is typed.
 enum class CalculatorMode : std::int32_t {

@@ -15,16 +15,32 @@ constexpr std::array<Field, kCalculatorFieldCount> kReadOrder = {
     Field::Mass,       Field::SolutionMass, Field::Amount,       Field::Volume,
     Field::Formula,    Field::Name,         Field::MolarMass,    Field::PercentWW,
     Field::Ppm,        Field::PercentWV,    Field::MoleFraction, Field::Molar,
-    Field::Millimolar, Field::Molal,        Field::Density};
+    Field::Millimolar, Field::Molal,        Field::Density,      Field::Micromolar,
+    Field::Nanomolar,  Field::MgPerML,      Field::UgPerML,      Field::MgPerL,
+    Field::PercentVV,  Field::Normal};
+
+/// A later unit's field shows a multiple of one of the eight.
+bool IsLaterUnitField(Field field)
+{
+    return static_cast<std::int32_t>(field) >= static_cast<std::int32_t>(Field::Micromolar);
+}
 
 bool IsConcentrationField(Field field)
 {
-    return static_cast<std::int32_t>(field) <= static_cast<std::int32_t>(Field::Density);
+    return static_cast<std::int32_t>(field) <= static_cast<std::int32_t>(Field::Density) ||
+           IsLaterUnitField(field);
 }
 
 ConcentrationUnit UnitOf(Field field)
 {
-    return static_cast<ConcentrationUnit>(field);
+    const auto code = static_cast<std::int32_t>(field);
+    return static_cast<ConcentrationUnit>(IsLaterUnitField(field) ? code - kLaterUnitFieldOffset : code);
+}
+
+Field FieldOf(ConcentrationUnit unit)
+{
+    const auto code = static_cast<std::int32_t>(unit);
+    return static_cast<Field>(IsLaterConcentrationUnit(unit) ? code + kLaterUnitFieldOffset : code);
 }
 
 std::string BoundText(double bound)
@@ -62,6 +78,8 @@ bool ConcentrationCalculatorForm::Enabled(CalculatorField field) const
     if (field == Field::MolarMass)
         return !locked_ && component_.Formula().empty();
     if (component_.MolarMass() == 0.0)
+        return false;
+    if (IsConcentrationField(field) && !component_.Concentration().Offers(UnitOf(field)))
         return false;
     switch (field) {
     case Field::Mass:
@@ -210,6 +228,10 @@ std::optional<ConcentrationCalculatorForm::Message> ConcentrationCalculatorForm:
         }
         if (field == Field::MolarMass && !Enabled(Field::MolarMass))
             continue;
+        // A later unit repeats one of the eight in another scale; read back
+        // from its rounded text it would overwrite the field it repeats.
+        if (IsLaterUnitField(field) && guarded_ != field)
+            continue;
         // A "???" the user did not type shows what the component holds;
         // reading it as 0 would silently replace an unknown by zero.
         if (unknowns == Unknowns::Keep && guarded_ != field && ShowsNotFinite(Text(field)))
@@ -260,12 +282,15 @@ void ConcentrationCalculatorForm::Show()
     Write(Field::MolarMass, FieldText(component_.MolarMass(), displayDigits_));
     Write(Field::Name, component_.Name());
     Write(Field::Formula, component_.Formula());
-    for (std::int32_t code = 0; code < kConcentrationUnitCount; ++code) {
-        const auto unit = static_cast<ConcentrationUnit>(code);
+    for (const ConcentrationUnit unit : kConcentrationUnits) {
+        if (!component_.Concentration().Offers(unit)) {
+            Write(FieldOf(unit), {});
+            continue;
+        }
         double value = component_.GetConcentration(unit);
         if (unit == ConcentrationUnit::Density)
             value = DensityToUnit(value, densityUnit_);
-        Write(static_cast<Field>(code), FieldText(value, displayDigits_));
+        Write(FieldOf(unit), FieldText(value, displayDigits_));
     }
 }
 

@@ -17,8 +17,11 @@ class ElementTable;
 
 /// The rules of the concentration calculator: one substance's mass and
 /// amount, the solution's volume V (mL) and mass Sm (g), and its
-/// concentration in all eight units, where typing any one recomputes the
-/// others while the chosen mode holds one group fixed.
+/// concentration in the eight units and the later ones, where typing any one
+/// recomputes the others while the chosen mode holds one group fixed. A
+/// later unit is only shown from the unit it is a multiple of, and read back
+/// only while it is typed; % v/v stays empty and cannot be typed without a
+/// density of the pure liquid.
 ///
 /// The form edits the component it is given in place; an opener that wants
 /// Cancel to undo that keeps what it needs itself. Unless locked, "Clear

@@ -27,6 +27,7 @@ SolutionMixerForm::SolutionMixerForm(const ElementTable& elements, const UnitLab
                                      std::int32_t displayDigits)
     : elements_(elements), units_(units), displayDigits_(displayDigits)
 {
+    unitChoices_.Fill(units_);
     Show();
 }
 
@@ -217,6 +218,8 @@ bool SolutionMixerForm::ReadNumber(MixerField field, Unknowns unknowns, double& 
 
 void SolutionMixerForm::Show()
 {
+    // A substance without % v/v clears the rows, so no row is left in it.
+    unitChoices_.OfferVolumePercent(component_.Concentration(), units_);
     for (std::size_t row = 0; row < kMixerRowCount; ++row) {
         Write(ConcentrationField(row), FieldText(rows_[row].c, displayDigits_));
         Write(VolumeField(row), FieldText(rows_[row].V, displayDigits_));

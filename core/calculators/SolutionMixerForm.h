@@ -1,6 +1,7 @@
 #pragma once
 
 #include "quantities/UnitLabels.h"
+#include "solution/UnitChoices.h"
 #include "quantities/FieldMessage.h"
 #include "calculators/SolutionMixing.h"
 #include "substances/SolvoSubstance.h"
@@ -82,8 +83,9 @@ public:
     bool ToggleEnabled(std::size_t) const { return component_.MolarMass() != 0.0; }
     /// "<" while the row's V is typed, ">" while its Sm is.
     std::string_view ToggleCaption(std::size_t row) const { return rows_[row].volumeIsInput ? "<" : ">"; }
-    /// The eight unit labels in code order; a row selects its unit's code.
-    const UnitLabels& UnitItems() const { return units_; }
+    /// The units every row's list offers: % v/v only while the substance
+    /// has a density of the pure liquid.
+    const UnitChoices& Units() const { return unitChoices_; }
     const MixerRow& Row(std::size_t row) const { return rows_[row]; }
     bool ConstantConcentrations() const { return constantConcentrations_; }
     const std::string& FormulaFrameText() const { return component_.Formula(); }
@@ -109,6 +111,7 @@ private:
 
     const ElementTable& elements_;
     const UnitLabels& units_;
+    UnitChoices unitChoices_;
     const std::int32_t displayDigits_;
     SolvoSubstance component_;
     MixerRows rows_{};

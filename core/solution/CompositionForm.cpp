@@ -616,14 +616,10 @@ void CompositionForm::Show()
 void CompositionForm::OfferVolumePercent()
 {
     SolvoSubstance& component = Component();
-    if (component.Concentration().Offers(ConcentrationUnit::PercentVV)) {
-        concentrationUnits_.Insert(ConcentrationUnit::PercentVV, units_);
-        sourceUnits_.Insert(ConcentrationUnit::PercentVV, units_);
-        return;
-    }
-    concentrationUnits_.Remove(ConcentrationUnit::PercentVV);
-    sourceUnits_.Remove(ConcentrationUnit::PercentVV);
-    if (component.Unit() == ConcentrationUnit::PercentVV) {
+    concentrationUnits_.OfferVolumePercent(component.Concentration(), units_);
+    sourceUnits_.OfferVolumePercent(component.Concentration(), units_);
+    if (component.Unit() == ConcentrationUnit::PercentVV &&
+        !component.Concentration().Offers(ConcentrationUnit::PercentVV)) {
         component.SetUnit(ConcentrationUnit::PercentWV);
         fields_.concentration = CEditableDouble(component.GetConcentration(ConcentrationUnit::PercentWV));
     }

@@ -35,6 +35,14 @@ void UnitChoices::Insert(ConcentrationUnit unit, const UnitLabels& labels)
     items_.insert(items_.begin() + position, labels.Label(static_cast<std::int32_t>(unit)));
 }
 
+void UnitChoices::OfferVolumePercent(const ConcentrationSet& concentration, const UnitLabels& labels)
+{
+    if (concentration.Offers(ConcentrationUnit::PercentVV))
+        Insert(ConcentrationUnit::PercentVV, labels);
+    else
+        Remove(ConcentrationUnit::PercentVV);
+}
+
 std::int32_t UnitChoices::IndexOf(ConcentrationUnit unit) const
 {
     const auto found = std::find(units_.begin(), units_.end(), unit);

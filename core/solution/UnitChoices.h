@@ -1,5 +1,6 @@
 #pragma once
 
+#include "quantities/ConcentrationSet.h"
 #include "quantities/ConcentrationUnit.h"
 #include "quantities/UnitLabels.h"
 
@@ -21,6 +22,9 @@ public:
     /// Lists unit again in its place, labelled with labels; nothing when it
     /// is listed or the list was never filled.
     void Insert(ConcentrationUnit unit, const UnitLabels& labels);
+    /// Lists % v/v only when concentration can be given in it, that is with
+    /// a density of the pure liquid.
+    void OfferVolumePercent(const ConcentrationSet& concentration, const UnitLabels& labels);
 
     const std::vector<std::string>& Items() const { return items_; }
     /// The position of unit, −1 when it is not listed.

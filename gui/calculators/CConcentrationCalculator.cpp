@@ -13,6 +13,7 @@ CConcentrationCalculator::CConcentrationCalculator(CSolvoApp& app, SolvoSubstanc
 {
     setWindowTitle(tr("Concentration calculator"));
     widgets_.densityUnit->setCurrentIndex(static_cast<int>(form_.GetDensityUnit()));
+    widgets_.ShowUnitLabels(app.Units());
     if (locked)
         widgets_.database->hide();
     Connect();

@@ -12,10 +12,6 @@ CSolutionMixer::CSolutionMixer(CSolvoApp& app, QWidget* parent)
     : CalculatorDialog(app, parent, app.Elements(), app.Units(), app.DisplayDigits())
 {
     setWindowTitle(tr("Solution mixer"));
-    for (QComboBox* list : widgets_.units) {
-        for (const ConcentrationUnit unit : kConcentrationUnits)
-            list->addItem(ToQString(form_.UnitItems().Label(static_cast<std::int32_t>(unit))));
-    }
     Connect();
     Mirror();
 }
@@ -25,8 +21,8 @@ void CSolutionMixer::Connect()
     ConnectFields();
     for (std::size_t row = 0; row < kMixerRowCount; ++row) {
         connect(widgets_.units[row], &QComboBox::activated, this, [this, row](int index) {
-            if (index >= 0)
-                Finish(form_.ChooseUnit(row, kConcentrationUnits[static_cast<std::size_t>(index)]));
+            if (const std::optional<ConcentrationUnit> unit = form_.Units().UnitAt(index))
+                Finish(form_.ChooseUnit(row, *unit));
         });
         connect(widgets_.toggles[row], &QPushButton::clicked, this, [this, row] {
             form_.Toggle(row);
@@ -50,8 +46,16 @@ void CSolutionMixer::Connect()
 
 void CSolutionMixer::MirrorControls()
 {
+    QStringList items;
+    for (const std::string& item : form_.Units().Items())
+        items << ToQString(item);
     for (std::size_t row = 0; row < kMixerRowCount; ++row) {
-        widgets_.units[row]->setCurrentIndex(ConcentrationUnitIndex(form_.Row(row).unit));
+        QComboBox* list = widgets_.units[row];
+        if (list->count() != items.size()) {
+            list->clear();
+            list->addItems(items);
+        }
+        list->setCurrentIndex(form_.Units().IndexOf(form_.Row(row).unit));
         const std::string_view caption = form_.ToggleCaption(row);
         widgets_.toggles[row]->setText(QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
         widgets_.toggles[row]->setEnabled(form_.ToggleEnabled(row));

@@ -1,9 +1,11 @@
 #include "calculators/CalculatorWidgets.h"
 
 #include "app/DialogControls.h"
+#include "app/TextConversion.h"
 #include "formula/CStaticFormulaFrame.h"
 #include "quantities/CFEdit.h"
 #include "quantities/DensityUnit.h"
+#include "quantities/UnitLabels.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -35,7 +37,8 @@ constexpr int kFormulaFrameHeight = 43;
 
 constexpr std::array<const char*, kCalculatorFieldCount> kFieldNames = {
     "molar",  "millimolar", "molal",        "percentWW", "ppm",       "percentWV", "moleFraction", "density",
-    "mass",   "amount",     "volume",       "solutionMass", "molarMass", "name",    "formula"};
+    "mass",   "amount",     "volume",       "solutionMass", "molarMass", "name",    "formula",
+    "micromolar", "nanomolar", "mgPerML", "ugPerML", "mgPerL", "percentVV", "normal"};
 
 } // namespace
 
@@ -88,6 +91,14 @@ CalculatorWidgets::CalculatorWidgets(QWidget& dialog, const ElementTable& elemen
     AddQuantity(*grid, F::Ppm, 4, 4, QObject::tr("ppm"), QObject::tr("w/w"), QObject::tr("Parts per million by weight"));
     AddQuantity(*grid, F::PercentWV, 5, 4, QObject::tr("%"), QObject::tr("w/v"), QObject::tr("Grams per 100 mL of solution"));
     AddQuantity(*grid, F::Density, 6, 4, QObject::tr("d"), {}, QObject::tr("Density of the solution"));
+    AddLaterUnit(*grid, F::Micromolar, 8, 0, QObject::tr("Micromolarity"));
+    AddLaterUnit(*grid, F::Nanomolar, 9, 0, QObject::tr("Nanomolarity"));
+    AddLaterUnit(*grid, F::Normal, 10, 0, QObject::tr("Normality: equivalents per litre of solution"));
+    AddLaterUnit(*grid, F::MgPerML, 8, 4, QObject::tr("Milligrams per millilitre of solution"));
+    AddLaterUnit(*grid, F::UgPerML, 9, 4, QObject::tr("Micrograms per millilitre of solution"));
+    AddLaterUnit(*grid, F::MgPerL, 10, 4, QObject::tr("Milligrams per litre of solution"));
+    AddLaterUnit(*grid, F::PercentVV, 11, 4,
+                 QObject::tr("Millilitres of the pure liquid per 100 mL of solution; needs the pure liquid's density"));
     densityUnit = new QComboBox;
     densityUnit->setObjectName(QStringLiteral("densityUnit"));
     densityUnit->setAccessibleName(QObject::tr("density unit"));
@@ -96,7 +107,9 @@ CalculatorWidgets::CalculatorWidgets(QWidget& dialog, const ElementTable& elemen
         densityUnit->addItem(QString::fromLatin1(DensityUnitLabel(static_cast<DensityUnit>(code))));
     densityUnit->setMinimumWidth(units_.Across(kUnitListWidth));
     grid->addWidget(densityUnit, 6, 6);
-    grid->addWidget(Mode(CalculatorMode::HoldConcentration), 3, 7, 4, 1, Qt::AlignVCenter);
+    // Beside the first concentration, as the other modes are beside the first
+    // field of their group.
+    grid->addWidget(Mode(CalculatorMode::HoldConcentration), 3, 7, 9, 1, Qt::AlignTop);
 
     next = new QPushButton(QObject::tr("next"));
     next->setObjectName(QStringLiteral("next"));
@@ -138,7 +151,11 @@ CalculatorWidgets::CalculatorWidgets(QWidget& dialog, const ElementTable& elemen
           static_cast<QWidget*>(Field(F::MoleFraction)), static_cast<QWidget*>(Field(F::PercentWW)),
           static_cast<QWidget*>(Field(F::Ppm)), static_cast<QWidget*>(Field(F::PercentWV)),
           static_cast<QWidget*>(Field(F::Density)), static_cast<QWidget*>(densityUnit),
-          static_cast<QWidget*>(next), static_cast<QWidget*>(clearAll), static_cast<QWidget*>(clear),
+          static_cast<QWidget*>(next), static_cast<QWidget*>(Field(F::Micromolar)),
+          static_cast<QWidget*>(Field(F::Nanomolar)), static_cast<QWidget*>(Field(F::Normal)),
+          static_cast<QWidget*>(Field(F::MgPerML)), static_cast<QWidget*>(Field(F::UgPerML)),
+          static_cast<QWidget*>(Field(F::MgPerL)), static_cast<QWidget*>(Field(F::PercentVV)),
+          static_cast<QWidget*>(clearAll), static_cast<QWidget*>(clear),
           static_cast<QWidget*>(cancel), static_cast<QWidget*>(ok)}) {
         QWidget::setTabOrder(previous, widget);
         previous = widget;
@@ -179,6 +196,29 @@ void CalculatorWidgets::AddQuantity(QGridLayout& grid, CalculatorField field, in
     grid.addWidget(edit, row, column + 1);
     if (!unit.isEmpty())
         grid.addWidget(new QLabel(unit), row, column + 2);
+}
+
+// The label, which units.txt may change, goes after the number, where the
+// eight show their units.
+void CalculatorWidgets::AddLaterUnit(QGridLayout& grid, CalculatorField field, int row, int column,
+                                     const QString& toolTip)
+{
+    QLineEdit* edit = Field(field);
+    edit->setToolTip(toolTip);
+    edit->setAccessibleName(toolTip);
+    grid.addWidget(edit, row, column + 1);
+    auto* label = new QLabel;
+    label->setBuddy(edit);
+    grid.addWidget(label, row, column + 2);
+    laterUnitLabels_[static_cast<std::size_t>(static_cast<std::int32_t>(field) - kFirstLaterField)] = label;
+}
+
+void CalculatorWidgets::ShowUnitLabels(const UnitLabels& labels)
+{
+    for (std::size_t i = 0; i < laterUnitLabels_.size(); ++i) {
+        const auto code = static_cast<std::int32_t>(kFirstLaterField + static_cast<std::int32_t>(i));
+        laterUnitLabels_[i]->setText(ToQString(labels.Label(code - kLaterUnitFieldOffset)));
+    }
 }
 
 } // namespace solvo

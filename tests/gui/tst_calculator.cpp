@@ -110,6 +110,50 @@ private slots:
         }
     }
 
+    // The later units sit below the eight with the program's labels, follow
+    // what is typed in them, and come in the tab order after the eight; % v/v
+    // waits for a density of the pure liquid.
+    void later_units_follow_the_fields()
+    {
+        Started s;
+        const solvo::SolvoSubstance* salt = s.solvo.App().Substances().FindByName("sodium chloride");
+        QVERIFY(salt != nullptr);
+        solvo::SolvoSubstance component = *salt;
+        CConcentrationCalculator dialog(s.solvo.App(), component, false);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        const std::pair<const char*, QString> labels[] = {{"micromolar", QStringLiteral("\u00b5M (\u00b5mol/L)")},
+                                                          {"ugPerML", QStringLiteral("\u00b5g/mL")},
+                                                          {"percentVV", QStringLiteral("% v/v")},
+                                                          {"normal", QStringLiteral("N (eq/L)")}};
+        for (const auto& [field, text] : labels) {
+            auto* edit = FindChild<QLineEdit>(dialog, field);
+            bool labelled = false;
+            for (const QLabel* label : dialog.findChildren<QLabel*>())
+                labelled = labelled || (label->buddy() == edit && label->text() == text);
+            QVERIFY2(labelled, field);
+        }
+
+        Type(dialog, "volume", QStringLiteral("500"));
+        QLineEdit* perML = Type(dialog, "ugPerML", QStringLiteral("100"));
+        QCOMPARE(FindChild<QLineEdit>(dialog, "mass")->text(), QStringLiteral("0.05"));
+        QCOMPARE(FindChild<QLineEdit>(dialog, "percentWV")->text(), QStringLiteral("0.01"));
+        QCOMPARE(FindChild<QLineEdit>(dialog, "mgPerL")->text(), QStringLiteral("100"));
+        QVERIFY(!FindChild<QLineEdit>(dialog, "percentVV")->isEnabled());
+        QVERIFY(FindChild<QLineEdit>(dialog, "percentVV")->text().isEmpty());
+
+        QWidget* widget = FindChild<QPushButton>(dialog, "next");
+        QStringList order;
+        for (int i = 0; i < 8; ++i) {
+            widget = widget->nextInFocusChain();
+            order << widget->objectName();
+        }
+        QCOMPARE(order, (QStringList{"micromolar", "nanomolar", "normal", "mgPerML", "ugPerML", "mgPerL",
+                                     "percentVV", "clearAll"}));
+        QCOMPARE(perML->text(), QStringLiteral("100"));
+    }
+
     // "???" stands for a value that is not finite: leaving its field must not
     // turn it into 0, and OK refuses it with the program's message.
     void ok_refuses_a_field_that_shows_question_marks()

@@ -442,7 +442,72 @@ TEST_F(ConcentrationCalculatorFormTest, RedMarksConcentrationsOutsideTheTable)
     Key(form, Field::PercentWW, "-5");
     EXPECT_TRUE(form.Red(Field::PercentWW));
     EXPECT_TRUE(form.Red(Field::Molar));
+    EXPECT_TRUE(form.Red(Field::MgPerML));
     EXPECT_FALSE(form.Red(Field::Volume));
+}
+
+// A later unit typed recomputes the rest as one of the eight does; its text
+// stays as typed and the unit it repeats follows exactly.
+TEST_F(ConcentrationCalculatorFormTest, LaterUnitsTypedRecomputeTheRest)
+{
+    struct Case {
+        Field typed;
+        const char* text;
+        Field repeated;
+        double repeatedValue;
+        double mass; // g in the 100 mL
+    };
+    // Ethanol, typed without a table: ρ of the pure liquid 0.7893 g/mL, 2
+    // equivalents so that N is twice M.
+    const Case cases[] = {
+        {Field::Micromolar, "10", Field::Millimolar, 0.01, 1e-6 * 46.07},
+        {Field::UgPerML, "100", Field::PercentWV, 0.01, 0.01},
+        {Field::PercentVV, "20", Field::PercentWV, 20 * 0.7893, 20 * 0.7893},
+        {Field::Normal, "0.1", Field::Molar, 0.05, 0.005 * 46.07},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        component = SolvoSubstance();
+        component.SetPureDensity(0.7893);
+        component.SetEquivalents(2.0);
+        ConcentrationCalculatorForm form(component, elements, false, 6);
+        Key(form, Field::MolarMass, "46.07");
+        Key(form, Field::Volume, "100");
+        Key(form, c.typed, c.text);
+        EXPECT_EQ(form.Text(c.typed), c.text);
+        EXPECT_NEAR(Value(form, c.repeated), c.repeatedValue, c.repeatedValue * 1e-5);
+        EXPECT_NEAR(Value(form, Field::Mass), c.mass, c.mass * 1e-5);
+        EXPECT_NEAR(Value(form, Field::Normal), 2 * Value(form, Field::Molar), 1e-5 * Value(form, Field::Normal));
+        EXPECT_NEAR(Value(form, Field::Nanomolar), 1000 * Value(form, Field::Micromolar),
+                    1e-5 * Value(form, Field::Nanomolar));
+        EXPECT_FALSE(form.Accept());
+    }
+}
+
+// % v/v needs a density of the pure liquid: the table's 100 % row or one typed
+// for the substance. Without one it is empty, cannot be typed, and never
+// stops OK.
+TEST_F(ConcentrationCalculatorFormTest, VolumePercentOnlyWithThePureLiquidDensity)
+{
+    const std::pair<const char*, bool> cases[] = {{"ethanol", true}, {"sodium chloride", false}};
+    for (const auto& [name, offered] : cases) {
+        SCOPED_TRACE(name);
+        ConcentrationCalculatorForm form(component, elements, false, 4);
+        form.UseDatabaseSubstance(BuiltIn(name));
+        Key(form, Field::Volume, "100");
+        Key(form, Field::MgPerML, "10");
+        EXPECT_EQ(form.Text(Field::PercentWV), "1");
+        EXPECT_EQ(form.Enabled(Field::PercentVV), offered);
+        EXPECT_EQ(form.Text(Field::PercentVV).empty(), !offered);
+        EXPECT_TRUE(form.Enabled(Field::Normal));
+        EXPECT_FALSE(form.Accept());
+        form.ChooseMode(Mode::HoldConcentration);
+        EXPECT_FALSE(form.Enabled(Field::Micromolar));
+    }
+    component = BuiltIn("sodium chloride");
+    component.SetPureDensity(2.17);
+    ConcentrationCalculatorForm form(component, elements, false, 4);
+    EXPECT_TRUE(form.Enabled(Field::PercentVV));
 }
 
 } // namespace

@@ -251,5 +251,26 @@ TEST_F(SolutionMixerFormTest, InvalidNumberStopsReading)
     EXPECT_TRUE(form.Accept());
 }
 
+// Every row offers % v/v only while the substance has a density of the pure
+// liquid, and a row can then be given in it.
+TEST_F(SolutionMixerFormTest, VolumePercentOnlyWithThePureLiquidDensity)
+{
+    EXPECT_EQ(form.Units().IndexOf(ConcentrationUnit::PercentVV), -1);
+    EXPECT_EQ(form.Units().Items().size(), kConcentrationUnits.size() - 1);
+    for (const SolvoSubstance& substance : DefaultSubstances(elements)) {
+        if (substance.Name() == "ethanol")
+            form.UseDatabaseSubstance(substance);
+    }
+    const std::int32_t index = form.Units().IndexOf(ConcentrationUnit::PercentVV);
+    ASSERT_GE(index, 0);
+    EXPECT_EQ(form.Units().Items()[static_cast<std::size_t>(index)], "% v/v");
+    Key(Field::Concentration1, "20");
+    EXPECT_FALSE(form.ChooseUnit(0, *form.Units().UnitAt(index)));
+    EXPECT_EQ(form.Row(0).unit, ConcentrationUnit::PercentVV);
+    EXPECT_EQ(form.Text(Field::Concentration1).find("???"), std::string::npos);
+    form.ClearAll();
+    EXPECT_EQ(form.Units().IndexOf(ConcentrationUnit::PercentVV), -1);
+}
+
 } // namespace
 } // namespace solvo
