@@ -234,6 +234,12 @@ bool ReadWholeFile(const FilePath& path, std::string& bytes, std::size_t limit)
     if (!file)
         return false;
     bytes.clear();
+    // Room for the whole of what will be read at once: growing by doubling
+    // would hold twice the limit at the end of a file that is too large.
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(path.Native(), error);
+    if (!error)
+        bytes.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(size, limit)) + 1);
     char buffer[65536];
     std::size_t count = 0;
     while (bytes.size() <= limit &&
