@@ -81,26 +81,6 @@ std::int32_t ElementTable::FindSymbol(std::string_view symbol) const
     return it == symbolIndex_.end() ? -1 : it->second;
 }
 
-SymbolMatch ElementTable::MatchLongestSymbol(std::string_view text) const
-{
-    if (text.empty())
-        return {};
-    const auto first = static_cast<unsigned char>(text[0]);
-    for (const std::int32_t index : longer_[first]) {
-        const std::string& symbol = entries_[static_cast<std::size_t>(index)].symbol;
-        if (text.starts_with(symbol))
-            return {index, static_cast<std::int32_t>(symbol.size())};
-    }
-    if (const std::int32_t page = twoBytes_[first]; page >= 0 && text.size() >= 2) {
-        const auto second = static_cast<unsigned char>(text[1]);
-        if (const std::int32_t index = twoBytes_[static_cast<std::size_t>(page) + second]; index >= 0)
-            return {index, 2};
-    }
-    if (const std::int32_t index = oneByte_[first]; index >= 0)
-        return {index, 1};
-    return {};
-}
-
 std::int32_t ElementTable::AddEntry(std::string_view symbol, std::string_view composition,
                                     std::string_view comment, double molarMass,
                                     std::int32_t decimals)

@@ -115,4 +115,25 @@ private:
     std::array<std::vector<std::int32_t>, 256> longer_;
 };
 
+// Inline: reading a formula is mostly this.
+inline SymbolMatch ElementTable::MatchLongestSymbol(std::string_view text) const
+{
+    if (text.empty())
+        return {};
+    const auto first = static_cast<unsigned char>(text[0]);
+    for (const std::int32_t index : longer_[first]) {
+        const std::string& symbol = entries_[static_cast<std::size_t>(index)].symbol;
+        if (text.starts_with(symbol))
+            return {index, static_cast<std::int32_t>(symbol.size())};
+    }
+    if (const std::int32_t page = twoBytes_[first]; page >= 0 && text.size() >= 2) {
+        const auto second = static_cast<unsigned char>(text[1]);
+        if (const std::int32_t index = twoBytes_[static_cast<std::size_t>(page) + second]; index >= 0)
+            return {index, 2};
+    }
+    if (const std::int32_t index = oneByte_[first]; index >= 0)
+        return {index, 1};
+    return {};
+}
+
 } // namespace solvo

@@ -23,32 +23,54 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+// The count that the number at pos gives, as CompositionParser::ToCount of
+// CompositionParser::ReadNumber would; pos moves past it. Plain short runs of
+// digits, which are nearly every count, are read here; anything else is left
+// to ReadNumber's rules.
+std::int64_t ReadCount(std::string_view text, std::size_t& pos)
+{
+    constexpr std::size_t kPlainDigits = 9;
+    std::size_t end = pos;
+    std::int64_t value = 0;
+    while (end < text.size() && end - pos < kPlainDigits && IsDigit(text[end]))
+        value = value * 10 + (text[end++] - '0');
+    const char next = end < text.size() ? text[end] : '\0';
+    if (!IsDigit(next) && next != '.' && next != 'e' && next != 'E' && next != 'x' && next != 'X') {
+        pos = end;
+        return value;
+    }
+    const auto [number, length] = CompositionParser::ReadNumber(text.substr(pos));
+    pos += length;
+    return CompositionParser::ToCount(number);
+}
+
 } // namespace
 
 std::optional<double> MassParser::MolarMass(const ElementTable& table, std::string_view source)
 {
     if (!table.AllMassesFinite())
         return std::nullopt;
-    // Subscript marks only shape the display; counting ignores them.
-    std::string_view text = source;
-    if (source.find('_') != std::string_view::npos) {
+    Outcome outcome = Read(table, source);
+    if (outcome == Outcome::SubscriptMark) {
+        // Subscript marks only shape the display; counting ignores them.
+        // They are rare, so the text is copied without them only when met.
         stripped_.clear();
         std::copy_if(source.begin(), source.end(), std::back_inserter(stripped_),
                      [](char c) { return c != '_'; });
-        text = stripped_;
+        outcome = Read(table, stripped_);
     }
-    if (!Read(table, text))
+    if (outcome != Outcome::Read)
         return std::nullopt;
     return Weigh(table);
 }
 
-bool MassParser::Read(const ElementTable& table, std::string_view text)
+MassParser::Outcome MassParser::Read(const ElementTable& table, std::string_view text)
 {
     terms_.clear();
     groups_.clear();
     std::size_t pos = 0;
     if (!text.empty() && IsDigit(text.front()))
-        pos = CompositionParser::ReadNumber(text).second;
+        ReadCount(text, pos);
     // What a count right here multiplies: the terms from scaleFrom on, or
     // nothing (npos).
     std::size_t scaleFrom = std::string_view::npos;
@@ -61,7 +83,7 @@ bool MassParser::Read(const ElementTable& table, std::string_view text)
         case ']':
             // A count after an empty bracket multiplies what came before it.
             if (groups_.empty() || groups_.back() == terms_.size())
-                return false;
+                return Outcome::Refused;
             scaleFrom = groups_.back();
             groups_.pop_back();
             ++pos;
@@ -74,7 +96,7 @@ bool MassParser::Read(const ElementTable& table, std::string_view text)
                 scaleFrom = std::string_view::npos;
             } else {
                 if (groups_.size() == kDeepestNesting)
-                    return false;
+                    return Outcome::Refused;
                 groups_.push_back(terms_.size());
                 scaleFrom = std::string_view::npos;
                 ++pos;
@@ -82,15 +104,13 @@ bool MassParser::Read(const ElementTable& table, std::string_view text)
             break;
         case '0': case '1': case '2': case '3': case '4':
         case '5': case '6': case '7': case '8': case '9': {
-            const auto [value, length] = CompositionParser::ReadNumber(text.substr(pos));
-            pos += length;
-            const std::int64_t factor = CompositionParser::ToCount(value);
+            const std::int64_t factor = ReadCount(text, pos);
             if (scaleFrom == std::string_view::npos || factor < 1 || factor > kLargestFactor)
-                return false;
+                return Outcome::Refused;
             for (std::size_t k = scaleFrom; k < terms_.size(); ++k) {
                 terms_[k].second *= factor;
                 if (terms_[k].second > kLargestCount)
-                    return false;
+                    return Outcome::Refused;
             }
             scaleFrom = std::string_view::npos;
             break;
@@ -101,16 +121,18 @@ bool MassParser::Read(const ElementTable& table, std::string_view text)
             // Each part of water of crystallisation nests in the one before,
             // so its count multiplies every count after it.
             if (!groups_.empty() || ++hydrateParts > kMostHydrateParts)
-                return false;
+                return Outcome::Refused;
             ++pos;
             scaleFrom = std::string_view::npos;
             if (pos < text.size() && IsDigit(text[pos])) {
-                const auto [value, length] = CompositionParser::ReadNumber(text.substr(pos));
-                pos += length;
-                const std::int64_t factor = CompositionParser::ToCount(value);
+                const std::int64_t factor = ReadCount(text, pos);
                 if (factor < 1 || factor > kLargestFactor)
-                    return false;
+                    return Outcome::Refused;
                 hydrateFactor *= factor;
+                // Past the int32 range every later count would be too, and
+                // four parts' factors could leave the int64 range.
+                if (hydrateFactor > kLargestCount)
+                    return Outcome::Refused;
             }
             break;
         }
@@ -119,45 +141,52 @@ bool MassParser::Read(const ElementTable& table, std::string_view text)
             ++pos;
             break;
         case '^':
-            return false;
+            return Outcome::Refused;
+        case '_':
+            return Outcome::SubscriptMark;
         default: {
             const SymbolMatch match = table.MatchLongestSymbol(text.substr(pos));
             if (match.index < 0 || match.index == ElementTable::kElectron)
-                return false;
+                return Outcome::Refused;
             scaleFrom = terms_.size();
             terms_.emplace_back(match.index, hydrateFactor);
             pos += static_cast<std::size_t>(match.length);
         }
         }
     }
-    return true;
+    return Outcome::Read;
 }
 
 // The mass of the terms' sums per entry, weighed in entry order; none when
 // a sum leaves the int32 range.
 std::optional<double> MassParser::Weigh(const ElementTable& table)
 {
-    if (counts_.size() != static_cast<std::size_t>(table.Count()))
-        counts_.assign(static_cast<std::size_t>(table.Count()), 0);
-    counted_.clear();
-    for (const auto& [index, count] : terms_) {
-        std::int64_t& sum = counts_[static_cast<std::size_t>(index)];
-        if (sum == 0)
-            counted_.push_back(index);
-        sum += count;
+    // Sorted by entry, the terms of one entry sit together. A formula has
+    // few terms, which insertion orders fastest.
+    constexpr std::size_t kFewTerms = 16;
+    if (terms_.size() > kFewTerms) {
+        std::sort(terms_.begin(), terms_.end(),
+                  [](const Term& a, const Term& b) { return a.first < b.first; });
+    } else {
+        for (std::size_t k = 1; k < terms_.size(); ++k) {
+            const Term term = terms_[k];
+            std::size_t at = k;
+            for (; at > 0 && terms_[at - 1].first > term.first; --at)
+                terms_[at] = terms_[at - 1];
+            terms_[at] = term;
+        }
     }
-    std::sort(counted_.begin(), counted_.end());
     const std::vector<Element>& entries = table.Slots();
     double total = 0.0;
-    bool fits = true;
-    for (const std::int32_t index : counted_) {
-        std::int64_t& sum = counts_[static_cast<std::size_t>(index)];
-        fits = fits && sum <= kLargestCount;
+    for (std::size_t k = 0; k < terms_.size();) {
+        const std::int32_t index = terms_[k].first;
+        std::int64_t sum = 0;
+        for (; k < terms_.size() && terms_[k].first == index; ++k)
+            sum += terms_[k].second;
+        if (sum > kLargestCount)
+            return std::nullopt;
         total += static_cast<std::int32_t>(sum) * entries[static_cast<std::size_t>(index)].molarMass;
-        sum = 0;
     }
-    if (!fits)
-        return std::nullopt;
     return total;
 }
 

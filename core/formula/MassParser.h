@@ -30,14 +30,14 @@ public:
 private:
     using Term = std::pair<std::int32_t, std::int64_t>; // (entry index, count)
 
-    bool Read(const ElementTable& table, std::string_view text);
+    enum class Outcome { Read, Refused, SubscriptMark };
+
+    Outcome Read(const ElementTable& table, std::string_view text);
     std::optional<double> Weigh(const ElementTable& table);
 
     std::string stripped_;
     std::vector<Term> terms_;
-    std::vector<std::size_t> groups_;  // where each open bracket's terms start
-    std::vector<std::int64_t> counts_; // per table entry, while weighing
-    std::vector<std::int32_t> counted_;
+    std::vector<std::size_t> groups_; // where each open bracket's terms start
 };
 
 } // namespace solvo
