@@ -67,8 +67,13 @@ ChemicalFormula::ChemicalFormula(const ElementTable& table, std::string_view tex
 
 std::string_view ChemicalFormula::Trimmed(std::string_view text)
 {
-    const auto last = text.find_last_not_of(" \t\r\n");
-    return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
+    // By hand: the library's search for a set of characters costs more than
+    // the formula's whole molar mass.
+    std::size_t length = text.size();
+    while (length > 0 && (text[length - 1] == ' ' || text[length - 1] == '\t' ||
+                          text[length - 1] == '\r' || text[length - 1] == '\n'))
+        --length;
+    return text.substr(0, length);
 }
 
 void ChemicalFormula::SetText(std::string_view text)
@@ -77,13 +82,25 @@ void ChemicalFormula::SetText(std::string_view text)
     failed_ = false;
     overflowed_ = false;
     countTooLarge_ = false;
-    ComputeDisplay();
-    colours_.assign(display_.size(), Colour{});
+    colour_ = Colour{};
+    displayCurrent_ = false;
 }
 
 void ChemicalFormula::SetFormulaColour(Colour colour)
 {
-    std::fill(colours_.begin(), colours_.end(), colour);
+    colour_ = colour;
+    if (displayCurrent_)
+        std::fill(display_.colours.begin(), display_.colours.end(), colour);
+}
+
+const ChemicalFormula::DisplayForm& ChemicalFormula::Display() const
+{
+    if (!displayCurrent_) {
+        ComputeDisplay();
+        display_.colours.assign(display_.text.size(), colour_);
+        displayCurrent_ = true;
+    }
+    return display_;
 }
 
 std::int32_t ChemicalFormula::MeasureFormula(FormulaCanvas& canvas, const FontSpec& large,
@@ -100,26 +117,28 @@ void ChemicalFormula::DrawFormula(FormulaCanvas& canvas, const FontSpec& large, 
     FormulaLayout::Draw(*this, canvas, large, small, x, y, align, fitWidth, fitHeight);
 }
 
-void ChemicalFormula::ComputeDisplay()
+void ChemicalFormula::ComputeDisplay() const
 {
-    display_.clear();
-    kinds_.clear();
-    display_.reserve(source_.size());
-    kinds_.reserve(source_.size());
+    std::string& display = display_.text;
+    std::vector<CharKind>& kinds = display_.kinds;
+    display.clear();
+    kinds.clear();
+    display.reserve(source_.size());
+    kinds.reserve(source_.size());
 
     const bool markup = std::any_of(source_.begin(), source_.end(), [](char c) {
         return c == '_' || c == '^' || c == '&' || c == ',';
     });
     if (!markup) {
         // Plain text: digits after the leading coefficient are subscripts.
-        display_ = source_;
-        kinds_.assign(source_.size(), CharKind::Normal);
+        display = source_;
+        kinds.assign(source_.size(), CharKind::Normal);
         std::size_t i = !source_.empty() && source_.front() == '?' ? 1 : 0;
         while (i < source_.size() && IsDigit(source_[i]))
             ++i;
         for (; i < source_.size(); ++i) {
             if (IsDigit(source_[i]))
-                kinds_[i] = CharKind::Subscript;
+                kinds[i] = CharKind::Subscript;
         }
         return;
     }
@@ -150,15 +169,15 @@ void ChemicalFormula::ComputeDisplay()
             continue;
         case '&':
             kind = CharKind::HydrateDot;
-            display_ += '.';
-            kinds_.push_back(kind);
+            display += '.';
+            kinds.push_back(kind);
             afterMarkup = false;
             continue;
         default:
             if (!afterMarkup && !inBraces)
                 kind = CharKind::Normal;
-            display_ += c;
-            kinds_.push_back(kind);
+            display += c;
+            kinds.push_back(kind);
             afterMarkup = false;
         }
     }
@@ -168,7 +187,7 @@ CharKind ChemicalFormula::Kind(std::int32_t position) const
 {
     if (position < 0 || position >= Length())
         return CharKind::Normal;
-    return kinds_[static_cast<std::size_t>(position)];
+    return Display().kinds[static_cast<std::size_t>(position)];
 }
 
 Composition ChemicalFormula::FormulaComposition() const
@@ -265,22 +284,22 @@ std::string ChemicalFormula::OrderedText() const
 
 std::string ChemicalFormula::HtmlText() const
 {
-    return FormulaMarkup::Write(FormulaMarkup::Format::Html, display_, kinds_);
+    return FormulaMarkup::Write(FormulaMarkup::Format::Html, DisplayText(), Kinds());
 }
 
 std::string ChemicalFormula::RtfText() const
 {
-    return FormulaMarkup::Write(FormulaMarkup::Format::Rtf, display_, kinds_);
+    return FormulaMarkup::Write(FormulaMarkup::Format::Rtf, DisplayText(), Kinds());
 }
 
 std::string ChemicalFormula::UbbcText() const
 {
-    return FormulaMarkup::Write(FormulaMarkup::Format::Ubbc, display_, kinds_);
+    return FormulaMarkup::Write(FormulaMarkup::Format::Ubbc, DisplayText(), Kinds());
 }
 
 std::string ChemicalFormula::LatexText() const
 {
-    return FormulaMarkup::Write(FormulaMarkup::Format::Latex, display_, kinds_);
+    return FormulaMarkup::Write(FormulaMarkup::Format::Latex, DisplayText(), Kinds());
 }
 
 std::string ChemicalFormula::FailureText() const

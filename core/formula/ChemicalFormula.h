@@ -31,9 +31,9 @@ public:
     void SetText(std::string_view text);
 
     const std::string& SourceText() const { return source_; }
-    const std::string& DisplayText() const { return display_; }
-    const std::vector<CharKind>& Kinds() const { return kinds_; }
-    std::int32_t Length() const { return static_cast<std::int32_t>(display_.size()); }
+    const std::string& DisplayText() const { return Display().text; }
+    const std::vector<CharKind>& Kinds() const { return Display().kinds; }
+    std::int32_t Length() const { return static_cast<std::int32_t>(Display().text.size()); }
     /// Kind of display character position; Normal outside the text.
     CharKind Kind(std::int32_t position) const;
 
@@ -42,8 +42,7 @@ public:
     Composition FormulaComposition() const;
     /// g/mol of one substance: a leading number is ignored, commas act like "&".
     double MolarMass() const;
-    /// What MolarMass() gives for a formula of text, without the display
-    /// text, kinds and colours that setting the text makes.
+    /// What MolarMass() gives for a formula of text, without making one.
     static double MolarMassOf(const ElementTable& table, std::string_view text);
     /// g/mol of a comma-separated list whose parts may start with an integer multiplier.
     double MixtureMolarMass() const;
@@ -70,7 +69,7 @@ public:
     std::string LatexText() const;
 
     /// Colour of each display character; all black when the text is set.
-    const std::vector<Colour>& Colours() const { return colours_; }
+    const std::vector<Colour>& Colours() const { return Display().colours; }
     /// Gives every display character this colour.
     void SetFormulaColour(Colour colour);
 
@@ -95,13 +94,21 @@ private:
     };
     static std::string_view Trimmed(std::string_view text);
     static MassResult Weigh(const ElementTable& table, std::string_view source);
-    void ComputeDisplay();
+    // What the text looks like drawn. Made on first request: most formulas
+    // are set only to be counted or weighed.
+    struct DisplayForm {
+        std::string text;
+        std::vector<CharKind> kinds;
+        std::vector<Colour> colours;
+    };
+    const DisplayForm& Display() const;
+    void ComputeDisplay() const;
 
     const ElementTable* table_;
     std::string source_;
-    std::string display_;
-    std::vector<CharKind> kinds_;
-    std::vector<Colour> colours_;
+    Colour colour_{};
+    mutable DisplayForm display_;
+    mutable bool displayCurrent_ = false;
     // Results of the latest request, not derived data: they are reset by every request.
     mutable bool failed_ = false;
     mutable bool overflowed_ = false;
