@@ -8,7 +8,9 @@
 
 #include <iostream>
 #include <memory>
-#include <sstream>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace solvo {
 
@@ -21,68 +23,100 @@ struct FormulaOptions {
 
 constexpr char kKindLetters[] = {'N', 'S', 'P', 'D'};
 
-std::string KindLetters(const ChemicalFormula& formula)
-{
-    std::string letters;
-    for (const CharKind kind : formula.Kinds())
-        letters += kKindLetters[static_cast<int>(kind)];
-    return letters;
-}
+// What the command reports of one formula, made once and then written as
+// JSON or as text.
+struct FormulaReport {
+    std::string formula;
+    std::string display;
+    std::string kinds;
+    bool failed = false;
+    double molarMass = 0.0;
+    double mixtureMolarMass = 0.0;
+    std::vector<std::pair<std::string, std::int32_t>> composition;
+    std::int32_t charge = 0;
+    std::string ordered;
+    std::string html;
+    std::string rtf;
+    std::string ubbc;
+    std::string latex;
+    std::string_view failure;
+};
 
-nlohmann::ordered_json Describe(const std::string& given, const ChemicalFormula& formula,
-                                const ElementTable& table)
+FormulaReport Describe(const std::string& given, const ChemicalFormula& formula,
+                       const ElementTable& table)
 {
-    nlohmann::ordered_json json;
-    json["formula"] = given;
-    json["display"] = CliOutput::Utf8(formula.DisplayText());
-    json["kinds"] = KindLetters(formula);
+    FormulaReport report;
+    report.formula = given;
+    report.display = CliOutput::Utf8(formula.DisplayText());
+    for (const CharKind kind : formula.Kinds())
+        report.kinds += kKindLetters[static_cast<int>(kind)];
     const Composition composition = formula.FormulaComposition();
-    json["failed"] = formula.Failed();
-    json["molar_mass"] = CliOutput::Number(formula.MolarMass());
-    json["mixture_molar_mass"] = CliOutput::Number(formula.MixtureMolarMass());
-    nlohmann::ordered_json counts = nlohmann::ordered_json::object();
+    report.failed = formula.Failed();
+    report.molarMass = formula.MolarMass();
+    report.mixtureMolarMass = formula.MixtureMolarMass();
     for (std::int32_t index = 1; index < table.Count(); ++index) {
         if (const auto count = composition[static_cast<std::size_t>(index)])
-            counts[CliOutput::Utf8(table.Entry(index).symbol)] = count;
+            report.composition.emplace_back(CliOutput::Utf8(table.Entry(index).symbol), count);
     }
+    report.charge = composition.empty() ? 0 : composition[ElementTable::kElectron];
+    report.ordered = CliOutput::Utf8(formula.OrderedText());
+    report.html = CliOutput::Utf8(formula.HtmlText());
+    report.rtf = CliOutput::Utf8(formula.RtfText());
+    report.ubbc = CliOutput::Utf8(formula.UbbcText());
+    report.latex = CliOutput::Utf8(formula.LatexText());
+    report.failure = formula.CountTooLarge() ? "a count is too large"
+                                             : "a symbol is not in the element and moiety table";
+    return report;
+}
+
+nlohmann::ordered_json Json(const FormulaReport& report)
+{
+    nlohmann::ordered_json json;
+    json["formula"] = report.formula;
+    json["display"] = report.display;
+    json["kinds"] = report.kinds;
+    json["failed"] = report.failed;
+    json["molar_mass"] = CliOutput::Number(report.molarMass);
+    json["mixture_molar_mass"] = CliOutput::Number(report.mixtureMolarMass);
+    nlohmann::ordered_json counts = nlohmann::ordered_json::object();
+    for (const auto& [symbol, count] : report.composition)
+        counts[symbol] = count;
     json["composition"] = counts;
-    json["charge"] = composition.empty() ? 0 : composition[ElementTable::kElectron];
-    json["ordered"] = CliOutput::Utf8(formula.OrderedText());
-    json["html"] = CliOutput::Utf8(formula.HtmlText());
-    json["rtf"] = CliOutput::Utf8(formula.RtfText());
-    json["ubbc"] = CliOutput::Utf8(formula.UbbcText());
-    json["latex"] = CliOutput::Utf8(formula.LatexText());
+    json["charge"] = report.charge;
+    json["ordered"] = report.ordered;
+    json["html"] = report.html;
+    json["rtf"] = report.rtf;
+    json["ubbc"] = report.ubbc;
+    json["latex"] = report.latex;
     return json;
 }
 
-std::string PlainText(const nlohmann::ordered_json& json, std::string_view failure)
+void AppendText(std::string& out, const FormulaReport& report)
 {
-    std::ostringstream out;
-    const auto line = [&](const char* label, const std::string& value) {
-        out << "  " << label << std::string(20 - std::string_view(label).size(), ' ') << value
-            << '\n';
+    const auto line = [&out](std::string_view label, std::string_view value) {
+        out.append("  ").append(label).append(20 - label.size(), ' ').append(value) += '\n';
     };
-    const auto number = [](const nlohmann::ordered_json& value) {
-        return value.is_string() ? value.get<std::string>() : CliOutput::Text(value.get<double>());
+    const auto number = [](double value) {
+        const nlohmann::ordered_json json = CliOutput::Number(value);
+        return (json.is_string() ? json.get<std::string>() : CliOutput::Text(value)) + " g/mol";
     };
-    out << json["formula"].get<std::string>() << '\n';
-    if (json["failed"].get<bool>())
-        line("status:", "failed: " + std::string(failure));
-    line("display:", json["display"].get<std::string>());
-    line("kinds:", json["kinds"].get<std::string>());
-    line("molar mass:", number(json["molar_mass"]) + " g/mol");
-    line("mixture molar mass:", number(json["mixture_molar_mass"]) + " g/mol");
+    out.append(report.formula) += '\n';
+    if (report.failed)
+        line("status:", "failed: " + std::string(report.failure));
+    line("display:", report.display);
+    line("kinds:", report.kinds);
+    line("molar mass:", number(report.molarMass));
+    line("mixture molar mass:", number(report.mixtureMolarMass));
     std::string counts;
-    for (const auto& [symbol, count] : json["composition"].items())
-        counts += (counts.empty() ? "" : ", ") + symbol + " " + std::to_string(count.get<int>());
+    for (const auto& [symbol, count] : report.composition)
+        counts.append(counts.empty() ? "" : ", ").append(symbol).append(" ").append(std::to_string(count));
     line("composition:", counts);
-    line("charge:", std::to_string(json["charge"].get<int>()));
-    line("ordered:", json["ordered"].get<std::string>());
-    line("html:", json["html"].get<std::string>());
-    line("rtf:", json["rtf"].get<std::string>());
-    line("ubbc:", json["ubbc"].get<std::string>());
-    line("latex:", json["latex"].get<std::string>());
-    return out.str();
+    line("charge:", std::to_string(report.charge));
+    line("ordered:", report.ordered);
+    line("html:", report.html);
+    line("rtf:", report.rtf);
+    line("ubbc:", report.ubbc);
+    line("latex:", report.latex);
 }
 
 } // namespace
@@ -100,20 +134,35 @@ void AddFormulaCommand(CLI::App& cli, CliContext& context)
     context.AddCommonOptions(*command);
     command->callback([options, &context] {
         const ElementTable& table = context.App().Elements();
-        nlohmann::ordered_json all = nlohmann::ordered_json::array();
-        std::string text;
-        for (const auto& given : *options->formulas) {
-            const ChemicalFormula formula(table, CliOutput::ProgramText(given));
-            all.push_back(Describe(given, formula, table));
-            if (options->json)
-                continue;
-            if (!text.empty())
-                text += '\n';
-            text += PlainText(all.back(), formula.CountTooLarge()
-                                              ? "a count is too large"
-                                              : "a symbol is not in the element and moiety table");
+        // Every argument is checked before anything is printed.
+        std::vector<std::string> texts;
+        texts.reserve(options->formulas->size());
+        for (const auto& given : *options->formulas)
+            texts.push_back(CliOutput::ProgramText(given));
+        ChemicalFormula formula(table);
+        if (options->json) {
+            nlohmann::ordered_json all = nlohmann::ordered_json::array();
+            for (std::size_t k = 0; k < texts.size(); ++k) {
+                formula.SetText(texts[k]);
+                all.push_back(Json(Describe((*options->formulas)[k], formula, table)));
+            }
+            std::cout << all.dump(2) << '\n';
+            return;
         }
-        std::cout << (options->json ? all.dump(2) + '\n' : text);
+        // Written a block at a time: ten thousand formulas make megabytes.
+        constexpr std::size_t kBlock = 1 << 16;
+        std::string text;
+        for (std::size_t k = 0; k < texts.size(); ++k) {
+            formula.SetText(texts[k]);
+            if (k > 0)
+                text += '\n';
+            AppendText(text, Describe((*options->formulas)[k], formula, table));
+            if (text.size() >= kBlock) {
+                std::cout << text;
+                text.clear();
+            }
+        }
+        std::cout << text;
     });
 }
 

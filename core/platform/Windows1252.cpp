@@ -1,5 +1,6 @@
 #include "platform/Windows1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace solvo {
@@ -87,6 +88,9 @@ void Windows1252::AppendUtf8(std::string& out, char32_t cp)
 
 std::string Windows1252::ToUtf8(std::string_view bytes)
 {
+    // Nearly all of the program's text is ASCII, which reads the same in both.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return std::string(bytes);
     std::string out;
     out.reserve(bytes.size());
     for (const char c : bytes)

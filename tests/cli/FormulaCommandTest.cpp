@@ -50,6 +50,32 @@ TEST(FormulaCommand, ExitStatuses)
     EXPECT_NEAR(json[0]["molar_mass"].get<double>(), 249.685, 1e-9);
 }
 
+// Many formulas, whose text runs to far more than one block of output,
+// read exactly as each one alone, one blank line apart.
+TEST(FormulaCommand, ManyFormulasReadAsEachAlone)
+{
+    const std::vector<std::string> one = {"CuSO_4&5H_2O", "Xq2", "K^+"};
+    std::vector<std::string> arguments = {"formula"};
+    std::string expected;
+    for (int copy = 0; copy < 400; ++copy) {
+        for (const std::string& formula : one) {
+            arguments.push_back(formula);
+            if (copy == 0) {
+                const CliResult alone = RunCli({"formula", formula});
+                ASSERT_EQ(alone.exitCode, 0) << alone.err;
+                expected += (expected.empty() ? "" : "\n") + alone.out;
+            }
+        }
+    }
+    std::string all = expected;
+    for (int copy = 1; copy < 400; ++copy)
+        all += "\n" + expected;
+    const CliResult many = RunCli(arguments);
+    ASSERT_EQ(many.exitCode, 0) << many.err;
+    EXPECT_GT(many.out.size(), std::size_t{1} << 17);
+    EXPECT_EQ(many.out, all);
+}
+
 // A formula fails, and says why, on an unknown symbol or on a count that
 // does not fit; it never shows a wrapped count or a negative molar mass.
 TEST(FormulaCommand, FailuresSayWhy)
