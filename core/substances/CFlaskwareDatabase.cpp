@@ -18,7 +18,7 @@ void CFlaskwareDatabase::Changed()
 void CFlaskwareDatabase::Clear()
 {
     substances_.clear();
-    nameIndex_.clear();
+    nameIndex_.Clear();
     Changed();
     modified_ = false;
 }
@@ -35,8 +35,7 @@ void CFlaskwareDatabase::DeleteSubstance(std::int32_t index)
 
 std::int32_t CFlaskwareDatabase::FindIndexByName(std::string_view name) const
 {
-    const auto it = nameIndex_.find(name);
-    return it == nameIndex_.end() ? -1 : it->second;
+    return nameIndex_.Find(substances_, name);
 }
 
 const CSubstance& CFlaskwareDatabase::At(std::int32_t index) const
@@ -50,8 +49,8 @@ void CFlaskwareDatabase::Append(std::unique_ptr<CSubstance> substance)
 {
     // An appended name never displaces an earlier one of the same text, so
     // the index needs no rebuilding.
-    nameIndex_.try_emplace(substance->Name(), GetSubstanceCount());
     substances_.push_back(std::move(substance));
+    nameIndex_.AddLast(substances_);
     Changed();
     modified_ = true;
 }
@@ -68,11 +67,7 @@ void CFlaskwareDatabase::Replace(std::int32_t index, std::unique_ptr<CSubstance>
 
 void CFlaskwareDatabase::RebuildIndex()
 {
-    nameIndex_.clear();
-    nameIndex_.reserve(substances_.size());
-    // Of several alike names the lowest index wins: it comes first.
-    for (std::int32_t i = 0; i < GetSubstanceCount(); ++i)
-        nameIndex_.try_emplace(substances_[static_cast<std::size_t>(i)]->Name(), i);
+    nameIndex_.Rebuild(substances_);
 }
 
 void CFlaskwareDatabase::Serialize(Archive& ar, const ElementTable& elements)

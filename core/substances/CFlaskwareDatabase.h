@@ -1,12 +1,12 @@
 #pragma once
 
 #include "substances/CSubstance.h"
+#include "substances/SubstanceNameIndex.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace solvo {
@@ -93,9 +93,9 @@ private:
 
     std::uint32_t version_;
     std::vector<std::unique_ptr<CSubstance>> substances_;
-    // Keyed by views of the names the substances hold: each substance lives
-    // on the heap until it is replaced or removed, which rebuilds the index.
-    std::unordered_map<std::string_view, std::int32_t> nameIndex_;
+    // Reads the names the substances hold: each substance lives on the heap
+    // until it is replaced or removed, which rebuilds the index.
+    SubstanceNameIndex nameIndex_;
     std::uint64_t revision_ = 0;
     bool modified_ = false;
     bool endMarkerFound_ = false;

@@ -4,8 +4,10 @@
 #include "substances/Archive.h"
 #include "substances/FileMessages.h"
 
+#include <array>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace solvo {
 
@@ -50,16 +52,16 @@ template <typename Code> void TransferCode(Archive& ar, Code& code)
 
 void SolvoSubstance::Assign(const SolvoSubstance& other)
 {
-    other.Settle();
-    Settle();
     CSubstance::operator=(other);
     alternatives_ = other.alternatives_;
     sourceFormula_ = other.sourceFormula_;
     sourceMolarMass_ = other.sourceMolarMass_;
-    concentration_.SetUnit(other.concentration_.Unit());
-    concentration_.Table() = other.concentration_.Table();
-    concentration_.SetEquivalents(other.concentration_.Equivalents());
-    concentration_.SetPureDensity(other.concentration_.PureDensity());
+    ConcentrationSet& set = Set();
+    const ConcentrationSet& from = other.Set();
+    set.SetUnit(from.Unit());
+    set.Table() = from.Table();
+    set.SetEquivalents(from.Equivalents());
+    set.SetPureDensity(from.PureDensity());
     purity_ = other.purity_;
     concentrationDigits_ = other.concentrationDigits_;
     sourceKind_ = other.sourceKind_;
@@ -89,53 +91,86 @@ void SolvoSubstance::SetExactWeight(CEditableDouble weight)
 void SolvoSubstance::SyncMolarMass()
 {
     // The set converts with the substance's molar mass as it is now.
-    concentration_.SetMolarMass(MolarMass());
+    Set().SetMolarMass(MolarMass());
+}
+
+SolvoSubstance::SetBox::SetBox(const SetBox& other)
+    : set(other.set ? std::make_unique<ConcentrationSet>(*other.set) : nullptr)
+{
+}
+
+SolvoSubstance::SetBox& SolvoSubstance::SetBox::operator=(const SetBox& other)
+{
+    if (this != &other)
+        set = other.set ? std::make_unique<ConcentrationSet>(*other.set) : nullptr;
+    return *this;
+}
+
+SolvoSubstance::SetFields SolvoSubstance::FieldsOf(const ConcentrationSet& set)
+{
+    const DensityTable& table = set.Table();
+    return {.storedTableText = ScrambleTableText(table.Text()),
+            .equivalents = set.Equivalents(),
+            .pureDensity = set.PureDensity(),
+            .molarity = set.GetConcentration(ConcentrationUnit::Molar),
+            .molarMass = set.MolarMass(),
+            .kind = table.Kind(),
+            .unit = set.Unit(),
+            .noTable = table.NoTable()};
 }
 
 void SolvoSubstance::Settle() const
 {
-    if (!pendingMolarity_)
+    if (set_.set)
         return;
-    const double molarity = *pendingMolarity_;
-    pendingMolarity_.reset();
-    concentration_.ParseDensityTable();
-    if (!concentration_.Table().NoTable())
-        concentration_.CheckAmbiguity();
-    concentration_.SetConcentration(molarity, ConcentrationUnit::Molar);
+    set_.set = std::make_unique<ConcentrationSet>();
+    if (!fromRecord_)
+        return;
+    fromRecord_ = false;
+    SetFields fields = std::exchange(unsettled_, SetFields{});
+    ConcentrationSet& set = *set_.set;
+    DensityTable& table = set.Table();
+    ScrambleTableTextInPlace(fields.storedTableText);
+    table.SetText(std::move(fields.storedTableText));
+    table.SetKind(fields.kind);
+    table.SetNoTable(fields.noTable);
+    set.SetUnit(fields.unit);
+    set.SetEquivalents(fields.equivalents);
+    set.SetPureDensity(fields.pureDensity);
+    set.SetMolarMass(fields.molarMass);
+    set.ParseDensityTable();
+    if (!table.NoTable())
+        set.CheckAmbiguity();
+    set.SetConcentration(fields.molarity, ConcentrationUnit::Molar);
 }
 
 void SolvoSubstance::SetConcentration(double value, ConcentrationUnit unit)
 {
-    Settle();
     SyncMolarMass();
-    concentration_.SetConcentration(value, unit);
+    Set().SetConcentration(value, unit);
 }
 
 double SolvoSubstance::GetConcentration(ConcentrationUnit unit) const
 {
-    Settle();
-    return concentration_.GetConcentration(unit);
+    return Set().GetConcentration(unit);
 }
 
 double SolvoSubstance::ConvertConcentration(double value, ConcentrationUnit fromUnit,
                                             ConcentrationUnit toUnit)
 {
-    Settle();
     SyncMolarMass();
-    return concentration_.ConvertConcentration(value, fromUnit, toUnit);
+    return Set().ConvertConcentration(value, fromUnit, toUnit);
 }
 
 void SolvoSubstance::ParseDensityTable()
 {
-    Settle();
     SyncMolarMass();
-    concentration_.ParseDensityTable();
+    Set().ParseDensityTable();
 }
 
 bool SolvoSubstance::IsOutsideDensityRange(double value, ConcentrationUnit unit) const
 {
-    Settle();
-    return concentration_.IsOutsideDensityRange(value, unit);
+    return Set().IsOutsideDensityRange(value, unit);
 }
 
 bool SolvoSubstance::IsValidPurity(double purity)
@@ -162,9 +197,8 @@ bool SolvoSubstance::UsesLaterFields() const
 
 void SolvoSubstance::SelectOtherRoot()
 {
-    Settle();
     SyncMolarMass();
-    concentration_.SelectOtherRoot();
+    Set().SelectOtherRoot();
 }
 
 void SolvoSubstance::UpdateSourceMolarMass(const ElementTable& elements)
@@ -222,13 +256,38 @@ std::string SolvoSubstance::ScrambleTableText(std::string_view text)
 
 void SolvoSubstance::ScrambleTableTextInPlace(std::string& text)
 {
-    auto state = static_cast<std::uint8_t>(text.size());
-    for (char& c : text) {
+    // The key stream is the byte state s -> 163 s + 163. Each table of a
+    // large database passes through here, so the stream runs as eight
+    // interleaved streams that step eight states at a time, s -> a s + c,
+    // which the processor computes side by side.
+    constexpr std::size_t kLanes = 8;
+    constexpr auto kStep = [] {
+        std::uint8_t a = 1;
+        std::uint8_t c = 0;
+        for (std::size_t k = 0; k < kLanes; ++k) {
+            a = static_cast<std::uint8_t>(163 * a);
+            c = static_cast<std::uint8_t>(163 * c + 163);
+        }
+        return std::pair{a, c};
+    }();
+    const auto scramble = [](char& c, std::uint8_t state) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte >= 32 && byte <= 127)
             c = static_cast<char>(byte ^ (state & 31));
-        state = static_cast<std::uint8_t>(163 * state + 163);
+    };
+    std::array<std::uint8_t, kLanes> lanes{};
+    lanes[0] = static_cast<std::uint8_t>(text.size());
+    for (std::size_t lane = 1; lane < kLanes; ++lane)
+        lanes[lane] = static_cast<std::uint8_t>(163 * lanes[lane - 1] + 163);
+    std::size_t at = 0;
+    for (; at + kLanes <= text.size(); at += kLanes) {
+        for (std::size_t lane = 0; lane < kLanes; ++lane) {
+            scramble(text[at + lane], lanes[lane]);
+            lanes[lane] = static_cast<std::uint8_t>(kStep.first * lanes[lane] + kStep.second);
+        }
     }
+    for (std::size_t lane = 0; at < text.size(); ++at, ++lane)
+        scramble(text[at], lanes[lane]);
 }
 
 void SolvoSubstance::Serialize(Archive& ar, const ElementTable& elements)
@@ -247,23 +306,26 @@ void SolvoSubstance::Serialize(Archive& ar, const ElementTable& elements)
 void SolvoSubstance::Write(Archive& ar, const ElementTable& elements)
 {
     // Saving a database leaves its records unsettled.
-    double molarity = pendingMolarity_ ? *pendingMolarity_ : GetConcentration(ConcentrationUnit::Molar);
+    SetFields settled;
+    if (set_.set)
+        settled = FieldsOf(*set_.set);
+    SetFields& fields = set_.set ? settled : unsettled_;
     const bool later = UsesLaterFields();
     ar.WriteUInt32(later ? kLaterRecordVersion : kRecordVersion);
     CSubstance::Serialize(ar, elements);
     ar.Transfer(sourceFormula_);
     TransferAlternatives(ar);
-    TransferTableText(ar);
-    TransferSubstanceFlags(ar);
-    TransferSettings(ar, molarity);
+    TransferTableText(ar, fields);
+    TransferSubstanceFlags(ar, fields);
+    TransferSettings(ar, fields);
     if (later)
-        TransferLaterFields(ar);
+        TransferLaterFields(ar, fields);
 }
 
 void SolvoSubstance::Read(Archive& ar, const ElementTable& elements)
 {
     const std::uint32_t version = ar.ReadUInt32();
-    double molarity = 0.0;
+    SetFields& fields = unsettled_;
     std::string name;
     std::string formula;
     switch (version) {
@@ -272,11 +334,11 @@ void SolvoSubstance::Read(Archive& ar, const ElementTable& elements)
         CSubstance::Serialize(ar, elements);
         ar.Transfer(sourceFormula_);
         TransferAlternatives(ar);
-        TransferTableText(ar);
-        TransferSubstanceFlags(ar);
-        TransferSettings(ar, molarity);
+        TransferTableText(ar, fields);
+        TransferSubstanceFlags(ar, fields);
+        TransferSettings(ar, fields);
         if (version == kLaterRecordVersion)
-            TransferLaterFields(ar);
+            TransferLaterFields(ar, fields);
         break;
     case kVersion3:
     case kVersion2:
@@ -287,20 +349,20 @@ void SolvoSubstance::Read(Archive& ar, const ElementTable& elements)
             SetFormula(ar.ReadString());
         }
         TransferAlternatives(ar);
-        TransferTableText(ar);
-        TransferSubstanceFlags(ar);
-        TransferSettings(ar, molarity);
+        TransferTableText(ar, fields);
+        TransferSubstanceFlags(ar, fields);
+        TransferSettings(ar, fields);
         SetMolarMass(ar.ReadDouble());
         break;
     case kVersion1: {
         SetName(ar.ReadString());
         SetFormula(ar.ReadString());
         std::string alternative = ar.ReadString();
-        TransferTableText(ar);
-        TransferSubstanceFlags(ar);
+        TransferTableText(ar, fields);
+        TransferSubstanceFlags(ar, fields);
         if (ar.ReadInt32() != 0)
             alternatives_.push_back(std::move(alternative));
-        TransferSettings(ar, molarity);
+        TransferSettings(ar, fields);
         SetMolarMass(ar.ReadDouble());
         break;
     }
@@ -308,7 +370,7 @@ void SolvoSubstance::Read(Archive& ar, const ElementTable& elements)
         ar.AddNotice(std::string(kUnknownVersionMessage));
         throw ArchiveError(ArchiveError::Kind::Generic, "unknown component record version");
     }
-    DeriveAfterReading(elements, version, molarity);
+    DeriveAfterReading(elements, version);
 }
 
 void SolvoSubstance::TransferAlternatives(Archive& ar)
@@ -327,69 +389,51 @@ void SolvoSubstance::TransferAlternatives(Archive& ar)
         alternatives_.push_back(ar.ReadString());
 }
 
-void SolvoSubstance::TransferTableText(Archive& ar)
+void SolvoSubstance::TransferTableText(Archive& ar, SetFields& fields)
 {
-    // Scrambled on the way out and back; the text in memory is never changed by writing.
-    DensityTable& table = concentration_.Table();
-    if (ar.IsLoading()) {
-        std::string text = ar.ReadString();
-        ScrambleTableTextInPlace(text);
-        table.SetText(std::move(text));
-    } else {
-        ar.WriteString(ScrambleTableText(table.Text()));
-    }
+    if (ar.IsLoading())
+        fields.storedTableText = ar.ReadString();
+    else
+        ar.WriteString(fields.storedTableText);
 }
 
-void SolvoSubstance::TransferSubstanceFlags(Archive& ar)
+void SolvoSubstance::TransferSubstanceFlags(Archive& ar, SetFields& fields)
 {
     TransferFlag(ar, noSolid_);
     TransferFlag(ar, standardSubstance_);
-    DensityTable& table = concentration_.Table();
-    bool noTable = table.NoTable();
-    TransferFlag(ar, noTable);
-    table.SetNoTable(noTable);
+    TransferFlag(ar, fields.noTable);
 }
 
-void SolvoSubstance::TransferSettings(Archive& ar, double& molarity)
+void SolvoSubstance::TransferSettings(Archive& ar, SetFields& fields)
 {
-    DensityTable& table = concentration_.Table();
-    DensityTableKind kind = table.Kind();
-    TransferCode(ar, kind);
-    table.SetKind(kind);
+    TransferCode(ar, fields.kind);
     ar.Transfer(stockConcentration_);
     TransferCode(ar, stockUnit_);
     TransferFlag(ar, useStockSolution_);
     ar.Transfer(otherConcentration_);
-    ConcentrationUnit unit = Unit();
-    TransferCode(ar, unit);
-    SetUnit(unit);
+    TransferCode(ar, fields.unit);
     TransferCode(ar, sourceKind_);
-    ar.Transfer(molarity);
+    ar.Transfer(fields.molarity);
     TransferCode(ar, otherUnit_);
     ar.Transfer(concentrationDigits_);
     TransferFlag(ar, prepareStandardSolution_);
 }
 
-void SolvoSubstance::TransferLaterFields(Archive& ar)
+void SolvoSubstance::TransferLaterFields(Archive& ar, SetFields& fields)
 {
-    double equivalents = Equivalents();
-    double pureDensity = PureDensity();
     ar.Transfer(purity_);
-    ar.Transfer(equivalents);
-    ar.Transfer(pureDensity);
+    ar.Transfer(fields.equivalents);
+    ar.Transfer(fields.pureDensity);
     if (!ar.IsLoading())
         return;
     // Each of these divides or multiplies an amount; a value no program
     // writes would turn a recipe into nonsense rather than into "???".
-    if (!IsValidPurity(purity_) || !IsValidEquivalents(equivalents) ||
-        !IsValidPureDensity(pureDensity))
+    if (!IsValidPurity(purity_) || !IsValidEquivalents(fields.equivalents) ||
+        !IsValidPureDensity(fields.pureDensity))
         throw ArchiveError(ArchiveError::Kind::Generic, "component correction out of range");
-    SetEquivalents(equivalents);
-    SetPureDensity(pureDensity);
 }
 
-void SolvoSubstance::DeriveAfterReading(const ElementTable& elements, std::uint32_t version,
-                                        double molarity)
+void SolvoSubstance::DeriveAfterReading(const ElementTable& elements, std::uint32_t version)
 {
     if (!Formula().empty())
         UpdateMolarMass(elements);
@@ -415,8 +459,8 @@ void SolvoSubstance::DeriveAfterReading(const ElementTable& elements, std::uint3
     }
     if (!sourceFormula_.empty())
         UpdateSourceMolarMass(elements);
-    SyncMolarMass();
-    pendingMolarity_ = molarity;
+    unsettled_.molarMass = MolarMass();
+    fromRecord_ = true;
 }
 
 } // namespace solvo

@@ -5,6 +5,7 @@
 #include "substances/CSubstance.h"
 #include "substances/SourceKind.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -63,31 +64,28 @@ public:
     /// given in and the density table.
     const ConcentrationSet& Concentration() const
     {
-        Settle();
-        return concentration_;
+        return Set();
     }
-    ConcentrationUnit Unit() const { return concentration_.Unit(); }
-    void SetUnit(ConcentrationUnit unit) { concentration_.SetUnit(unit); }
-    const DensityTable& Table() const
-    {
-        Settle();
-        return concentration_.Table();
-    }
+    ConcentrationUnit Unit() const { return set_.set ? set_.set->Unit() : unsettled_.unit; }
+    void SetUnit(ConcentrationUnit unit) { Set().SetUnit(unit); }
+    const DensityTable& Table() const { return Set().Table(); }
     /// The table's text, kind and no-table flag are edited here; call
     /// ParseDensityTable() afterwards.
-    DensityTable& Table()
-    {
-        Settle();
-        return concentration_.Table();
-    }
+    DensityTable& Table() { return Set().Table(); }
 
     /// Equivalents per formula unit, what N counts; initially 1.
-    double Equivalents() const { return concentration_.Equivalents(); }
-    void SetEquivalents(double equivalents) { concentration_.SetEquivalents(equivalents); }
+    double Equivalents() const
+    {
+        return set_.set ? set_.set->Equivalents() : unsettled_.equivalents;
+    }
+    void SetEquivalents(double equivalents) { Set().SetEquivalents(equivalents); }
     /// The density of the pure liquid as typed, g/mL; 0 for none. % v/v
     /// takes the table's 100 % row before it (see ConcentrationSet).
-    double PureDensity() const { return concentration_.PureDensity(); }
-    void SetPureDensity(double density) { concentration_.SetPureDensity(density); }
+    double PureDensity() const
+    {
+        return set_.set ? set_.set->PureDensity() : unsettled_.pureDensity;
+    }
+    void SetPureDensity(double density) { Set().SetPureDensity(density); }
 
     /// The assay of a solid source, percent of what is weighed that is the
     /// substance (initially 100): the mass weighed is divided by Purity()/100.
@@ -165,8 +163,7 @@ public:
     /// Stores value in unit alone; the other units are not recomputed.
     void StoreConcentration(double value, ConcentrationUnit unit)
     {
-        Settle();
-        concentration_.StoreConcentration(value, unit);
+        Set().StoreConcentration(value, unit);
     }
     /// The value in unit, OwnUnit meaning Unit(); −1 for any other code.
     double GetConcentration(ConcentrationUnit unit) const;
@@ -216,39 +213,74 @@ private:
     void Write(Archive& ar, const ElementTable& elements);
     void Read(Archive& ar, const ElementTable& elements);
     void TransferAlternatives(Archive& ar);
-    void TransferTableText(Archive& ar);
-    void TransferSubstanceFlags(Archive& ar);
-    void TransferSettings(Archive& ar, double& molarity);
-    void TransferLaterFields(Archive& ar);
-    void DeriveAfterReading(const ElementTable& elements, std::uint32_t version, double molarity);
+    // What the concentration set is made from, as a record holds it: the
+    // table text too is kept as stored, scrambled, until the set is made.
+    struct SetFields {
+        std::string storedTableText;
+        double equivalents = 1.0;
+        double pureDensity = 0.0;
+        double molarity = 0.0;
+        double molarMass = 0.0;
+        DensityTableKind kind = DensityTableKind::PercentWW;
+        ConcentrationUnit unit = ConcentrationUnit::Molar;
+        bool noTable = true;
+    };
+    // The set, made on first use and copied with the component.
+    struct SetBox {
+        std::unique_ptr<ConcentrationSet> set;
+
+        SetBox() = default;
+        SetBox(const SetBox& other);
+        SetBox& operator=(const SetBox& other);
+        SetBox(SetBox&&) noexcept = default;
+        SetBox& operator=(SetBox&&) noexcept = default;
+        ~SetBox() = default;
+    };
+
+    static SetFields FieldsOf(const ConcentrationSet& set);
+    static void TransferTableText(Archive& ar, SetFields& fields);
+    void TransferSubstanceFlags(Archive& ar, SetFields& fields);
+    void TransferSettings(Archive& ar, SetFields& fields);
+    void TransferLaterFields(Archive& ar, SetFields& fields);
+    void DeriveAfterReading(const ElementTable& elements, std::uint32_t version);
     void SyncMolarMass();
     void Settle() const;
+    ConcentrationSet& Set() const
+    {
+        Settle();
+        return *set_.set;
+    }
 
+    // Four bytes first, where the CSubstance part leaves room.
+    std::int32_t concentrationDigits_ = 0;
     std::vector<std::string> alternatives_;
     std::string sourceFormula_;
+    // A record read from a file keeps the fields of its set in unsettled_
+    // until its concentration or table is first asked for: making and
+    // parsing every set of a large database at load would cost most of the
+    // load's time and memory. Settling makes the set from them and derives
+    // every unit from the molarity, exactly as reading did, with the molar
+    // mass the record had when read. A component made any other way gets
+    // the initial set on first use; until then unsettled_ holds its
+    // initial values.
+    mutable SetBox set_;
+    mutable SetFields unsettled_;
     double sourceMolarMass_ = 0.0;
-    // A record read from a file keeps its molarity here until its
-    // concentration or table is first asked for: parsing every table of a
-    // large database at load would cost most of the load's time and memory.
-    // Settling parses the table and derives every unit from the molarity,
-    // exactly as reading did, with the molar mass the set took when read.
-    mutable ConcentrationSet concentration_;
-    mutable std::optional<double> pendingMolarity_;
-    std::int32_t concentrationDigits_ = 0;
-    SourceKind sourceKind_ = SourceKind::AboveSubstance;
     double stockConcentration_ = 0.0;
-    ConcentrationUnit stockUnit_ = ConcentrationUnit::Molar;
     double otherConcentration_ = 0.0;
+    double purity_ = kFullPurity;
+    double amount_ = 0.0;
+    double mass_ = 0.0;
+    CEditableDouble exactWeight_;
+    SourceKind sourceKind_ = SourceKind::AboveSubstance;
+    ConcentrationUnit stockUnit_ = ConcentrationUnit::Molar;
     ConcentrationUnit otherUnit_ = ConcentrationUnit::Molar;
     bool noSolid_ = false;
     bool useStockSolution_ = false;
     bool standardSubstance_ = false;
     bool prepareStandardSolution_ = false;
-    double purity_ = kFullPurity;
-    CEditableDouble exactWeight_;
     bool exactWeightEntered_ = false;
-    double amount_ = 0.0;
-    double mass_ = 0.0;
+    mutable bool fromRecord_ = false;
 };
 
 } // namespace solvo

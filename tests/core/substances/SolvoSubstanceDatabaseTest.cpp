@@ -87,6 +87,22 @@ TEST_F(SolvoSubstanceDatabaseTest, NameIndexPrefersTheLowestIndex)
     EXPECT_THROW(database.GetSubstance(2), std::out_of_range);
 }
 
+// Through the index's growth every name stays found, at its first place.
+TEST_F(SolvoSubstanceDatabaseTest, NameIndexFindsEveryNameAsTheDatabaseGrows)
+{
+    SolvoSubstanceDatabase database;
+    constexpr int kNames = 1000;
+    for (int i = 0; i < 3 * kNames; ++i)
+        database.AddSubstance(Named("n" + std::to_string(i % kNames), "NaCl"));
+    for (int i = 0; i < kNames; ++i)
+        ASSERT_EQ(database.FindIndexByName("n" + std::to_string(i)), i);
+    EXPECT_EQ(database.FindIndexByName("n1000"), -1);
+    EXPECT_EQ(database.FindIndexByName(""), -1);
+    database.DeleteSubstance(0);
+    EXPECT_EQ(database.FindIndexByName("n0"), kNames - 1);
+    EXPECT_EQ(database.FindIndexByName("n1"), 0);
+}
+
 TEST_F(SolvoSubstanceDatabaseTest, AddingKeepsNoConcentration)
 {
     SolvoSubstance substance = Named("salt", "NaCl");

@@ -119,6 +119,21 @@ TEST_F(SolvoSubstanceTest, TableTextIsStoredScrambled)
     EXPECT_EQ(scrambled[13], '\t');
     EXPECT_EQ(scrambled[14], '\xE9');
     EXPECT_EQ(SolvoSubstance::ScrambleTableText(scrambled), text);
+    // Against the key stream byte by byte, for every length around the
+    // stream's stride and past the 256 states.
+    for (std::size_t length = 0; length < 600; ++length) {
+        std::string plain;
+        for (std::size_t i = 0; i < length; ++i)
+            plain += static_cast<char>((i * 37 + length) % 256);
+        std::string expected = plain;
+        auto state = static_cast<std::uint8_t>(length);
+        for (char& c : expected) {
+            if (static_cast<unsigned char>(c) >= 32 && static_cast<unsigned char>(c) <= 127)
+                c = static_cast<char>(c ^ (state & 31));
+            state = static_cast<std::uint8_t>(163 * state + 163);
+        }
+        ASSERT_EQ(SolvoSubstance::ScrambleTableText(plain), expected) << length;
+    }
 
     SolvoSubstance component;
     component.SetFormula("NaCl");
@@ -218,6 +233,12 @@ TEST_F(SolvoSubstanceTest, ARecordReadIsTheSameHoweverItIsFirstUsed)
              EXPECT_EQ(Record(read), bytes);
              return read;
          }},
+        {"copied over a component in use first", [](SolvoSubstance read) {
+             SolvoSubstance other;
+             other.SetConcentration(2.0, ConcentrationUnit::Molar);
+             other = read;
+             return other;
+         }},
         {"given another molar mass first", [](SolvoSubstance read) {
              // Changing the molar mass recomputes nothing until the next conversion.
              read.SetMolarMass(1.0);
@@ -228,6 +249,23 @@ TEST_F(SolvoSubstanceTest, ARecordReadIsTheSameHoweverItIsFirstUsed)
         expectDerived(each.apply(ReadRecord(bytes)), each.use);
     // A component that takes the record takes its table parsed.
     EXPECT_EQ(SolvoSubstance::CopyOf(ReadRecord(bytes)).Table().Rows().size(), 4u);
+}
+
+// A new component makes its set on first use; what it reads before then
+// must be what the set holds, and its record the same either way.
+TEST_F(SolvoSubstanceTest, ANewComponentIsTheSameBeforeAndAfterFirstUse)
+{
+    SolvoSubstance fresh;
+    const std::string before = Record(fresh);
+    const ConcentrationUnit unit = fresh.Unit();
+    const double equivalents = fresh.Equivalents();
+    const double pureDensity = fresh.PureDensity();
+    const ConcentrationSet& set = fresh.Concentration();
+    EXPECT_EQ(unit, set.Unit());
+    EXPECT_EQ(equivalents, set.Equivalents());
+    EXPECT_EQ(pureDensity, set.PureDensity());
+    EXPECT_FALSE(fresh.UsesLaterFields());
+    EXPECT_EQ(Record(fresh), before);
 }
 
 TEST_F(SolvoSubstanceTest, FirstVersionReadsItsOneAlternativeOnlyWhenFlagged)
