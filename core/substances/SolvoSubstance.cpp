@@ -4,7 +4,6 @@
 #include "substances/Archive.h"
 #include "substances/FileMessages.h"
 
-#include <array>
 #include <cmath>
 #include <optional>
 #include <utility>
@@ -256,38 +255,13 @@ std::string SolvoSubstance::ScrambleTableText(std::string_view text)
 
 void SolvoSubstance::ScrambleTableTextInPlace(std::string& text)
 {
-    // The key stream is the byte state s -> 163 s + 163. Each table of a
-    // large database passes through here, so the stream runs as eight
-    // interleaved streams that step eight states at a time, s -> a s + c,
-    // which the processor computes side by side.
-    constexpr std::size_t kLanes = 8;
-    constexpr auto kStep = [] {
-        std::uint8_t a = 1;
-        std::uint8_t c = 0;
-        for (std::size_t k = 0; k < kLanes; ++k) {
-            a = static_cast<std::uint8_t>(163 * a);
-            c = static_cast<std::uint8_t>(163 * c + 163);
-        }
-        return std::pair{a, c};
-    }();
-    const auto scramble = [](char& c, std::uint8_t state) {
+    auto state = static_cast<std::uint8_t>(text.size());
+    for (char& c : text) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte >= 32 && byte <= 127)
             c = static_cast<char>(byte ^ (state & 31));
-    };
-    std::array<std::uint8_t, kLanes> lanes{};
-    lanes[0] = static_cast<std::uint8_t>(text.size());
-    for (std::size_t lane = 1; lane < kLanes; ++lane)
-        lanes[lane] = static_cast<std::uint8_t>(163 * lanes[lane - 1] + 163);
-    std::size_t at = 0;
-    for (; at + kLanes <= text.size(); at += kLanes) {
-        for (std::size_t lane = 0; lane < kLanes; ++lane) {
-            scramble(text[at + lane], lanes[lane]);
-            lanes[lane] = static_cast<std::uint8_t>(kStep.first * lanes[lane] + kStep.second);
-        }
+        state = static_cast<std::uint8_t>(163 * state + 163);
     }
-    for (std::size_t lane = 0; at < text.size(); ++at, ++lane)
-        scramble(text[at], lanes[lane]);
 }
 
 void SolvoSubstance::Serialize(Archive& ar, const ElementTable& elements)
