@@ -59,7 +59,8 @@ FormulaReport Describe(const std::string& given, const ChemicalFormula& formula,
             report.composition.emplace_back(CliOutput::Utf8(table.Entry(index).symbol), count);
     }
     report.charge = composition.empty() ? 0 : composition[ElementTable::kElectron];
-    report.ordered = CliOutput::Utf8(formula.OrderedText());
+    if (!report.failed)
+        report.ordered = CliOutput::Utf8(ChemicalFormula::OrderedTextOf(table, composition));
     report.html = CliOutput::Utf8(formula.HtmlText());
     report.rtf = CliOutput::Utf8(formula.RtfText());
     report.ubbc = CliOutput::Utf8(formula.UbbcText());

@@ -259,23 +259,27 @@ double ChemicalFormula::MixtureMolarMass() const
 std::string ChemicalFormula::OrderedText() const
 {
     const Composition counts = FormulaComposition();
-    if (failed_)
-        return {};
+    return failed_ ? std::string() : OrderedTextOf(*table_, counts);
+}
+
+std::string ChemicalFormula::OrderedTextOf(const ElementTable& table, const Composition& counts)
+{
     constexpr std::array<std::int32_t, 6> kFirst = {6, 1, 7, 8, 16, 15}; // C H N O S P
+    const std::int32_t end = std::min(table.Count(), static_cast<std::int32_t>(counts.size()));
     std::string text;
     const auto append = [&](std::int32_t index) {
-        if (index >= table_->Count())
-            return;
         const std::int32_t count = counts[static_cast<std::size_t>(index)];
         if (count == 0)
             return;
-        text += table_->Entry(index).symbol;
+        text += table.Slots()[static_cast<std::size_t>(index)].symbol;
         if (count >= 2)
             text += std::to_string(count);
     };
-    for (const std::int32_t index : kFirst)
-        append(index);
-    for (std::int32_t index = 1; index < table_->Count(); ++index) {
+    for (const std::int32_t index : kFirst) {
+        if (index < end)
+            append(index);
+    }
+    for (std::int32_t index = 1; index < end; ++index) {
         if (std::find(kFirst.begin(), kFirst.end(), index) == kFirst.end())
             append(index);
     }

@@ -62,6 +62,8 @@ public:
     /// The formula rewritten from its composition: C, H, N, O, S, P, then the
     /// other entries by index; empty for a failed formula.
     std::string OrderedText() const;
+    /// The same rewriting of counts, a composition of a formula that did not fail.
+    static std::string OrderedTextOf(const ElementTable& table, const Composition& counts);
     std::string HtmlText() const;
     /// The inner part of a rich-text document.
     std::string RtfText() const;
