@@ -27,6 +27,14 @@ bool ArchiveReader::DigestRest()
 
 void ArchiveReader::ReadBytes(void* data, std::size_t size)
 {
+    // Most reads are a few bytes the buffer holds already: a record's
+    // numbers and flags, each read by itself.
+    if (size <= bufferEnd_ - bufferStart_ && size <= size_ - position_) {
+        std::memcpy(data, buffer_.data() + bufferStart_, size);
+        bufferStart_ += size;
+        position_ += size;
+        return;
+    }
     // Checked first so that a short read assigns nothing.
     Require(size);
     if (size == 0)

@@ -7,39 +7,63 @@
 #include <QCompleter>
 #include <QEvent>
 #include <QLineEdit>
-#include <QStandardItemModel>
 
 namespace solvo {
 
-namespace {
+void NameCompletionModel::SetCompletions(std::vector<NameCompletion> completions)
+{
+    beginResetModel();
+    completions_ = std::move(completions);
+    endResetModel();
+}
 
-constexpr int kPositionRole = Qt::UserRole + 1;
-// What the field takes: the plain name, while the list shows where it comes from.
-constexpr int kNameRole = Qt::UserRole + 2;
+int NameCompletionModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(completions_.size());
+}
 
-} // namespace
+QVariant NameCompletionModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const NameCompletion& completion = completions_[static_cast<std::size_t>(index.row())];
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return ToQString(completion.shown);
+    case kNameRole:
+        return ToQString(completion.name);
+    case kPositionRole:
+        return index.row();
+    default:
+        return {};
+    }
+}
 
 NameCompleter::NameCompleter(QLineEdit& edit, const CSolvoApp& app,
                              std::function<void(const SolvoSubstance&)> chosen)
     : QObject(&edit), app_(app), chosen_(std::move(chosen)), completer_(new QCompleter(this)),
-      model_(new QStandardItemModel(this))
+      model_(new NameCompletionModel(this))
 {
     completer_->setModel(model_);
-    completer_->setCompletionRole(kNameRole);
+    completer_->setCompletionRole(NameCompletionModel::kNameRole);
     completer_->setCaseSensitivity(Qt::CaseInsensitive);
     // The database's names first, then the library's, as listed.
     completer_->setModelSorting(QCompleter::UnsortedModel);
     completer_->popup()->setAccessibleName(tr("substance names"));
     edit.setCompleter(completer_);
     connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
-            [this](const QModelIndex& index) { Take(index.data(kPositionRole).toInt()); });
+            [this](const QModelIndex& index) {
+                Take(index.data(NameCompletionModel::kPositionRole).toInt());
+            });
     edit.installEventFilter(this);
-    Refresh();
 }
 
 bool NameCompleter::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusIn)
+    // Before the field takes a key, the list is there for the completer.
+    const QEvent::Type type = event->type();
+    if (type == QEvent::FocusIn || type == QEvent::KeyPress || type == QEvent::InputMethod)
         Refresh();
     return QObject::eventFilter(watched, event);
 }
@@ -51,22 +75,16 @@ void NameCompleter::Refresh()
         return;
     filled_ = true;
     revision_ = database.Revision();
-    completions_ = NameCompletions::List(database);
-    model_->clear();
-    for (std::size_t position = 0; position < completions_.size(); ++position) {
-        auto* item = new QStandardItem(ToQString(completions_[position].shown));
-        item->setData(ToQString(completions_[position].name), kNameRole);
-        item->setData(static_cast<int>(position), kPositionRole);
-        model_->appendRow(item);
-    }
+    model_->SetCompletions(NameCompletions::List(database));
 }
 
 void NameCompleter::Take(int position)
 {
-    if (position < 0 || position >= static_cast<int>(completions_.size()))
+    const std::vector<NameCompletion>& completions = model_->Completions();
+    if (position < 0 || position >= static_cast<int>(completions.size()))
         return;
     if (const std::optional<SolvoSubstance> substance =
-            NameCompletions::Substance(completions_[static_cast<std::size_t>(position)], app_.Substances(),
+            NameCompletions::Substance(completions[static_cast<std::size_t>(position)], app_.Substances(),
                                        app_.Elements()))
         chosen_(*substance);
 }
