@@ -10,7 +10,7 @@ ArchiveReader::ArchiveReader(std::string_view bytes) : bytes_(bytes), size_(byte
 }
 
 ArchiveReader::ArchiveReader(std::FILE* file, std::uint64_t size, Md5* digest)
-    : file_(file), digest_(digest), size_(size)
+    : file_(file), digest_(digest), size_(size), buffer_(kBlockSize)
 {
 }
 
@@ -29,7 +29,7 @@ void ArchiveReader::ReadBytes(void* data, std::size_t size)
 {
     // Most reads are a few bytes the buffer holds already: a record's
     // numbers and flags, each read by itself.
-    if (size <= bufferEnd_ - bufferStart_ && size <= size_ - position_) {
+    if (file_ && size <= bufferEnd_ - bufferStart_ && size <= size_ - position_) {
         std::memcpy(data, buffer_.data() + bufferStart_, size);
         bufferStart_ += size;
         position_ += size;

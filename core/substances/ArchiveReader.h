@@ -3,19 +3,23 @@
 #include "substances/Archive.h"
 #include "substances/Md5.h"
 
-#include <array>
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace solvo {
 
 /// The loading direction of the archive, from a byte buffer or an open file.
-/// A file is read through a 4096-byte buffer; its size is taken when the
+/// A file is read a block at a time; its size is taken when the
 /// reader is made, so every length and count can be checked against the
 /// bytes that remain before anything is sized by it.
 class ArchiveReader final : public Archive {
 public:
+    /// Bytes read from a file at a time: large enough that a big database
+    /// costs few system calls.
+    static constexpr std::size_t kBlockSize = 64 * 1024;
+
     /// Reads from bytes, which must outlive the reader.
     explicit ArchiveReader(std::string_view bytes);
     /// A temporary string would be gone before the first read: refused at
@@ -35,8 +39,6 @@ public:
     std::uint64_t Remaining() const override { return size_ - position_; }
 
 private:
-    static constexpr std::size_t kBlockSize = 4096;
-
     void Fill();
 
     std::string_view bytes_;
@@ -44,7 +46,7 @@ private:
     Md5* digest_ = nullptr;
     std::uint64_t size_ = 0;
     std::uint64_t position_ = 0;
-    std::array<unsigned char, kBlockSize> buffer_{};
+    std::vector<unsigned char> buffer_; // a file's current block
     std::size_t bufferStart_ = 0;
     std::size_t bufferEnd_ = 0;
 };

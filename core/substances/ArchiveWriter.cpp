@@ -9,7 +9,7 @@ ArchiveWriter::ArchiveWriter(std::string& bytes) : bytes_(&bytes)
 {
 }
 
-ArchiveWriter::ArchiveWriter(std::FILE* file) : file_(file)
+ArchiveWriter::ArchiveWriter(std::FILE* file) : file_(file), buffer_(kBlockSize)
 {
 }
 
@@ -25,6 +25,10 @@ ArchiveWriter::~ArchiveWriter()
 void ArchiveWriter::WriteBytes(const void* data, std::size_t size)
 {
     const auto* from = static_cast<const unsigned char*>(data);
+    if (bytes_) {
+        bytes_->append(reinterpret_cast<const char*>(from), size);
+        return;
+    }
     while (size > 0) {
         if (used_ == kBlockSize)
             Flush();
@@ -47,11 +51,8 @@ void ArchiveWriter::Flush()
         return;
     const std::size_t size = used_;
     used_ = 0;
-    if (bytes_) {
-        bytes_->append(reinterpret_cast<const char*>(buffer_.data()), size);
-    } else if (std::fwrite(buffer_.data(), 1, size, file_) != size) {
+    if (std::fwrite(buffer_.data(), 1, size, file_) != size)
         throw ArchiveError(ArchiveError::Kind::Generic, "cannot write the file");
-    }
 }
 
 } // namespace solvo

@@ -2,16 +2,19 @@
 
 #include "substances/Archive.h"
 
-#include <array>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace solvo {
 
 /// The storing direction of the archive, into a byte buffer or an open file.
-/// Bytes are gathered in a 4096-byte buffer and passed on a block at a time.
+/// Bytes for a file are gathered and written a block at a time.
 class ArchiveWriter final : public Archive {
 public:
+    /// Bytes written to a file at a time.
+    static constexpr std::size_t kBlockSize = 64 * 1024;
+
     /// Appends to bytes, which must outlive the writer.
     explicit ArchiveWriter(std::string& bytes);
     /// Writes to file (opened for binary writing), which must outlive the writer.
@@ -27,13 +30,11 @@ public:
     void Close();
 
 private:
-    static constexpr std::size_t kBlockSize = 4096;
-
     void Flush();
 
     std::string* bytes_ = nullptr;
     std::FILE* file_ = nullptr;
-    std::array<unsigned char, kBlockSize> buffer_{};
+    std::vector<unsigned char> buffer_; // a file's block being gathered
     std::size_t used_ = 0;
 };
 

@@ -190,13 +190,16 @@ TEST(ArchiveTest, WrongDirectionIsAnError)
     }
 }
 
-// Strings and numbers straddling the 4096-byte blocks of the file buffering.
+// Strings and numbers straddling the blocks in which files are read and written.
 TEST(ArchiveTest, FileRoundTripAcrossBufferBlocks)
 {
+    static_assert(ArchiveReader::kBlockSize == ArchiveWriter::kBlockSize);
     const auto path = std::filesystem::temp_directory_path() / ("solvo_archive_test-" + std::to_string(::getpid()) + ".bin");
-    const std::string big(9000, 'q');
+    const std::string big(2 * ArchiveReader::kBlockSize + 808, 'q');
+    // More numbers than a block holds, then a string over two blocks long.
+    const auto numbers = static_cast<std::int32_t>(ArchiveReader::kBlockSize / 4 + 375);
     auto write = [&](Archive& ar) {
-        for (std::int32_t i = 0; i < 1500; ++i)
+        for (std::int32_t i = 0; i < numbers; ++i)
             ar.WriteInt32(i);
         ar.WriteString(big);
         ar.WriteDouble(0.1);
@@ -207,7 +210,7 @@ TEST(ArchiveTest, FileRoundTripAcrossBufferBlocks)
 
     bool ended = false;
     ASSERT_TRUE(ReadArchiveFile(path, [&](ArchiveReader& reader) {
-        for (std::int32_t i = 0; i < 1500; ++i)
+        for (std::int32_t i = 0; i < numbers; ++i)
             ASSERT_EQ(reader.ReadInt32(), i);
         EXPECT_EQ(reader.ReadString(), big);
         EXPECT_EQ(reader.ReadDouble(), 0.1);
