@@ -67,8 +67,9 @@ ChemicalFormula::ChemicalFormula(const ElementTable& table, std::string_view tex
 
 std::string_view ChemicalFormula::Trimmed(std::string_view text)
 {
-    // By hand: the library's search for a set of characters costs more than
-    // the formula's whole molar mass.
+    // By hand: the library's search for a set of characters looks each one
+    // up in the set, a call per character, and a molar mass is asked for
+    // often enough that this shows.
     std::size_t length = text.size();
     while (length > 0 && (text[length - 1] == ' ' || text[length - 1] == '\t' ||
                           text[length - 1] == '\r' || text[length - 1] == '\n'))

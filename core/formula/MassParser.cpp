@@ -53,7 +53,8 @@ std::optional<double> MassParser::MolarMass(const ElementTable& table, std::stri
     Outcome outcome = Read(table, source);
     if (outcome == Outcome::SubscriptMark) {
         // Subscript marks only shape the display; counting ignores them.
-        // They are rare, so the text is copied without them only when met.
+        // The text is copied without them only once one is met, which ends
+        // the first reading there.
         stripped_.clear();
         std::copy_if(source.begin(), source.end(), std::back_inserter(stripped_),
                      [](char c) { return c != '_'; });
@@ -161,21 +162,9 @@ MassParser::Outcome MassParser::Read(const ElementTable& table, std::string_view
 // a sum leaves the int32 range.
 std::optional<double> MassParser::Weigh(const ElementTable& table)
 {
-    // Sorted by entry, the terms of one entry sit together. A formula has
-    // few terms, which insertion orders fastest.
-    constexpr std::size_t kFewTerms = 16;
-    if (terms_.size() > kFewTerms) {
-        std::sort(terms_.begin(), terms_.end(),
-                  [](const Term& a, const Term& b) { return a.first < b.first; });
-    } else {
-        for (std::size_t k = 1; k < terms_.size(); ++k) {
-            const Term term = terms_[k];
-            std::size_t at = k;
-            for (; at > 0 && terms_[at - 1].first > term.first; --at)
-                terms_[at] = terms_[at - 1];
-            terms_[at] = term;
-        }
-    }
+    // Sorted by entry, the terms of one entry sit together.
+    std::sort(terms_.begin(), terms_.end(),
+              [](const Term& a, const Term& b) { return a.first < b.first; });
     const std::vector<Element>& entries = table.Slots();
     double total = 0.0;
     for (std::size_t k = 0; k < terms_.size();) {
