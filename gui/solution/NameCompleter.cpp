@@ -7,6 +7,7 @@
 #include <QCompleter>
 #include <QEvent>
 #include <QLineEdit>
+#include <QListView>
 
 namespace solvo {
 
@@ -51,6 +52,11 @@ NameCompleter::NameCompleter(QLineEdit& edit, const CSolvoApp& app,
     // The database's names first, then the library's, as listed.
     completer_->setModelSorting(QCompleter::UnsortedModel);
     completer_->popup()->setAccessibleName(tr("substance names"));
+    // Every row is one line of text: laid out by the first row's size, a
+    // popup over a whole inventory's names opens at once instead of
+    // measuring each name on every keystroke.
+    if (auto* list = qobject_cast<QListView*>(completer_->popup()))
+        list->setUniformItemSizes(true);
     edit.setCompleter(completer_);
     connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             [this](const QModelIndex& index) {
