@@ -114,7 +114,10 @@ TEST_F(SubstanceDatabaseFormTest, AFilterInSlicesKeepsTheListUntilTheNewestEnds)
     }
     SubstanceDatabaseForm form = Opened();
     form.Type(Field::FilterText, "sodium");
-    ASSERT_FALSE(form.Filtering());
+    // However busy the machine, the first filter is let finish: how many
+    // slices it takes is no part of what is tested.
+    while (form.Filtering())
+        form.ContinueFilter();
     SelectNamed(form, "sodium hydroxide");
     const std::vector<std::string> shown = Listed(form);
     const std::uint32_t generation = form.RowsGeneration();
